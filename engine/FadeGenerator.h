@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/ColorValue.h"
+#include "engine/MarkupPieces.h"
+#include "engine/Notice.h"
+
+#include <QString>
+
+#include <optional>
+
+class FadeHost;
+class RandomSource;
+struct SegmentState;
+
+// The fade modes by their index in the fade list; any index above TWMystery fades nothing.
+namespace FadeMode {
+enum : int {
+    Normal,
+    Rainbow,
+    Randomize,
+    Repeater,
+    TTintra,
+    DUDadodov,
+    TCRepeater,
+    TWMystery,
+    NoFade,
+};
+} // namespace FadeMode
+
+inline constexpr int MaximumLetters = 1400;
+
+struct FadeRequest
+{
+    QString message; // line breaks as CR LF
+    FadeOptions options;
+    int fadeMode = FadeMode::Normal;
+    MarkupDialect dialect = MarkupDialect::Page;
+};
+
+struct FadeResult
+{
+    enum class Status { Done, Refused, Cancelled };
+
+    Status status = Status::Done;
+    // What the output box shows afterwards (the markup when done); none leaves it as it was.
+    std::optional<QString> output;
+    // A message box to show before the output box changes.
+    std::optional<Notice> notice;
+    // The colour of the last turn of a colour mode.
+    std::optional<ColorValue> lastColor;
+};
+
+// How the letter count of the segment modes was answered.
+struct CountAnswer
+{
+    enum class Status { Accepted, Cancelled, NotANumber, NotAFadingNumber };
+
+    Status status = Status::Accepted;
+    int howMuch = 0; // count − 1, when accepted
+};
+
+// Counts are whole numbers from 2 to 500. Numeric text (spaces around, a sign, a decimal
+// fraction, an exponent) that is not such a number is refused apart from other text.
+CountAnswer CheckCount(const QString &answer);
+
+// Fades the message of the request letter by letter into page or chat markup. A page run shows
+// its progress through the host and asks it for the count where the mode needs one; refusals
+// come back in the result for the caller to show.
+FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
+                        RandomSource &random);
