@@ -49,7 +49,7 @@ public:
                 m_wavePhase = wave.nextPhase;
             }
             m_lastColor = colorOfTurn();
-            if (m_letters[m_index] == u"\r") {
+            if (isCarriageReturn(m_letters[m_index])) {
                 m_out << LineBreak;
                 ++m_index; // the LF of the pair makes no turn of its own
             } else {

@@ -9,3 +9,8 @@
 // CR and LF stay a letter each, also when they stand together as a line break.
 // The views point into message, which must outlive them.
 std::vector<QStringView> SplitLetters(QStringView message);
+
+inline bool isCarriageReturn(QStringView letter)
+{
+    return letter.size() == 1 && letter.front() == u'\r';
+}

@@ -3,15 +3,13 @@
 #include "engine/Letters.h"
 #include "engine/MarkupWriter.h"
 
-using namespace Qt::StringLiterals;
-
 WaveTags WaveStep(int wavePhase)
 {
     switch (wavePhase) {
     case 1:
-        return {"<sup>"_L1, "</sup>"_L1, 2};
+        return {u"<sup>", u"</sup>", 2};
     case 3:
-        return {"<sub>"_L1, "</sub>"_L1, 4};
+        return {u"<sub>", u"</sub>", 4};
     default:
         return {{}, {}, wavePhase % 4 + 1};
     }
@@ -21,30 +19,30 @@ void MarkupOpening(MarkupWriter &out, const FadeOptions &options, MarkupDialect 
 {
     if (dialect == MarkupDialect::ChatLine) {
         if (options.bold)
-            out << "<FONT FACE=\""_L1 << options.fontFace << "\"><B>"_L1;
+            out << u"<FONT FACE=\"" << options.fontFace << u"\"><B>";
         return;
     }
-    out << "<FONT FACE=\""_L1 << options.fontFace << "\" SIZE="_L1 << options.fontSize << '>'_L1;
+    out << u"<FONT FACE=\"" << options.fontFace << u"\" SIZE=" << options.fontSize << u">";
     if (options.bold)
-        out << "<B>"_L1;
+        out << u"<B>";
     if (options.italic)
-        out << "<I>"_L1;
+        out << u"<I>";
     if (options.underline)
-        out << "<U>"_L1;
+        out << u"<U>";
 }
 
 void LetterFragment(MarkupWriter &out, QStringView letter, ColorValue color, const WaveTags &wave,
                     MarkupDialect dialect)
 {
     if (dialect == MarkupDialect::ChatLine) {
-        out << wave.start << "<FONT COLOR=#"_L1;
+        out << wave.start << u"<FONT COLOR=#";
         out.appendHex6(color);
-        out << '>'_L1 << letter << wave.end;
+        out << u">" << letter << wave.end;
         return;
     }
-    out << wave.start << "<FONT COLOR=\"#"_L1;
+    out << wave.start << u"<FONT COLOR=\"#";
     out.appendHex6(color);
-    out << "\">"_L1 << letter << "</FONT>"_L1 << wave.end;
+    out << u"\">" << letter << u"</FONT>" << wave.end;
 }
 
 void MarkupClosing(MarkupWriter &out, const FadeOptions &options, MarkupDialect dialect)
@@ -52,12 +50,12 @@ void MarkupClosing(MarkupWriter &out, const FadeOptions &options, MarkupDialect 
     if (dialect == MarkupDialect::ChatLine)
         return;
     if (options.bold)
-        out << "</B>"_L1;
+        out << u"</B>";
     if (options.italic)
-        out << "</I>"_L1;
+        out << u"</I>";
     if (options.underline)
-        out << "</U>"_L1;
-    out << "</FONT>"_L1;
+        out << u"</U>";
+    out << u"</FONT>";
 }
 
 QString NoFadeText(QStringView message, const FadeOptions &options, MarkupDialect dialect)
@@ -67,14 +65,13 @@ QString NoFadeText(QStringView message, const FadeOptions &options, MarkupDialec
 
     // Here a tag covers one letter and is closed in front of the next one, and line breaks do
     // not move the phase, so a last raised or lowered letter leaves its tag open.
-    static constexpr QLatin1StringView tagOfPhase[] = {"<sup>"_L1, "</sup>"_L1, "<sub>"_L1,
-                                                       "</sub>"_L1};
+    static constexpr QStringView tagOfPhase[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
     const std::vector<QStringView> letters = SplitLetters(message);
     MarkupWriter out(64 + options.fontFace.size() + message.size() + 6 * qsizetype(letters.size()));
     MarkupOpening(out, options, dialect);
     int wavePhase = 1;
     for (std::size_t i = 0; i < letters.size(); ++i) {
-        if (letters[i] == u"\r") {
+        if (isCarriageReturn(letters[i])) {
             out << LineBreak;
             ++i;
             continue;

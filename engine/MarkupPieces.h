@@ -2,7 +2,6 @@
 
 #include "engine/ColorValue.h"
 
-#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -25,12 +24,12 @@ struct FadeOptions
 // What a letter wears for the waving effect, and the phase the next turn takes.
 struct WaveTags
 {
-    QLatin1StringView start;
-    QLatin1StringView end;
+    QStringView start;
+    QStringView end;
     int nextPhase = 1;
 };
 
-inline constexpr QLatin1StringView LineBreak {"<br>"};
+inline constexpr QStringView LineBreak = u"<br>";
 
 // Phases 1..4: raised, level, lowered, level.
 WaveTags WaveStep(int wavePhase);

@@ -4,45 +4,23 @@
 
 MarkupWriter::MarkupWriter(qsizetype expectedLength)
     : m_text(std::max<qsizetype>(expectedLength, 16), Qt::Uninitialized)
+    , m_data(reinterpret_cast<char16_t *>(m_text.data()))
+    , m_capacity(m_text.size())
 { }
 
-char16_t *MarkupWriter::reserve(qsizetype extra)
+void MarkupWriter::grow(qsizetype needed)
 {
-    if (m_length + extra > m_text.size())
-        m_text.resize(std::max(2 * m_text.size(), m_length + extra));
-    char16_t *end = reinterpret_cast<char16_t *>(m_text.data()) + m_length;
-    m_length += extra;
-    return end;
-}
-
-MarkupWriter &MarkupWriter::operator<<(QLatin1StringView piece)
-{
-    char16_t *out = reserve(piece.size());
-    for (const char c : piece)
-        *out++ = static_cast<uchar>(c);
-    return *this;
-}
-
-MarkupWriter &MarkupWriter::operator<<(QStringView piece)
-{
-    std::copy(piece.utf16(), piece.utf16() + piece.size(), reserve(piece.size()));
-    return *this;
-}
-
-MarkupWriter &MarkupWriter::operator<<(QChar character)
-{
-    *reserve(1) = character.unicode();
-    return *this;
-}
-
-void MarkupWriter::appendHex6(ColorValue value)
-{
-    WriteHex6(value, reserve(6));
+    m_text.resize(std::max(2 * m_capacity, needed));
+    m_data = reinterpret_cast<char16_t *>(m_text.data());
+    m_capacity = m_text.size();
 }
 
 QString MarkupWriter::take()
 {
     m_text.truncate(m_length);
+    QString text = std::exchange(m_text, QString());
+    m_data = nullptr;
+    m_capacity = 0;
     m_length = 0;
-    return std::exchange(m_text, QString());
+    return text;
 }
