@@ -1,0 +1,146 @@
+#include "winhelpers/FontListFile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A window with the two controls the font list procedures look for.
+struct FontWindow
+{
+    QWidget window;
+    QComboBox *fonts = new QComboBox(&window);
+    QLineEdit *progress = new QLineEdit(&window);
+
+    FontWindow()
+    {
+        fonts->setObjectName(u"Combo1"_s);
+        progress->setObjectName(u"Text1"_s);
+    }
+
+    QStringList names() const
+    {
+        QStringList names;
+        for (int i = 0; i < fonts->count(); ++i)
+            names << fonts->itemText(i);
+        return names;
+    }
+};
+
+} // namespace
+
+TEST(FontListFile, EveryLineEndsInCrCrLf)
+{
+    EXPECT_EQ(FontListFile::bytesOf({u"Arial"_s, u"Symbol"_s}),
+              QByteArray("[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"));
+    EXPECT_EQ(FontListFile::bytesOf({u"Noto Sans Ελληνικά"_s}),
+              QByteArray("[The Font Names]\r\r\nNoto Sans \xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD"
+                         "\xCE\xB9\xCE\xBA\xCE\xAC\r\r\n"));
+}
+
+TEST(FontListFile, ReadsNamesByTheItemRule)
+{
+    const struct
+    {
+        const char *name;
+        QString text;
+        QStringList names;
+    } cases[] = {
+        {"as written",
+         u"[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"_s,
+         {u"Arial"_s, u"Symbol"_s}},
+        {"lines with [ anywhere are skipped",
+         u"[Fonts]\nA[b\nx]y\nVerdana\n"_s,
+         {u"x]y"_s, u"Verdana"_s}},
+        {"a comma splits a line", u"Times,Courier New\n"_s, {u"Times"_s, u"Courier New"_s}},
+        {"empty lines add nothing", u"\n\r\n\rArial\n\n,,\n"_s, {u"Arial"_s}},
+        {"no line end after the last name", u"Arial\r\nSymbol"_s, {u"Arial"_s, u"Symbol"_s}},
+        {"blanks are kept", u" Arial \n"_s, {u" Arial "_s}},
+        {"nothing", QString(), {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FontListFile::namesFromText(c.text), c.names) << c.name;
+}
+
+TEST(FontListFile, WrittenNamesComeBackInOrder)
+{
+    QTemporaryDir folder;
+    const FontListFile file(folder.filePath(u"cache/Font Names.INI"_s));
+    const QStringList names = {u"Zapfino"_s, u"Arial"_s, u"Comic Sans MS"_s, u"Ünïcødé"_s};
+    ASSERT_TRUE(file.write(names));
+    EXPECT_EQ(file.read(), names);
+}
+
+TEST(FontListFile, AFileThatGivesNoNamesCountsAsMissing)
+{
+    QTemporaryDir folder;
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"only the header", "[The Font Names]\r\r\n"},
+        {"empty", ""},
+        {"binary", QByteArray("Arial\r\r\n\0\x01\x02", 10)},
+        {"not UTF-8", "Arial\r\r\n\xFF\xFE\r\r\n"},
+    };
+    for (const auto &c : cases) {
+        const QString path = folder.filePath(QString::fromLatin1(c.name));
+        writeBytes(path, c.bytes);
+        EXPECT_FALSE(FontListFile(path).read()) << c.name;
+    }
+    EXPECT_FALSE(FontListFile(folder.filePath(u"missing"_s)).read());
+    QDir(folder.path()).mkdir(u"a folder"_s);
+    EXPECT_FALSE(FontListFile(folder.filePath(u"a folder"_s)).read());
+}
+
+TEST(FontListFile, AnUnwritableFolderIsReportedAndLeftAlone)
+{
+    QTemporaryDir folder;
+    const QString notAFolder = folder.filePath(u"file"_s);
+    writeBytes(notAFolder, "keep me");
+    EXPECT_FALSE(FontListFile(notAFolder + u"/Font Names.INI"_s).write({u"Arial"_s}));
+    EXPECT_EQ(contentsOf(notAFolder), QByteArray("keep me"));
+}
+
+TEST(FontListFile, WindowsReadAndWriteTheirFontBox)
+{
+    QTemporaryDir folder;
+    const FontListFile file(folder.filePath(u"Font Names.INI"_s));
+    FontWindow source;
+    source.fonts->addItems({u"Arial"_s, u"Symbol"_s});
+    ASSERT_TRUE(WriteFontList(source.window, file));
+    EXPECT_EQ(contentsOf(file.path()), QByteArray("[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"));
+
+    FontWindow receiver;
+    FontWindow progress;
+    ASSERT_TRUE(ReadFontList(receiver.window, progress.window, file));
+    EXPECT_EQ(receiver.names(), (QStringList {u"Arial"_s, u"Symbol"_s}));
+    EXPECT_EQ(progress.progress->text(), u"Symbol"_s);
+
+    FontWindow untouched;
+    EXPECT_FALSE(ReadFontList(untouched.window, progress.window,
+                              FontListFile(folder.filePath(u"missing"_s))));
+    EXPECT_EQ(untouched.fonts->count(), 0);
+}

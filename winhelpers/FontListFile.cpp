@@ -1,0 +1,120 @@
+#include "winhelpers/FontListFile.h"
+
+#include "winhelpers/Pause.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Header = u"[The Font Names]"_s;
+constexpr char LineEnd[] = "\r\r\n";
+// Long enough for any font list; a larger file is not one of ours.
+constexpr qint64 LargestFile = 4 * 1024 * 1024;
+
+QComboBox *fontBox(const QWidget &window)
+{
+    return window.findChild<QComboBox *>(u"Combo1"_s);
+}
+
+} // namespace
+
+QString FontListFile::defaultPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+        .filePath(u"Font Names.INI"_s);
+}
+
+FontListFile::FontListFile(QString path)
+    : m_path(std::move(path))
+{ }
+
+std::optional<QStringList> FontListFile::read() const
+{
+    QFile file(m_path);
+    if (file.size() > LargestFile || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.contains('\0'))
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    QStringList names = namesFromText(text);
+    if (names.isEmpty())
+        return std::nullopt;
+    return names;
+}
+
+bool FontListFile::write(const QStringList &names) const
+{
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return false;
+    QSaveFile file(m_path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytesOf(names)) >= 0 && file.commit();
+}
+
+QStringList FontListFile::namesFromText(QStringView text)
+{
+    QStringList names;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool atEnd = i == text.size();
+        if (!atEnd && text[i] != u',' && text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        const QStringView item = text.sliced(start, i - start);
+        if (!item.isEmpty() && !item.contains(u'['))
+            names << item.toString();
+        // A CR LF pair ends one item, not two.
+        if (!atEnd && text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    return names;
+}
+
+QByteArray FontListFile::bytesOf(const QStringList &names)
+{
+    QByteArray bytes = Header.toUtf8() + LineEnd;
+    for (const QString &name : names)
+        bytes += name.toUtf8() + LineEnd;
+    return bytes;
+}
+
+bool WriteFontList(const QWidget &window, const FontListFile &file)
+{
+    const QComboBox *box = fontBox(window);
+    QStringList names;
+    for (int i = 0; box && i < box->count(); ++i)
+        names << box->itemText(i);
+    return file.write(names);
+}
+
+bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file)
+{
+    const std::optional<QStringList> names = file.read();
+    if (!names)
+        return false;
+    for (const QString &name : *names)
+        LoadFontName(receiver, progress, name);
+    return true;
+}
+
+void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name)
+{
+    if (QComboBox *box = fontBox(receiver))
+        box->addItem(name);
+    if (auto *text = progress.findChild<QLineEdit *>(u"Text1"_s))
+        text->setText(name);
+    // The shortest wait there is: until the clock ticks, so the name is seen for a moment.
+    Pause(1e-90);
+}

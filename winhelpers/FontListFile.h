@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// The font list cache, so later starts need not list the installed fonts: a header line, then
+// one font name per line, every line ending in CR CR LF. The text is UTF-8.
+class FontListFile
+{
+public:
+    // "Font Names.INI" in the user's cache folder for the program.
+    static QString defaultPath();
+
+    explicit FontListFile(QString path = defaultPath());
+
+    const QString &path() const { return m_path; }
+
+    // The names in the file, or none when it is missing, cannot be read, is not text or holds no
+    // name: any of these means the fonts must be listed afresh.
+    std::optional<QStringList> read() const;
+
+    // Writes the names over whatever was there, creating the folder when missing; false when the
+    // file could not be written.
+    bool write(const QStringList &names) const;
+
+    // The reading rule: items end at commas and line ends; items that are empty or contain "["
+    // are not names.
+    static QStringList namesFromText(QStringView text);
+    static QByteArray bytesOf(const QStringList &names);
+
+private:
+    QString m_path;
+};
+
+// Writes the entries of the window's Combo1 to the file.
+bool WriteFontList(const QWidget &window, const FontListFile &file);
+
+// Adds the file's names to the receiving window's Combo1 one by one, showing each in the
+// progress window's Text1 for a moment; false, adding nothing, when the file gives no names.
+bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file);
+
+// Adds one name to the receiving window's Combo1 and shows it in the progress window's Text1.
+void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name);
