@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -75,6 +77,11 @@ struct RoomPosition
     int pumpRuns;
 };
 
+void PrintTo(const RoomPosition &position, std::ostream *stream)
+{
+    *stream << "room after " << position.documentsBefore << " documents";
+}
+
 class RoomAtPosition : public ChatClient, public ::testing::WithParamInterface<RoomPosition>
 {
 };
@@ -89,12 +96,14 @@ TEST_P(RoomAtPosition, IsFoundOnlyAmongTheFirst101Documents)
     EXPECT_EQ(tree.pumpRuns(), GetParam().pumpRuns);
 }
 
-INSTANTIATE_TEST_SUITE_P(ChatRoomSearch, RoomAtPosition,
-                         ::testing::Values(RoomPosition {0, true, 0}, RoomPosition {1, true, 1},
-                                           RoomPosition {50, true, 50},
-                                           RoomPosition {100, true, 100},
-                                           RoomPosition {101, false, 100},
-                                           RoomPosition {150, false, 100}));
+INSTANTIATE_TEST_SUITE_P(
+    ChatRoomSearch, RoomAtPosition,
+    ::testing::Values(RoomPosition {0, true, 0}, RoomPosition {1, true, 1},
+                      RoomPosition {50, true, 50}, RoomPosition {100, true, 100},
+                      RoomPosition {101, false, 100}, RoomPosition {150, false, 100}),
+    [](const auto &info) {
+        return "After" + std::to_string(info.param.documentsBefore) + "Documents";
+    });
 
 TEST_F(ChatClient, PassesOverDocumentsMissingRichTextOrTheListOfPeople)
 {
@@ -195,10 +204,16 @@ TEST_F(ChatClient, FindsARoomThatOpensWhileEventsRunDuringTheSearch)
 
 struct ChildSearch
 {
+    std::string_view name;
     std::vector<std::string> children;
     std::string_view classText;
     int expectedIndex; // -1: none
 };
+
+void PrintTo(const ChildSearch &search, std::ostream *stream)
+{
+    *stream << search.name;
+}
 
 class ChildSearchCase : public ::testing::TestWithParam<ChildSearch>
 {
@@ -235,12 +250,17 @@ TEST_P(FirstChildContaining, MatchesAnywhereInTheNameIgnoringCase)
 
 INSTANTIATE_TEST_SUITE_P(
     FindChildWithClass, FirstChildContaining,
-    ::testing::Values(
-        ChildSearch {{"RICHCNTL"}, "RICHCNTL", 0}, ChildSearch {{"richcntl"}, "RICHCNTL", 0},
-        ChildSearch {{"RICHCNTL"}, "RichCntl", 0}, ChildSearch {{"AOL_RICHCNTL_2"}, "RICHCNTL", 0},
-        ChildSearch {{"RICH"}, "RICHCNTL", -1}, ChildSearch {{"RICHCNT"}, "RICHCNTL", -1},
-        ChildSearch {{"_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
-        ChildSearch {{"_AOL_Listbox"}, "RICHCNTL", -1}, ChildSearch {{}, "RICHCNTL", -1}));
+    ::testing::Values(ChildSearch {"Same", {"RICHCNTL"}, "RICHCNTL", 0},
+                      ChildSearch {"LowerCaseName", {"richcntl"}, "RICHCNTL", 0},
+                      ChildSearch {"MixedCaseText", {"RICHCNTL"}, "RichCntl", 0},
+                      ChildSearch {"InTheMiddle", {"AOL_RICHCNTL_2"}, "RICHCNTL", 0},
+                      ChildSearch {"ShorterName", {"RICH"}, "RICHCNTL", -1},
+                      ChildSearch {"OneLetterShort", {"RICHCNT"}, "RICHCNTL", -1},
+                      ChildSearch {
+                          "FirstOfTwo", {"_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
+                      ChildSearch {"OtherClass", {"_AOL_Listbox"}, "RICHCNTL", -1},
+                      ChildSearch {"NoChildren", {}, "RICHCNTL", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 class SecondChildBeginning : public ChildSearchCase
 {
@@ -255,17 +275,19 @@ TEST_P(SecondChildBeginning, MatchesOnlyAtTheStartOfTheNameIgnoringCase)
 
 INSTANTIATE_TEST_SUITE_P(
     FindSecondChildOfClass, SecondChildBeginning,
-    ::testing::Values(ChildSearch {{"RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
-                      ChildSearch {{"richcntl", "RichCntl"}, "RICHCNTL", 1},
-                      ChildSearch {{"RICHCNTL", "RICHCNTL"}, "richcntl", 1},
-                      ChildSearch {
-                          {"RICHCNTL", "_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 2},
-                      ChildSearch {{"_AOL_Icon", "RICHCNTL", "RICHCNTL2"}, "RICHCNTL", 2},
-                      ChildSearch {{"RICHCNTL"}, "RICHCNTL", -1},
-                      ChildSearch {{"RICHCNTL", "AOL_RICHCNTL"}, "RICHCNTL", -1},
-                      ChildSearch {{"RICHCNTL", "RICH"}, "RICHCNTL", -1},
-                      ChildSearch {{"RICHCNT", "RICHCNTL"}, "RICHCNTL", -1},
-                      ChildSearch {{}, "RICHCNTL", -1}));
+    ::testing::Values(
+        ChildSearch {"Same", {"RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
+        ChildSearch {"LowerCaseNames", {"richcntl", "RichCntl"}, "RICHCNTL", 1},
+        ChildSearch {"LowerCaseText", {"RICHCNTL", "RICHCNTL"}, "richcntl", 1},
+        ChildSearch {
+            "SkipsOthers", {"RICHCNTL", "_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 2},
+        ChildSearch {"LongerName", {"_AOL_Icon", "RICHCNTL", "RICHCNTL2"}, "RICHCNTL", 2},
+        ChildSearch {"OnlyOne", {"RICHCNTL"}, "RICHCNTL", -1},
+        ChildSearch {"InTheMiddle", {"RICHCNTL", "AOL_RICHCNTL"}, "RICHCNTL", -1},
+        ChildSearch {"ShorterName", {"RICHCNTL", "RICH"}, "RICHCNTL", -1},
+        ChildSearch {"OneLetterShort", {"RICHCNT", "RICHCNTL"}, "RICHCNTL", -1},
+        ChildSearch {"NoChildren", {}, "RICHCNTL", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ChildSearch, FindsNothingUnderNoWindow)
 {
