@@ -29,8 +29,8 @@ public:
     explicit Tintra3(Services &services, QWidget *parent = nullptr);
 
     // The font lists, which start-up fills and the chat window reads.
-    QComboBox &fontNameList() const { return *Combo1; }
-    QComboBox &fontSizeList() const { return *Combo2; }
+    QComboBox &fontNameList() { return *Combo1; }
+    QComboBox &fontSizeList() { return *Combo2; }
 
 signals:
     // The farewell has run; nothing of the program should run after this.
