@@ -3,6 +3,7 @@
 #include "winhelpers/WindowMotion.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 using namespace Qt::StringLiterals;
@@ -34,4 +35,6 @@ TintraProgram::TintraProgram()
     fillFontNames(m_mainWindow.fontNameList());
     fillFontSizes(m_mainWindow.fontSizeList());
     SlideIn(m_mainWindow);
+    QObject::connect(&m_mainWindow, &Tintra3::programEnded, QCoreApplication::instance(),
+                     &QCoreApplication::quit);
 }

@@ -6,7 +6,8 @@
 #include "winhelpers/Services.h"
 
 // The running program: its services and its main window, filled with the installed fonts and
-// the sizes "1" to "7" and slid into view.
+// the sizes "1" to "7" and slid into view. The application quits when the main window's
+// farewell ends.
 class TintraProgram
 {
 public:

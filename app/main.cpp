@@ -6,7 +6,5 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     TintraProgram program;
-    QObject::connect(&program.mainWindow(), &Tintra3::programEnded, &application,
-                     &QCoreApplication::quit);
     return application.exec();
 }

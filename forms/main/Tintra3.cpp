@@ -11,6 +11,7 @@
 #include "winhelpers/Twips.h"
 #include "winhelpers/WindowMotion.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -189,9 +190,11 @@ void Tintra3::createControls()
     connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
     connect(Command7, &QPushButton::clicked, this, &Tintra3::Command7_Click);
 
-    for (QObject *control :
-         std::initializer_list<QObject *> {Text1, ColorBox[0], ColorBox[1], ColorBox[2], Combo2,
-                                           Combo3, Picture1, Text7->viewport(), Text10->viewport()})
+    // The two lists that are only chosen from get their keys through the list and, while it is
+    // dropped down, through its pop-up view.
+    for (QObject *control : std::initializer_list<QObject *> {
+             Text1, ColorBox[0], ColorBox[1], ColorBox[2], Combo2, Combo2->view(), Combo3,
+             Combo3->view(), Picture1, Text7->viewport(), Text10->viewport()})
         control->installEventFilter(this);
 }
 
@@ -230,6 +233,9 @@ void Tintra3::Form_Load()
     PlaceAboveScreen(*this);
     CentreHorizontally(*this);
     show();
+    // The window frame's size is known only once the window is shown.
+    PlaceAboveScreen(*this);
+    CentreHorizontally(*this);
     setWindowTitle(u"DUV or QY's HTML Razod Ozura 4.0"_s);
     Text7->setPlainText(u"Your message here"_s);
     Text7->setFocus();
@@ -311,8 +317,11 @@ bool Tintra3::keyPress(QObject *control, const QKeyEvent &event)
     // Only keys that type a character are handled; moving keys keep working.
     if (event.text().isEmpty())
         return false;
-    if (control == Combo2 || control == Combo3 || control == Picture1)
-        return true;
+    if (control == Combo2 || control == Combo2->view() || control == Combo3 ||
+        control == Combo3->view() || control == Picture1) {
+        // Enter and Escape still close a dropped-down list.
+        return event.text().front().isPrint();
+    }
     if (control == Text1) {
         Text7->setFocus();
         return true;

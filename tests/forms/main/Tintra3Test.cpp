@@ -7,6 +7,7 @@
 #include "winhelpers/WindowMotion.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -106,6 +107,18 @@ protected:
     Services services {dialogs, random};
     std::unique_ptr<Tintra3> window;
 };
+
+TEST(Tintra3Load, ShowsTheWindowJustAboveTheScreenCentredHorizontally)
+{
+    AnsweringDialogs dialogs;
+    RandomSource random(1);
+    Services services(dialogs, random);
+    const Tintra3 window(services);
+    EXPECT_TRUE(window.isVisible());
+    const QRect frame = window.frameGeometry();
+    EXPECT_EQ(frame.bottom(), -1);
+    EXPECT_NEAR(frame.left(), (window.screen()->geometry().width() - frame.width()) / 2, 1);
+}
 
 TEST_F(MainWindow, LoadsWithItsCaptionTextsAndFadeList)
 {
@@ -413,6 +426,22 @@ TEST_F(MainWindow, ListsOtherThanTheFontNamesCannotBeTypedInto)
     EXPECT_EQ(control<QComboBox>(u"Combo2"_s)->currentText(), u"3"_s);
     QTest::keyClick(control<QComboBox>(u"Combo3"_s), Qt::Key_Down);
     EXPECT_EQ(control<QComboBox>(u"Combo3"_s)->currentIndex(), 1);
+}
+
+TEST_F(MainWindow, TypingIntoADroppedDownFadeListChangesNothing)
+{
+    auto *fades = control<QComboBox>(u"Combo3"_s);
+    fades->showPopup();
+    QTest::keyClicks(fades->view(), u"T"_s);
+    QTest::keyClick(fades->view(), Qt::Key_Return);
+    EXPECT_EQ(fades->currentIndex(), 0);
+}
+
+TEST_F(MainWindow, MinimisingKeepsTheWindowOnTopWhenTheItemIsChecked)
+{
+    item(u"StayT"_s)->setChecked(true);
+    window->showMinimized();
+    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(MainWindow, KeysInTheColourBoxesBecomeSpacesAndFocusGoesToTheMessage)
