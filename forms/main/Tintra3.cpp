@@ -72,6 +72,16 @@ QPlainTextEdit *textArea(QWidget *window, const QString &name, const QRectF &twi
     return box;
 }
 
+QScrollBar *scrollBar(QWidget *window, const QString &name, const QRectF &twips, int value)
+{
+    auto *bar = place<QScrollBar>(window, name, twips, Qt::Horizontal);
+    bar->setRange(0, 255);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setValue(value);
+    return bar;
+}
+
 QLabel *label(QWidget *window, const QString &name, const QRectF &twips, const QString &caption)
 {
     auto *label = place<QLabel>(window, name, twips, caption);
@@ -118,12 +128,25 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
 
 void Tintra3::createControls()
 {
-    // Text1 comes first so that it is first in the tab order, then the two big boxes.
+    // Creation order is tab order: Text1 first, then the two big boxes.
+    createTextBoxes();
+    createCommands();
+    createColorPickers();
+    createLists();
+    Picture1 = place<PictureBox>(this, u"Picture1"_s, {4920, 3600, 2775, 285});
+    watchControls();
+}
+
+void Tintra3::createTextBoxes()
+{
     Text1 = place<QLineEdit>(this, u"Text1"_s, {120, 4680, 1815, 375});
     Text7 = textArea(this, u"Text7"_s, {120, 120, 3735, 1815});
     Text10 = textArea(this, u"Text10"_s, {3960, 120, 3735, 1815});
     Text10->setPlainText(u"This is the output box\n"_s);
+}
 
+void Tintra3::createCommands()
+{
     Command3 = place<QPushButton>(this, u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s);
     Command4 = place<QPushButton>(this, u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s);
     Command5 = place<QPushButton>(this, u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s);
@@ -135,61 +158,58 @@ void Tintra3::createControls()
     Command7 =
         place<QPushButton>(this, u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s);
 
-    // Three colours of three channels each: a read-out label and a bar per channel.
+    connect(Command1, &QPushButton::clicked, this, &Tintra3::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Tintra3::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Tintra3::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &Tintra3::Command7_Click);
+}
+
+// Three colours, side by side: per channel a read-out label and a bar, then the colour box.
+void Tintra3::createColorPickers()
+{
     static const std::array<QString, 3> channels {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
-    static const std::array<std::array<int, 3>, 3> initial {
-        {{255, 0, 0}, {0, 0, 255}, {0, 255, 0}}};
+    static const std::array<Rgb, 3> initial {Rgb {255, 0, 0}, Rgb {0, 0, 255}, Rgb {0, 255, 0}};
     static const std::array<int, 9> labelNumbers {1, 2, 3, 4, 5, 6, 7, 8, 10};
     for (int colour = 0; colour < 3; ++colour) {
-        const double labelLeft = 120 + 1920 * colour;
+        const double left = 120 + 1920 * colour;
+        const Rgb rgb = initial[colour];
+        const std::array<int, 3> values {rgb.red, rgb.green, rgb.blue};
         for (int channel = 0; channel < 3; ++channel) {
             const int bar = 3 * colour + channel;
             const double top = 2400 + 240 * channel;
             const int labelNumber = labelNumbers[bar];
-            const int value = initial[colour][channel];
             Label[labelNumber - 1] =
-                label(this, u"Label%1"_s.arg(labelNumber), {labelLeft, top, 975, 255},
-                      channels[channel] + QString::number(value));
-            QScrollBar *scrollBar =
-                place<QScrollBar>(this, u"HScroll%1"_s.arg(bar + 1),
-                                  {labelLeft + 960, top, 855, 255}, Qt::Horizontal);
-            scrollBar->setRange(0, 255);
-            scrollBar->setSingleStep(1);
-            scrollBar->setPageStep(10);
-            scrollBar->setValue(value);
-            HScroll[bar] = scrollBar;
+                label(this, u"Label%1"_s.arg(labelNumber), {left, top, 975, 255},
+                      channels[channel] + QString::number(values[channel]));
+            HScroll[bar] = scrollBar(this, u"HScroll%1"_s.arg(bar + 1), {left + 960, top, 855, 255},
+                                     values[channel]);
         }
-    }
-
-    static const std::array<ColorValue, 3> boxColors {RGB(255, 0, 0), RGB(0, 0, 255),
-                                                      RGB(0, 255, 0)};
-    for (int colour = 0; colour < 3; ++colour) {
-        QLineEdit *box = place<QLineEdit>(this, u"Text%1"_s.arg(colour + 2),
-                                          {120.0 + 1920 * colour, 3240, 1815, 285});
-        box->setText(HColor1(boxColors[colour]));
+        QLineEdit *box =
+            place<QLineEdit>(this, u"Text%1"_s.arg(colour + 2), {left, 3240, 1815, 285});
+        box->setText(HColor1(RGB(rgb)));
         box->setAlignment(Qt::AlignCenter);
         box->setFont(boldFont(u"Arial"_s));
-        setBackground(*box, boxColors[colour]);
+        setBackground(*box, RGB(rgb));
         ColorBox[colour] = box;
     }
+}
 
-    const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
+void Tintra3::createLists()
+{
     Combo3 = place<QComboBox>(this, u"Combo3"_s, {5880, 3240, 1815, 300});
     Label[8] = label(this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
     Combo2 = place<QComboBox>(this, u"Combo2"_s, {2160, 3600, 630, 300});
     Combo1 = place<QComboBox>(this, u"Combo1"_s, {2880, 3600, 1935, 300});
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
     for (QComboBox *list : {Combo1, Combo2, Combo3})
         list->setFont(listFont);
-    Picture1 = place<PictureBox>(this, u"Picture1"_s, {4920, 3600, 2775, 285});
+}
 
-    connect(Command1, &QPushButton::clicked, this, &Tintra3::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Tintra3::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Tintra3::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
-    connect(Command7, &QPushButton::clicked, this, &Tintra3::Command7_Click);
-
+void Tintra3::watchControls()
+{
     // The two lists that are only chosen from get their keys through the list and, while it is
     // dropped down, through its pop-up view.
     for (QObject *control : std::initializer_list<QObject *> {

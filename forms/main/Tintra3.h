@@ -52,6 +52,11 @@ protected:
 
 private:
     void createControls();
+    void createTextBoxes();
+    void createCommands();
+    void createColorPickers();
+    void createLists();
+    void watchControls();
     void createOptionsMenu();
     void Form_Load();
     void Form_Resize();
