@@ -1,0 +1,137 @@
+#include "winhelpers/WindowMotion.h"
+
+#include "engine/ColorValue.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/Twips.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// The screen and the window's outer frame, in twips, relative to the screen's top-left corner.
+struct Placement
+{
+    double dpi;
+    QRect screen;
+    QRectF screenTwips;
+    QRectF frameTwips;
+};
+
+Placement placementOf(const QWidget &window)
+{
+    const double dpi = LogicalDpi(window);
+    const QRect screen = window.screen()->geometry();
+    const QRect frame = window.frameGeometry().translated(-screen.topLeft());
+    return {dpi, screen, PixelsToTwips(QRect(QPoint(0, 0), screen.size()), dpi),
+            PixelsToTwips(frame, dpi)};
+}
+
+void moveTo(QWidget &window, const Placement &placement, double leftTwips, double topTwips)
+{
+    window.move(placement.screen.left() + TwipsToPixels(leftTwips, placement.dpi),
+                placement.screen.top() + TwipsToPixels(topTwips, placement.dpi));
+}
+
+void setTopmost(QWidget &window, bool topmost)
+{
+    const Qt::WindowFlags flags = window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (QWindow *handle = window.windowHandle()) {
+        // setWindowFlags would hide the window and replace its native window.
+        window.overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        window.setWindowFlags(flags);
+    }
+}
+
+} // namespace
+
+int CentredPosition(double screenExtent, double windowExtent)
+{
+    return RoundHalfEven(screenExtent - windowExtent) / 2;
+}
+
+std::vector<int> SlideInTops(int top, int centre)
+{
+    std::vector<int> tops;
+    do {
+        top += SlideStep;
+        tops.push_back(top);
+    } while (top < centre);
+    tops.push_back(centre);
+    return tops;
+}
+
+std::vector<int> SlideOutTops(int top, int screenHeight)
+{
+    std::vector<int> tops;
+    do {
+        top += SlideStep;
+        tops.push_back(top);
+    } while (top <= screenHeight + 100);
+    return tops;
+}
+
+void CentreHorizontally(QWidget &window)
+{
+    const Placement placement = placementOf(window);
+    moveTo(window, placement,
+           CentredPosition(placement.screenTwips.width(), placement.frameTwips.width()),
+           placement.frameTwips.top());
+}
+
+void CentreOnScreen(QWidget &window)
+{
+    const Placement placement = placementOf(window);
+    moveTo(window, placement,
+           CentredPosition(placement.screenTwips.width(), placement.frameTwips.width()),
+           CentredPosition(placement.screenTwips.height(), placement.frameTwips.height()));
+}
+
+void PlaceAboveScreen(QWidget &window)
+{
+    const Placement placement = placementOf(window);
+    moveTo(window, placement, placement.frameTwips.left(), -placement.frameTwips.height());
+}
+
+void SlideIn(QWidget &window)
+{
+    const Placement placement = placementOf(window);
+    const int centre =
+        CentredPosition(placement.screenTwips.height(), placement.frameTwips.height());
+    const double left = placement.frameTwips.left();
+    for (const int top : SlideInTops(RoundHalfEven(placement.frameTwips.top()), centre))
+        moveTo(window, placement, left, top);
+}
+
+void SlideOut(QWidget &window)
+{
+    const Placement placement = placementOf(window);
+    const double left = placement.frameTwips.left();
+    for (const int top : SlideOutTops(RoundHalfEven(placement.frameTwips.top()),
+                                      RoundHalfEven(placement.screenTwips.height())))
+        moveTo(window, placement, left, top);
+}
+
+void ReturnMainWindow(const Services &services)
+{
+    if (!services.mainWindow)
+        return;
+    QWidget &window = *services.mainWindow;
+    PlaceAboveScreen(window);
+    CentreHorizontally(window);
+    window.show();
+    SlideIn(window);
+}
+
+void StayOnTop(QWidget &window)
+{
+    setTopmost(window, true);
+}
+
+void NotOnTop(QWidget &window)
+{
+    setTopmost(window, false);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <vector>
+
+class QWidget;
+struct Services;
+
+// How far a window moves per step when it slides, in twips.
+inline constexpr int SlideStep = 400;
+
+// Where a window of the given extent stands centred on a screen of the given extent (twips);
+// a window larger than the screen gets a negative position.
+int CentredPosition(double screenExtent, double windowExtent);
+
+// The tops a window passes through when it slides down from top to the centre; the last entry
+// is the centre.
+std::vector<int> SlideInTops(int top, int centre);
+
+// The tops a window passes through when it slides down from top until it is below the screen.
+std::vector<int> SlideOutTops(int top, int screenHeight);
+
+// Centres the window horizontally on its screen.
+void CentreHorizontally(QWidget &window);
+
+// Centres the window on its screen.
+void CentreOnScreen(QWidget &window);
+
+// Places the window just above its screen's top edge.
+void PlaceAboveScreen(QWidget &window);
+
+// Slides the window down until its top reaches the vertical centre.
+void SlideIn(QWidget &window);
+
+// Slides the window down until it is below the screen; it stays there.
+void SlideOut(QWidget &window);
+
+// Brings the hidden main window back from above the screen.
+void ReturnMainWindow(const Services &services);
+
+// Keeps the window above all others, or makes it an ordinary window again; a shown window
+// changes in place.
+void StayOnTop(QWidget &window);
+void NotOnTop(QWidget &window);

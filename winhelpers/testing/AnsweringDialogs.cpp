@@ -1,0 +1,36 @@
+#include "winhelpers/testing/AnsweringDialogs.h"
+
+namespace {
+
+template<typename T> T takeFront(std::deque<T> &answers, T cancelled)
+{
+    if (answers.empty())
+        return cancelled;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
+void AnsweringDialogs::messageBox(QWidget *, const Notice &notice)
+{
+    m_notices.push_back(notice);
+}
+
+QString AnsweringDialogs::inputBox(QWidget *, const QString &prompt, const QString &title,
+                                   const QString &defaultText)
+{
+    m_questions.push_back({prompt, title, defaultText});
+    return takeFront(m_inputAnswers, QString());
+}
+
+std::optional<ColorValue> AnsweringDialogs::chooseColor(QWidget *, ColorValue)
+{
+    return takeFront(m_colorAnswers, std::optional<ColorValue>());
+}
+
+QString AnsweringDialogs::chooseOpenFile(QWidget *, const QString &, const QString &)
+{
+    return takeFront(m_fileAnswers, QString());
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "winhelpers/Dialogs.h"
+
+#include <deque>
+#include <vector>
+
+// Dialogs for tests: records what the program showed and asked, and answers from queues. An
+// unanswered input box or chooser is cancelled.
+class AnsweringDialogs : public Dialogs
+{
+public:
+    struct Question
+    {
+        QString prompt;
+        QString title;
+        QString defaultText;
+
+        friend bool operator==(const Question &, const Question &) = default;
+    };
+
+    void answerInput(QString text) { m_inputAnswers.push_back(std::move(text)); }
+    void answerColor(std::optional<ColorValue> color) { m_colorAnswers.push_back(color); }
+    void answerOpenFile(QString fileName) { m_fileAnswers.push_back(std::move(fileName)); }
+
+    const std::vector<Notice> &notices() const { return m_notices; }
+    const std::vector<Question> &questions() const { return m_questions; }
+
+    void messageBox(QWidget *parent, const Notice &notice) override;
+    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
+    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
+
+private:
+    std::deque<QString> m_inputAnswers;
+    std::deque<std::optional<ColorValue>> m_colorAnswers;
+    std::deque<QString> m_fileAnswers;
+    std::vector<Notice> m_notices;
+    std::vector<Question> m_questions;
+};
