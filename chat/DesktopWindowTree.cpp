@@ -1,0 +1,21 @@
+#include "chat/DesktopWindowTree.h"
+
+#ifdef _WIN32
+#include "chat/User32WindowTree.h"
+#else
+#include "chat/NoClientWindowTree.h"
+#endif
+
+#include <utility>
+
+std::unique_ptr<WindowTree> MakeDesktopWindowTree(std::function<void()> processPendingEvents)
+{
+#ifdef _WIN32
+    if (!processPendingEvents) {
+        processPendingEvents = User32WindowTree::dispatchQueuedMessages;
+    }
+    return std::make_unique<User32WindowTree>(std::move(processPendingEvents));
+#else
+    return std::make_unique<NoClientWindowTree>(std::move(processPendingEvents));
+#endif
+}

@@ -1,0 +1,447 @@
+#include "forms/main/Tintra3.h"
+
+#include "engine/FadeGenerator.h"
+#include "engine/RandomSource.h"
+#include "winhelpers/ControlLayout.h"
+#include "winhelpers/Dialogs.h"
+#include "winhelpers/GradientBackground.h"
+#include "winhelpers/Pause.h"
+#include "winhelpers/PictureBox.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/Twips.h"
+#include "winhelpers/WindowMotion.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocumentFragment>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QRectF ClientArea(0, 0, 7830, 3990);
+
+const QStringList FadeList {
+    u"Normal Fade"_s,     u"Rainbow Fade"_s,   u"Randomize Fade"_s,
+    u"Repeater Fade"_s,   u"TTintra Fade"_s,   u"DUDadodov Fade"_s,
+    u"TCRepeater Fade"_s, u"TWMystery Fade"_s, u"No Fade"_s,
+};
+
+QFont boldFont(const QString &family)
+{
+    QFont font(family);
+    font.setBold(true);
+    font.setPointSizeF(8.25);
+    // The output box holds up to about 50 000 characters of markup in one paragraph; laying
+    // it out without shaping (Latin fonts need none) is several times faster.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+template<typename Control, typename... Arguments>
+Control *place(QWidget *window, const QString &name, const QRectF &twips, Arguments &&...arguments)
+{
+    auto *control = new Control(std::forward<Arguments>(arguments)..., window);
+    control->setObjectName(name);
+    control->setGeometry(TwipsToPixels(twips, LogicalDpi(*window)));
+    return control;
+}
+
+void setBackground(QWidget &box, ColorValue color)
+{
+    const Rgb rgb = SplitColor(color);
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, QColor(rgb.red, rgb.green, rgb.blue));
+    box.setPalette(palette);
+}
+
+QPlainTextEdit *textArea(QWidget *window, const QString &name, const QRectF &twips)
+{
+    auto *box = place<QPlainTextEdit>(window, name, twips);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+QScrollBar *scrollBar(QWidget *window, const QString &name, const QRectF &twips, int value)
+{
+    auto *bar = place<QScrollBar>(window, name, twips, Qt::Horizontal);
+    bar->setRange(0, 255);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setValue(value);
+    return bar;
+}
+
+QLabel *label(QWidget *window, const QString &name, const QRectF &twips, const QString &caption)
+{
+    auto *label = place<QLabel>(window, name, twips, caption);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+// The text of the entry chosen in a list; empty when nothing in the list is chosen, as when a
+// name typed into the box matches no entry.
+QString selectedEntry(const QComboBox &list)
+{
+    const int index = list.isEditable() ? list.findText(list.currentText(), Qt::MatchExactly)
+                                        : list.currentIndex();
+    return index >= 0 ? list.itemText(index) : QString();
+}
+
+QString selectedText(const QPlainTextEdit &box)
+{
+    return box.textCursor().selection().toPlainText();
+}
+
+// The output box shows the markup's line breaks as line breaks.
+QString displayed(QString text)
+{
+    return text.replace(u"\r\n"_s, u"\n"_s);
+}
+
+} // namespace
+
+Tintra3::Tintra3(Services &services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+{
+    setObjectName(u"Tintra3"_s);
+    resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
+    setFont(boldFont(u"Comic Sans MS"_s));
+    createControls();
+    createOptionsMenu();
+    Form_Load();
+}
+
+void Tintra3::createControls()
+{
+    // Creation order is tab order: Text1 first, then the two big boxes.
+    createTextBoxes();
+    createCommands();
+    createColorPickers();
+    createLists();
+    Picture1 = place<PictureBox>(this, u"Picture1"_s, {4920, 3600, 2775, 285});
+    watchControls();
+}
+
+void Tintra3::createTextBoxes()
+{
+    Text1 = place<QLineEdit>(this, u"Text1"_s, {120, 4680, 1815, 375});
+    Text7 = textArea(this, u"Text7"_s, {120, 120, 3735, 1815});
+    Text10 = textArea(this, u"Text10"_s, {3960, 120, 3735, 1815});
+    Text10->setPlainText(u"This is the output box\n"_s);
+}
+
+void Tintra3::createCommands()
+{
+    Command3 = place<QPushButton>(this, u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s);
+    Command4 = place<QPushButton>(this, u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s);
+    Command5 = place<QPushButton>(this, u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s);
+    Command2 =
+        place<QPushButton>(this, u"Command2"_s, {3960, 2040, 1815, 255}, u"AOL4 Chat Talker"_s);
+    Command6 =
+        place<QPushButton>(this, u"Command6"_s, {5880, 2040, 1815, 255}, u"View HTML Fade"_s);
+    Command1 = place<QPushButton>(this, u"Command1"_s, {5880, 2400, 1815, 375}, u"Generate Fade"_s);
+    Command7 =
+        place<QPushButton>(this, u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s);
+
+    connect(Command1, &QPushButton::clicked, this, &Tintra3::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Tintra3::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Tintra3::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &Tintra3::Command7_Click);
+}
+
+// Three colours, side by side: per channel a read-out label and a bar, then the colour box.
+void Tintra3::createColorPickers()
+{
+    static const std::array<QString, 3> channels {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
+    static const std::array<Rgb, 3> initial {Rgb {255, 0, 0}, Rgb {0, 0, 255}, Rgb {0, 255, 0}};
+    static const std::array<int, 9> labelNumbers {1, 2, 3, 4, 5, 6, 7, 8, 10};
+    for (int colour = 0; colour < 3; ++colour) {
+        const double left = 120 + 1920 * colour;
+        const Rgb rgb = initial[colour];
+        const std::array<int, 3> values {rgb.red, rgb.green, rgb.blue};
+        for (int channel = 0; channel < 3; ++channel) {
+            const int bar = 3 * colour + channel;
+            const double top = 2400 + 240 * channel;
+            const int labelNumber = labelNumbers[bar];
+            Label[labelNumber - 1] =
+                label(this, u"Label%1"_s.arg(labelNumber), {left, top, 975, 255},
+                      channels[channel] + QString::number(values[channel]));
+            HScroll[bar] = scrollBar(this, u"HScroll%1"_s.arg(bar + 1), {left + 960, top, 855, 255},
+                                     values[channel]);
+        }
+        QLineEdit *box =
+            place<QLineEdit>(this, u"Text%1"_s.arg(colour + 2), {left, 3240, 1815, 285});
+        box->setText(HColor1(RGB(rgb)));
+        box->setAlignment(Qt::AlignCenter);
+        box->setFont(boldFont(u"Arial"_s));
+        setBackground(*box, RGB(rgb));
+        ColorBox[colour] = box;
+    }
+}
+
+void Tintra3::createLists()
+{
+    Combo3 = place<QComboBox>(this, u"Combo3"_s, {5880, 3240, 1815, 300});
+    Label[8] = label(this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
+    Combo2 = place<QComboBox>(this, u"Combo2"_s, {2160, 3600, 630, 300});
+    Combo1 = place<QComboBox>(this, u"Combo1"_s, {2880, 3600, 1935, 300});
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
+    for (QComboBox *list : {Combo1, Combo2, Combo3})
+        list->setFont(listFont);
+}
+
+void Tintra3::watchControls()
+{
+    // The two lists that are only chosen from get their keys through the list and, while it is
+    // dropped down, through its pop-up view.
+    for (QObject *control : std::initializer_list<QObject *> {
+             Text1, ColorBox[0], ColorBox[1], ColorBox[2], Combo2, Combo2->view(), Combo3,
+             Combo3->view(), Picture1, Text7->viewport(), Text10->viewport()})
+        control->installEventFilter(this);
+}
+
+void Tintra3::createOptionsMenu()
+{
+    Tintra4 = new QMenu(u"Tintra4"_s, this);
+    Tintra4->setObjectName(u"Tintra4"_s);
+    Tintra4->setFont(QFont());
+    const auto item = [this](const QString &name, const QString &caption) {
+        QAction *action = Tintra4->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        return action;
+    };
+    Bold = item(u"Bold"_s, u"Bold"_s);
+    Italics = item(u"Italics"_s, u"Italics"_s);
+    Underline = item(u"Underline"_s, u"Underline"_s);
+    Waving = item(u"Waving"_s, u"Waving"_s);
+    Elite = item(u"Elite"_s, u"Elite Text"_s);
+    StayT = item(u"StayT"_s, u"Form Stay On Top"_s);
+    connect(StayT, &QAction::triggered, this, &Tintra3::StayT_Click);
+}
+
+void Tintra3::Form_Load()
+{
+    GradientSettings &gradient = SharedGradientSettings();
+    gradient.GradientStart = RGB(0, 190, 180);
+    gradient.GradientEnd = 0;
+    PrepareGradient();
+    SaveLayout(*this);
+    PaintGradient(*this);
+
+    Combo3->addItems(FadeList);
+    Combo3->setCurrentIndex(FadeMode::Normal);
+
+    PlaceAboveScreen(*this);
+    CentreHorizontally(*this);
+    show();
+    // The window frame's size is known only once the window is shown.
+    PlaceAboveScreen(*this);
+    CentreHorizontally(*this);
+    setWindowTitle(u"DUV or QY's HTML Razod Ozura 4.0"_s);
+    Text7->setPlainText(u"Your message here"_s);
+    Text7->setFocus();
+}
+
+void Tintra3::Form_Resize()
+{
+    ApplyLayout(*this);
+    if (isMinimized() && StayT->isChecked())
+        StayOnTop(*this);
+    PaintGradient(*this);
+}
+
+void Tintra3::Form_Unload()
+{
+    GradientSettings &gradient = SharedGradientSettings();
+    RandomSource &random = m_services.random;
+    const auto draw = [&random] {
+        return static_cast<int>(double(random.next()) * 255 + 1);
+    };
+    for (int farewell = 0; farewell < 10; ++farewell) {
+        random.reseedFromClock();
+        const int startRed = draw();
+        const int startGreen = draw();
+        const int startBlue = draw();
+        const int endRed = draw();
+        const int endGreen = draw();
+        const int endBlue = draw();
+        gradient.GradientStart = RGB(startRed, startGreen, startBlue);
+        gradient.GradientEnd = RGB(endRed, endGreen, endBlue);
+        PrepareGradient();
+        PaintGradient(*this);
+        Pause(0.1, m_services.clock);
+    }
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    SlideOut(*this);
+    emit programEnded();
+}
+
+void Tintra3::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Tintra3::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Minimising leaves the size alone, so Qt sends no resize for it.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        Form_Resize();
+}
+
+void Tintra3::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // The farewell processes events, so a second close may arrive while it runs.
+    if (m_unloading)
+        return;
+    m_unloading = true;
+    Form_Unload();
+}
+
+bool Tintra3::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPress(watched, *static_cast<QKeyEvent *>(event));
+    case QEvent::MouseButtonRelease:
+        click(watched);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool Tintra3::keyPress(QObject *control, const QKeyEvent &event)
+{
+    // Only keys that type a character are handled; moving keys keep working.
+    if (event.text().isEmpty())
+        return false;
+    if (control == Combo2 || control == Combo2->view() || control == Combo3 ||
+        control == Combo3->view() || control == Picture1) {
+        // Enter and Escape still close a dropped-down list.
+        return event.text().front().isPrint();
+    }
+    if (control == Text1) {
+        Text7->setFocus();
+        return true;
+    }
+    for (QLineEdit *box : ColorBox) {
+        if (control == box) {
+            box->insert(u" "_s);
+            Text7->setFocus();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Tintra3::click(QObject *control)
+{
+    if (control == Text7->viewport())
+        PasteTo = 1;
+    else if (control == Text10->viewport())
+        PasteTo = 0;
+    else if (control == Text1 || std::ranges::find(ColorBox, control) != ColorBox.end())
+        Text7->setFocus();
+}
+
+void Tintra3::Command1_Click()
+{
+    FadeRequest request;
+    request.message = Text7->toPlainText().replace(u'\n', u"\r\n"_s);
+    request.options = {selectedEntry(*Combo1), selectedEntry(*Combo2), Bold->isChecked(),
+                       Italics->isChecked(),   Underline->isChecked(), Waving->isChecked()};
+    request.fadeMode = Combo3->currentIndex();
+    const FadeResult result = GenerateFade(request, *this, m_segmentState, m_services.random);
+    if (result.notice)
+        m_services.dialogs.messageBox(this, *result.notice);
+    if (result.output)
+        Text10->setPlainText(displayed(*result.output));
+    if (result.lastColor)
+        setBackground(*Text1, *result.lastColor);
+}
+
+QPlainTextEdit &Tintra3::selectionSource() const
+{
+    return Text7->textCursor().hasSelection() ? *Text7 : *Text10;
+}
+
+void Tintra3::Command3_Click()
+{
+    QPlainTextEdit &box = selectionSource();
+    QGuiApplication::clipboard()->setText(selectedText(box));
+    QTextCursor cursor = box.textCursor();
+    cursor.removeSelectedText();
+    box.setTextCursor(cursor);
+}
+
+void Tintra3::Command4_Click()
+{
+    QGuiApplication::clipboard()->setText(selectedText(selectionSource()));
+}
+
+void Tintra3::Command5_Click()
+{
+    QPlainTextEdit &box = PasteTo == 1 ? *Text7 : *Text10;
+    QTextCursor cursor = box.textCursor();
+    cursor.insertText(QGuiApplication::clipboard()->text());
+    box.setTextCursor(cursor);
+}
+
+void Tintra3::Command7_Click()
+{
+    const QPoint centre(Command7->x() + Command7->width() / 2,
+                        Command7->y() + Command7->height() / 2);
+    Tintra4->popup(mapToGlobal(centre));
+}
+
+void Tintra3::StayT_Click(bool checked)
+{
+    if (checked)
+        StayOnTop(*this);
+    else
+        NotOnTop(*this);
+}
+
+Rgb Tintra3::color(int which) const
+{
+    const int first = 3 * (which - 1);
+    return {HScroll[first]->value(), HScroll[first + 1]->value(), HScroll[first + 2]->value()};
+}
+
+void Tintra3::setChannel(int bar, int value)
+{
+    HScroll[bar - 1]->setValue(value);
+}
+
+void Tintra3::showProgress()
+{
+    Text10->setPlainText(u"Generating fade..."_s);
+    Pause(1e-11, m_services.clock);
+}
+
+QString Tintra3::askCount(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    return m_services.dialogs.inputBox(this, prompt, title, defaultText);
+}

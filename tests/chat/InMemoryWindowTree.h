@@ -1,0 +1,62 @@
+#pragma once
+
+#include "chat/WindowTree.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// A window tree built by a test. It records every delivery, in order, and counts the runs of
+// the event pump. Handles have their low 32 bits clear, so a search that cut them short would
+// lose every window.
+class InMemoryWindowTree : public WindowTree
+{
+public:
+    struct Delivery
+    {
+        enum Kind { Text, Character };
+
+        Kind kind;
+        WindowHandle window;
+        std::string payload;
+
+        bool operator==(const Delivery &) const = default;
+    };
+
+    WindowHandle addTopLevel(const std::string &className);
+    WindowHandle addChild(WindowHandle parent, const std::string &className);
+
+    std::string textOf(WindowHandle window) const;
+    const std::vector<Delivery> &deliveries() const { return m_deliveries; }
+    int pumpRuns() const { return m_pumpRuns; }
+
+    // Runs on every pass of the event pump, as another event handler would.
+    void onPendingEvents(std::function<void()> handler) { m_pendingEvents = std::move(handler); }
+
+    WindowHandle topLevelWindowOfClass(std::string_view className) const override;
+    WindowHandle firstChild(WindowHandle window) const override;
+    WindowHandle nextSibling(WindowHandle window) const override;
+    void readClassName(WindowHandle window, ClassNameBuffer &buffer) const override;
+    void setText(WindowHandle window, const std::string &utf8Text) override;
+    void typeCharacter(WindowHandle window, char character) override;
+    void processPendingEvents() override;
+
+private:
+    struct Window
+    {
+        std::string className;
+        WindowHandle parent = NoWindow;
+        std::vector<WindowHandle> children;
+        std::string text;
+    };
+
+    WindowHandle add(WindowHandle parent, const std::string &className);
+    const Window *find(WindowHandle window) const;
+
+    std::map<WindowHandle, Window> m_windows;
+    std::vector<WindowHandle> m_topLevel;
+    std::vector<Delivery> m_deliveries;
+    std::function<void()> m_pendingEvents;
+    int m_pumpRuns = 0;
+};
