@@ -1,4 +1,5 @@
 #include "app/TintraProgram.h"
+#include "forms/main/Tintra3.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "usage: tintra-screenshot FILE.png\n";
         return 2;
     }
+    QCoreApplication::setApplicationName(QStringLiteral("Tintra"));
     TintraProgram program;
     QCoreApplication::processEvents();
     if (!program.mainWindow().grab().save(arguments[1])) {

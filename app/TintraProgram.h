@@ -1,23 +1,25 @@
 #pragma once
 
 #include "engine/RandomSource.h"
-#include "forms/main/Tintra3.h"
+#include "startup/TintraIntro.h"
 #include "winhelpers/QtDialogs.h"
 #include "winhelpers/Services.h"
 
-// The running program: its services and its main window, filled with the installed fonts and
-// the sizes "1" to "7" and slid into view. The application quits when the main window's
-// farewell ends.
+// The running program: its services and the intro window, whose load starts everything. The
+// application quits when the main window's farewell ends.
 class TintraProgram
 {
 public:
-    TintraProgram();
+    explicit TintraProgram(FontSources fonts = installedFontSources());
 
-    Tintra3 &mainWindow() { return m_mainWindow; }
+    // The font list cache in its usual place, and the platform's fonts.
+    static FontSources installedFontSources();
+
+    Tintra3 &mainWindow() const { return m_intro.mainWindow(); }
 
 private:
     QtDialogs m_dialogs;
     RandomSource m_random;
     Services m_services;
-    Tintra3 m_mainWindow;
+    TintraIntro m_intro;
 };

@@ -5,6 +5,8 @@
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    // The font list cache lives in the program's own cache folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Tintra"));
     TintraProgram program;
     return application.exec();
 }

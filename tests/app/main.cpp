@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@ int main(int argc, char **argv)
     // Listing the tests at build time needs no display.
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
+    // The program's font list cache goes to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

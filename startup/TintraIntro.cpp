@@ -1,0 +1,116 @@
+#include "startup/TintraIntro.h"
+
+#include "forms/main/Tintra3.h"
+#include "winhelpers/GradientBackground.h"
+#include "winhelpers/GradientSettings.h"
+#include "winhelpers/Pause.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/Twips.h"
+#include "winhelpers/WindowMotion.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QRectF ClientArea(0, 0, 3855, 1575);
+const QString DefaultFont = u"Comic Sans MS"_s;
+
+QFont comicSans(double pointSize)
+{
+    QFont font(DefaultFont);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+template<typename Control>
+Control *place(QWidget *window, const QString &name, const QRectF &twips, const QString &text,
+               double pointSize)
+{
+    auto *control = new Control(text, window);
+    control->setObjectName(name);
+    control->setGeometry(TwipsToPixels(twips, LogicalDpi(*window)));
+    control->setFont(comicSans(pointSize));
+    return control;
+}
+
+QLabel *whiteLabel(QWidget *window, const QString &name, const QRectF &twips,
+                   const QString &caption, double pointSize)
+{
+    auto *label = place<QLabel>(window, name, twips, caption, pointSize);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+TintraIntro::TintraIntro(Services &services, FontSources fonts)
+    : m_services(services)
+    , m_fonts(std::move(fonts))
+{
+    setObjectName(u"TintraIntro"_s);
+    setWindowTitle(QString());
+    resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
+    Label1 = whiteLabel(this, u"Label1"_s, {120, 0, 3615, 975},
+                        u"DUV or QY's Tintra version 4.0!!!"_s, 14.25);
+    Label2 = whiteLabel(this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
+    Text1 = place<QLineEdit>(this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
+    // The box only reports progress: nothing typed reaches it.
+    Text1->setReadOnly(true);
+}
+
+TintraIntro::~TintraIntro() = default;
+
+void TintraIntro::Form_Load()
+{
+    GradientSettings &gradient = SharedGradientSettings();
+    gradient.GradientStart = RGB(0, 158, 158);
+    gradient.GradientEnd = 0;
+    PrepareGradient();
+    PaintGradient(*this);
+    CentreOnScreen(*this);
+    show();
+    CentreOnScreen(*this); // the frame's size is known only once the window is shown
+    Pause(1e-90, m_services.clock);
+
+    m_mainWindow = std::make_unique<Tintra3>(m_services);
+    m_services.mainWindow = m_mainWindow.get();
+    loadFontNames();
+    chooseDefaultFont();
+    fillFontSizes();
+    hide();
+    SlideIn(*m_mainWindow);
+}
+
+void TintraIntro::loadFontNames()
+{
+    if (ReadFontList(*m_mainWindow, *this, m_fonts.file))
+        return;
+    for (const QString &name : m_fonts.installedFonts())
+        LoadFontName(*m_mainWindow, *this, name);
+    // A cache that cannot be written only costs the next start the listing again.
+    WriteFontList(*m_mainWindow, m_fonts.file);
+}
+
+void TintraIntro::chooseDefaultFont()
+{
+    QComboBox &names = m_mainWindow->fontNameList();
+    names.setCurrentIndex(std::min(1, names.count() - 1));
+    for (int i = 0; i < names.count(); ++i) {
+        if (names.itemText(i) == DefaultFont)
+            names.setCurrentIndex(i);
+    }
+}
+
+void TintraIntro::fillFontSizes()
+{
+    QComboBox &sizes = m_mainWindow->fontSizeList();
+    for (int size = 1; size <= 7; ++size)
+        sizes.addItem(QString::number(size));
+    sizes.setCurrentIndex(2);
+}

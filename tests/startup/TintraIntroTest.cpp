@@ -1,0 +1,188 @@
+#include "startup/TintraIntro.h"
+
+#include "engine/RandomSource.h"
+#include "forms/main/Tintra3.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/testing/AnsweringDialogs.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList entries(const QComboBox &list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.itemText(i);
+    return texts;
+}
+
+// Starts the program's intro over a cache folder of its own and a fixed set of installed fonts,
+// counting how often the installed fonts are listed.
+class Startup : public testing::Test
+{
+protected:
+    QString cachePath() const { return m_folder.filePath(u"cache/Font Names.INI"_s); }
+
+    TintraIntro &start(const QStringList &installed = {u"Alpha"_s, u"Beta"_s, u"Gamma"_s},
+                       const QString &path = {})
+    {
+        FontSources fonts {FontListFile(path.isEmpty() ? cachePath() : path), [this, installed] {
+                               ++listings;
+                               return installed;
+                           }};
+        m_intro = std::make_unique<TintraIntro>(m_services, std::move(fonts));
+        m_intro->Form_Load();
+        return *m_intro;
+    }
+
+    TintraIntro &intro() const { return *m_intro; }
+    QComboBox &names() const { return m_intro->mainWindow().fontNameList(); }
+
+    int listings = 0;
+    AnsweringDialogs m_dialogs;
+
+private:
+    QTemporaryDir m_folder;
+    RandomSource m_random {1};
+    Services m_services {m_dialogs, m_random};
+    std::unique_ptr<TintraIntro> m_intro;
+};
+
+TEST_F(Startup, FirstRunListsTheInstalledFontsAndWritesTheCache)
+{
+    TintraIntro &intro = start({u"Alpha"_s, u"Comic Sans MS"_s, u"Beta"_s});
+    EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Comic Sans MS"_s, u"Beta"_s}));
+    EXPECT_EQ(listings, 1);
+    EXPECT_EQ(contentsOf(cachePath()),
+              QByteArray("[The Font Names]\r\r\nAlpha\r\r\nComic Sans MS\r\r\nBeta\r\r\n"));
+    EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
+    EXPECT_EQ(intro.findChild<QLineEdit *>(u"Text1"_s)->text(), u"Beta"_s);
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_TRUE(m_dialogs.notices().empty());
+}
+
+TEST_F(Startup, SecondRunReadsTheCacheInsteadOfListingFonts)
+{
+    start({u"Alpha"_s, u"Beta"_s});
+    listings = 0;
+    start({u"Something"_s, u"Else"_s});
+    EXPECT_EQ(listings, 0);
+    EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+}
+
+TEST_F(Startup, AHandEditedCacheGivesItsNamesByTheReadingRule)
+{
+    QDir().mkpath(QFileInfo(cachePath()).absolutePath());
+    writeBytes(cachePath(),
+               "[The Font Names]\r\n\r\n[Skipped]\nTimes,Courier New\n\nVerdana [x]\n"
+               "Verdana\n");
+    start();
+    EXPECT_EQ(listings, 0);
+    EXPECT_EQ(entries(names()), (QStringList {u"Times"_s, u"Courier New"_s, u"Verdana"_s}));
+}
+
+TEST_F(Startup, AnUnusableCacheIsListedAfreshAndRewritten)
+{
+    const QByteArray unusable[] = {QByteArray("Arial\0\x7F", 7), "[The Font Names]\r\r\n",
+                                   "\xFF\xFE\xFD"};
+    for (const QByteArray &bytes : unusable) {
+        QDir().mkpath(QFileInfo(cachePath()).absolutePath());
+        writeBytes(cachePath(), bytes);
+        listings = 0;
+        start({u"Alpha"_s, u"Beta"_s});
+        EXPECT_EQ(listings, 1);
+        EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+        EXPECT_EQ(contentsOf(cachePath()),
+                  QByteArray("[The Font Names]\r\r\nAlpha\r\r\nBeta\r\r\n"));
+    }
+}
+
+TEST_F(Startup, AnUnwritableCacheFolderDoesNotStopTheProgram)
+{
+    QTemporaryDir other;
+    const QString blocker = other.filePath(u"not a folder"_s);
+    writeBytes(blocker, "x");
+    start({u"Alpha"_s, u"Beta"_s}, blocker + u"/Font Names.INI"_s);
+    EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+    EXPECT_TRUE(m_dialogs.notices().empty());
+    EXPECT_TRUE(intro().mainWindow().isVisible());
+}
+
+TEST_F(Startup, DefaultFontIsComicSansMsOrElseTheSecondEntry)
+{
+    const struct
+    {
+        QStringList installed;
+        int selected;
+    } cases[] = {
+        {{u"Alpha"_s, u"Beta"_s, u"Gamma"_s}, 1},
+        {{u"Comic Sans MS"_s, u"Beta"_s}, 0},
+        {{u"Alpha"_s, u"comic sans ms"_s, u"Gamma"_s, u"Comic Sans MS"_s}, 3},
+        {{u"Alone"_s}, 0},
+        {{}, -1},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(cachePath());
+        start(c.installed);
+        EXPECT_EQ(names().currentIndex(), c.selected) << qPrintable(c.installed.join(u','));
+    }
+}
+
+TEST_F(Startup, SizesOneToSevenWithThreeChosen)
+{
+    start();
+    QComboBox &sizes = intro().mainWindow().fontSizeList();
+    EXPECT_EQ(entries(sizes),
+              (QStringList {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}));
+    EXPECT_EQ(sizes.currentText(), u"3"_s);
+}
+
+TEST_F(Startup, TheIntroShowsItsTitleAndIgnoresTyping)
+{
+    TintraIntro &intro = start();
+    EXPECT_EQ(intro.findChild<QLabel *>(u"Label1"_s)->text(),
+              u"DUV or QY's Tintra version 4.0!!!"_s);
+    EXPECT_EQ(intro.findChild<QLabel *>(u"Label2"_s)->text(), u"Now Loading Fonts:"_s);
+    auto *progress = intro.findChild<QLineEdit *>(u"Text1"_s);
+    const QString shown = progress->text();
+    intro.show();
+    QTest::keyClicks(progress, u"typed"_s);
+    QTest::keyClick(progress, Qt::Key_Backspace);
+    EXPECT_EQ(progress->text(), shown);
+}
+
+TEST_F(Startup, TheMainWindowEndsCentredInView)
+{
+    start();
+    const Tintra3 &window = intro().mainWindow();
+    const QRect screen = window.screen()->geometry();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_NEAR(window.frameGeometry().top(),
+                (screen.height() - window.frameGeometry().height()) / 2, 1);
+}
+
+} // namespace
