@@ -1,0 +1,110 @@
+#include "forms/preview/PreviewFile.h"
+
+#include "forms/preview/BackgroundLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// Every line break of the fragment as CR LF, so the whole file has one kind of line end.
+QByteArray withCrLf(const QString &text)
+{
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return normalised.toUtf8().replace('\n', LineEnd);
+}
+
+// Where the text after the first line begins, or -1 when the first line has no line end. A
+// line ends at CR LF, CR or LF.
+qsizetype restStart(const QByteArray &content)
+{
+    const auto end =
+        std::find_if(content.begin(), content.end(), [](char c) { return c == '\r' || c == '\n'; });
+    if (end == content.end())
+        return -1;
+    const qsizetype index = end - content.begin();
+    const bool crLf = *end == '\r' && index + 1 < content.size() && content.at(index + 1) == '\n';
+    return index + (crLf ? 2 : 1);
+}
+
+QString privateCacheFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString folder = cache + QStringLiteral("/preview");
+    QDir().mkpath(cache);
+    QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return folder;
+}
+
+} // namespace
+
+PreviewFile::PreviewFile(QString folder)
+    : m_folder(std::move(folder))
+{ }
+
+PreviewFile PreviewFile::forUser()
+{
+    // Qt hands out the runtime folder only when it belongs to the user with mode 0700.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return PreviewFile(runtime.isEmpty() ? privateCacheFolder() : runtime);
+}
+
+QString PreviewFile::path() const
+{
+    return QDir(m_folder).filePath(FileName);
+}
+
+QUrl PreviewFile::url() const
+{
+    return QUrl::fromLocalFile(path());
+}
+
+bool PreviewFile::writeForView(const QString &fragment, QString *error) const
+{
+    const QByteArray content = ByteOrderMark + PlainOpeningLine().toUtf8() + LineEnd +
+        withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd;
+    return write(content, error);
+}
+
+PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QString *error) const
+{
+    QByteArray content;
+    {
+        QFile file(path());
+        if (!file.open(QIODevice::ReadOnly))
+            return Replaced::NothingToReplace;
+        content = file.readAll();
+    }
+    if (content.startsWith(ByteOrderMark))
+        content.remove(0, ByteOrderMark.size());
+    const qsizetype rest = restStart(content);
+    if (rest < 0 || rest == content.size())
+        return Replaced::NothingToReplace;
+    const QByteArray replaced = ByteOrderMark + line1.toUtf8() + LineEnd + content.mid(rest);
+    return write(replaced, error) ? Replaced::Yes : Replaced::WriteFailed;
+}
+
+void PreviewFile::remove() const
+{
+    QFile::remove(path());
+}
+
+bool PreviewFile::write(const QByteArray &content, QString *error) const
+{
+    // Written aside and renamed over the old file, so a failed write never leaves half a page.
+    QSaveFile file(path());
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
