@@ -40,8 +40,12 @@ QString privateCacheFolder()
 {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     const QString folder = cache + QStringLiteral("/preview");
+    const QFileDevice::Permissions ownerOnly =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     QDir().mkpath(cache);
-    QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Created private, and made private again should it have been opened up since.
+    QDir().mkdir(folder, ownerOnly);
+    QFile::setPermissions(folder, ownerOnly);
     return folder;
 }
 

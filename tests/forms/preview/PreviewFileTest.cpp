@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +39,52 @@ TEST(PreviewFileForUser, LivesInAFolderOnlyTheUserCanEnter)
                   (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther | QFile::ReadGroup |
                    QFile::WriteGroup | QFile::ExeGroup),
               QFile::Permissions());
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const QByteArray &value)
+        : m_name(name)
+        , m_saved(qgetenv(name))
+        , m_wasSet(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedVariable()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_saved);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    QByteArray m_saved;
+    bool m_wasSet;
+};
+
+TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
+{
+    // Without the variable Qt makes do with "runtime-<user>" in the temporary folder, and gives
+    // up when that name is taken by something that is not the user's private folder.
+    QTemporaryDir home;
+    const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+    WriteBytes(home.filePath(QStringLiteral("runtime-") + user), "taken");
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", {});
+    const ScopedVariable temporary("TMPDIR", home.path().toUtf8());
+    const ScopedVariable cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+
+    const PreviewFile file = PreviewFile::forUser();
+    const QFileInfo folder(QFileInfo(file.path()).path());
+    EXPECT_TRUE(folder.filePath().startsWith(home.filePath(QStringLiteral("cache/"))))
+        << folder.filePath().toStdString();
+    EXPECT_EQ(folder.fileName(), QStringLiteral("preview"));
+    EXPECT_EQ(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
 }
 
 struct WriteCase
