@@ -11,8 +11,8 @@
 
 namespace {
 
-const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
-const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+constexpr QByteArrayView LineEnd("\r\n");
 
 // Every line break of the fragment as CR LF, so the whole file has one kind of line end.
 QByteArray withCrLf(const QString &text)
@@ -34,6 +34,14 @@ qsizetype restStart(const QByteArray &content)
     const qsizetype index = end - content.begin();
     const bool crLf = *end == '\r' && index + 1 < content.size() && content.at(index + 1) == '\n';
     return index + (crLf ? 2 : 1);
+}
+
+// The whole file: the byte order mark, line 1 and its line end, then the rest as it is.
+QByteArray page(const QString &line1, const QByteArray &rest)
+{
+    QByteArray content;
+    content.append(ByteOrderMark).append(line1.toUtf8()).append(LineEnd).append(rest);
+    return content;
 }
 
 QString privateCacheFolder()
@@ -74,9 +82,10 @@ QUrl PreviewFile::url() const
 
 bool PreviewFile::writeForView(const QString &fragment, QString *error) const
 {
-    const QByteArray content = ByteOrderMark + PlainOpeningLine().toUtf8() + LineEnd +
-        withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd;
-    return write(content, error);
+    return write(
+        page(PlainOpeningLine(),
+             withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd.toByteArray()),
+        error);
 }
 
 PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QString *error) const
@@ -93,8 +102,7 @@ PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QStr
     const qsizetype rest = restStart(content);
     if (rest < 0 || rest == content.size())
         return Replaced::NothingToReplace;
-    const QByteArray replaced = ByteOrderMark + line1.toUtf8() + LineEnd + content.mid(rest);
-    return write(replaced, error) ? Replaced::Yes : Replaced::WriteFailed;
+    return write(page(line1, content.mid(rest)), error) ? Replaced::Yes : Replaced::WriteFailed;
 }
 
 void PreviewFile::remove() const

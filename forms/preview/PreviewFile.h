@@ -10,7 +10,7 @@
 class PreviewFile
 {
 public:
-    static inline const QString FileName = QStringLiteral("DUVxORxQYzVIEWER.HTM");
+    static constexpr QLatin1String FileName {"DUVxORxQYzVIEWER.HTM"};
 
     // The file in the given folder, which must already exist.
     explicit PreviewFile(QString folder);
