@@ -82,10 +82,9 @@ QUrl PreviewFile::url() const
 
 bool PreviewFile::writeForView(const QString &fragment, QString *error) const
 {
-    return write(
-        page(PlainOpeningLine(),
-             withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd.toByteArray()),
-        error);
+    const QByteArray rest =
+        withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd.toByteArray();
+    return write(page(PlainOpeningLine(), rest), error);
 }
 
 PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QString *error) const
