@@ -44,6 +44,18 @@ QByteArray page(const QString &line1, const QByteArray &rest)
     return content;
 }
 
+// A short write carries no reason; the write of the rest that fails gives it.
+bool writeAll(QIODevice &device, QByteArrayView content)
+{
+    while (!content.isEmpty()) {
+        const qint64 written = device.write(content.data(), content.size());
+        if (written <= 0)
+            return false;
+        content = content.sliced(written);
+    }
+    return true;
+}
+
 QString privateCacheFolder()
 {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
@@ -112,9 +124,10 @@ void PreviewFile::remove() const
 bool PreviewFile::write(const QByteArray &content, QString *error) const
 {
     // Written aside and renamed over the old file, so a failed write never leaves half a page.
+    // Unbuffered, so that a write the disk cuts short is seen before the rename.
     QSaveFile file(path());
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        writeAll(file, content) && file.commit();
     if (!written && error)
         *error = file.errorString();
     return written;

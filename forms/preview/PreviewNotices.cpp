@@ -9,6 +9,6 @@ Notice NoFadeNotice()
 Notice PreviewNotWrittenNotice(const QString &path, const QString &reason)
 {
     return {QStringLiteral("Tintra couldn't write the preview file \"") + path +
-                QStringLiteral("\", so there is no preview: ") + reason,
+                QStringLiteral("\": ") + reason,
             NoticeIcon::Critical, QStringLiteral("Error")};
 }

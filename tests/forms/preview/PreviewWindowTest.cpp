@@ -5,6 +5,7 @@
 #include "forms/preview/ViewHtmlFade.h"
 #include "winhelpers/Twips.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ostream>
+#include <sys/resource.h>
 
 namespace {
 
@@ -162,6 +165,48 @@ TEST_F(PreviewWindow, ClearBackgroundAfterAPictureGivesWhite)
     click(*preview, "Command2");
     click(*preview, "Command3");
     EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY BGCOLOR=\"white\">", "<B>x</B>"));
+}
+
+// Files this process writes may not grow beyond a few bytes while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+        : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved {};
+    void (*m_oldHandler)(int);
+};
+
+TEST_F(PreviewWindow, ABackgroundThatCannotBeWrittenIsReportedAndKeepsThePage)
+{
+    Tinta2 *preview = view(QStringLiteral("<B>x</B>"));
+    ASSERT_NE(preview, nullptr);
+    const QByteArray before = fileBytes();
+    {
+        const FileSizeLimit limit(8);
+        click(*preview, "Command3");
+    }
+    EXPECT_EQ(fileBytes(), before);
+    ASSERT_EQ(dialogs.notices().size(), 1U);
+    const Notice &notice = dialogs.notices().front();
+    EXPECT_EQ(notice.title, QStringLiteral("Error"));
+    EXPECT_EQ(notice.icon, NoticeIcon::Critical);
+    EXPECT_TRUE(notice.text.contains(file.path())) << notice.text.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList {PreviewFile::FileName})
+        << "no half-written copy is left behind";
 }
 
 class CancelledChoosers : public PreviewFixture, public testing::WithParamInterface<const char *>
