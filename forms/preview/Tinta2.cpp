@@ -79,7 +79,7 @@ void Tinta2::Form_Load(bool stayOnTop)
     Navigate();
 }
 
-void Tinta2::BringForward(bool stayOnTop)
+void Tinta2::bringForward(bool stayOnTop)
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     applyStayOnTop(stayOnTop);

@@ -24,12 +24,10 @@ public:
 
     // A preview asked for while the window is open: the window comes forward and keeps the page
     // it shows until a background is picked.
-    void BringForward(bool stayOnTop);
+    void bringForward(bool stayOnTop);
 
     // Open from its load until it is closed.
     bool isOpen() const { return m_open; }
-
-    const PreviewFile &file() const { return m_file; }
 
     // None until the window is first loaded.
     QWebEngineView *browser() const { return WebBrowser1; }

@@ -43,7 +43,7 @@ Tinta2 *ViewHtmlFade(QWidget &mainWindow, const QString &outputText, const Servi
         return nullptr;
     }
     if (Tinta2 *preview = openPreview(mainWindow)) {
-        preview->BringForward(stayOnTop);
+        preview->bringForward(stayOnTop);
         return preview;
     }
     auto *preview = new Tinta2(services.dialogs, file, &mainWindow);
