@@ -126,40 +126,6 @@ TEST_F(PreviewFileTest, WritingAgainStartsFromScratch)
     EXPECT_EQ(bytes(), PageBytes("<HTML><BODY>", "<I>two</I>"));
 }
 
-struct OpeningLineCase
-{
-    const char *name;
-    QString line;
-    QByteArray bytes;
-};
-
-void PrintTo(const OpeningLineCase &value, std::ostream *out)
-{
-    *out << value.name;
-}
-
-class OpeningLines : public testing::TestWithParam<OpeningLineCase>
-{
-};
-
-TEST_P(OpeningLines, HaveTheirFixedForm)
-{
-    EXPECT_EQ(GetParam().line.toUtf8(), GetParam().bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, OpeningLines,
-    testing::Values(
-        OpeningLineCase {"Orange", ColorOpeningLine(RGB(255, 128, 0)),
-                         "<HTML><BODY BGCOLOR=\"#FF8000\">"},
-        OpeningLineCase {"Black", ColorOpeningLine(0), "<HTML><BODY BGCOLOR=\"#000000\">"},
-        OpeningLineCase {"White", ColorOpeningLine(RGB(255, 255, 255)),
-                         "<HTML><BODY BGCOLOR=\"#FFFFFF\">"},
-        OpeningLineCase {"Clear", WhiteOpeningLine(), "<HTML><BODY BGCOLOR=\"white\">"},
-        OpeningLineCase {"Picture", PictureOpeningLine(QStringLiteral("/home/u/sky.jpg")),
-                         "<HTML><BODY BACKGROUND=\"file:///home/u/sky.jpg\">"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
 class PictureUrls : public testing::TestWithParam<QString>
 {
 };

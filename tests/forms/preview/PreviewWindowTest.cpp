@@ -149,6 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ButtonCase {"Orange", "Command1", RGB(255, 128, 0), {}, "<HTML><BODY BGCOLOR=\"#FF8000\">"},
         ButtonCase {"Black", "Command1", 0, {}, "<HTML><BODY BGCOLOR=\"#000000\">"},
+        ButtonCase {
+            "White", "Command1", RGB(255, 255, 255), {}, "<HTML><BODY BGCOLOR=\"#FFFFFF\">"},
         ButtonCase {"Picture",
                     "Command2",
                     {},
