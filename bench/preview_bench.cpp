@@ -88,6 +88,7 @@ struct Memory
     double residentSelf = 0;
     double residentTree = 0;
     double proportionalTree = 0;
+    int processes = 0;
 };
 
 double kilobytes(const QByteArray &status, const QByteArray &field)
@@ -137,6 +138,7 @@ Memory memory()
             memory.residentSelf = rss;
         memory.residentTree += rss;
         memory.proportionalTree += kilobytes(rollup, "Pss:") / 1024;
+        ++memory.processes;
     }
     return memory;
 }
@@ -147,6 +149,7 @@ void reportMemory(benchmark::State &state)
     state.counters["rss_self_MB"] = now.residentSelf;
     state.counters["rss_tree_MB"] = now.residentTree;
     state.counters["pss_tree_MB"] = now.proportionalTree;
+    state.counters["processes"] = now.processes;
 }
 
 void firstView(benchmark::State &state)
