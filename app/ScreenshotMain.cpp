@@ -1,5 +1,6 @@
 #include "app/TintraProgram.h"
 #include "forms/main/Tintra3.h"
+#include "forms/preview/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -8,6 +9,7 @@
 // command line.
 int main(int argc, char **argv)
 {
+    PrepareWebEngine();
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2) {

@@ -1,4 +1,5 @@
 #include "app/TintraProgram.h"
+#include "forms/preview/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -32,6 +33,7 @@ double millisecondsSinceProcessStart()
 // main window stands at rest in view.
 int main(int argc, char **argv)
 {
+    PrepareWebEngine();
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tintra"));
     const TintraProgram program;

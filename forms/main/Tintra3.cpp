@@ -2,6 +2,7 @@
 
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
+#include "forms/preview/ViewHtmlFade.h"
 #include "winhelpers/ControlLayout.h"
 #include "winhelpers/Dialogs.h"
 #include "winhelpers/GradientBackground.h"
@@ -162,6 +163,7 @@ void Tintra3::createCommands()
     connect(Command3, &QPushButton::clicked, this, &Tintra3::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Tintra3::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Tintra3::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Tintra3::Command7_Click);
 }
 
@@ -407,6 +409,11 @@ void Tintra3::Command5_Click()
     QTextCursor cursor = box.textCursor();
     cursor.insertText(QGuiApplication::clipboard()->text());
     box.setTextCursor(cursor);
+}
+
+void Tintra3::Command6_Click()
+{
+    ViewHtmlFade(*this, Text10->toPlainText(), m_services, StayT->isChecked());
 }
 
 void Tintra3::Command7_Click()

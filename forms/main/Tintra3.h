@@ -41,6 +41,7 @@ public slots:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
+    void Command6_Click();
     void Command7_Click();
     void StayT_Click(bool checked);
 

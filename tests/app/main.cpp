@@ -1,3 +1,5 @@
+#include "forms/preview/WebEngineSetup.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -11,6 +13,7 @@ int main(int argc, char **argv)
         return RUN_ALL_TESTS();
     // The program's font list cache goes to a test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
+    PrepareWebEngine();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

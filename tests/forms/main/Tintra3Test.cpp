@@ -240,6 +240,22 @@ TEST_F(MainWindow, AnEmptyMessageIsRefusedInAMessageBox)
               (Notice {u"Hey Man, Enter Some Text!"_s, NoticeIcon::Critical, u"DUV or QY"_s}));
 }
 
+TEST_F(MainWindow, ViewHtmlFadeRefusesAnOutputBoxWithoutMarkupAndPreviewsAFade)
+{
+    click(u"Command6"_s);
+    ASSERT_EQ(dialogs.notices().size(), 1U);
+    EXPECT_EQ(dialogs.notices()[0].text, u"There is no fade 2 view"_s);
+    EXPECT_EQ(window->findChild<QWidget *>(u"Tinta2"_s), nullptr);
+
+    generate(u"Hi"_s);
+    click(u"Command6"_s);
+    EXPECT_EQ(dialogs.notices().size(), 1U);
+    const QWidget *preview = window->findChild<QWidget *>(u"Tinta2"_s);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), u"Your HTML Color Faded Message..."_s);
+}
+
 TEST_F(MainWindow, AMessageOverFourteenHundredLettersIsRefusedInTheOutputBox)
 {
     text7()->setPlainText(QString(1400, u'x'));

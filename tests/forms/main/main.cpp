@@ -1,3 +1,5 @@
+#include "forms/preview/WebEngineSetup.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@ int main(int argc, char **argv)
     // Listing the tests at build time needs no display.
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
+    PrepareWebEngine();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,134 @@
+#include "forms/preview/PreviewFile.h"
+
+#include "forms/preview/BackgroundLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+constexpr QByteArrayView LineEnd("\r\n");
+
+// Every line break of the fragment as CR LF, so the whole file has one kind of line end.
+QByteArray withCrLf(const QString &text)
+{
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return normalised.toUtf8().replace('\n', LineEnd);
+}
+
+// Where the text after the first line begins, or -1 when the first line has no line end. A
+// line ends at CR LF, CR or LF.
+qsizetype restStart(const QByteArray &content)
+{
+    const auto end =
+        std::find_if(content.begin(), content.end(), [](char c) { return c == '\r' || c == '\n'; });
+    if (end == content.end())
+        return -1;
+    const qsizetype index = end - content.begin();
+    const bool crLf = *end == '\r' && index + 1 < content.size() && content.at(index + 1) == '\n';
+    return index + (crLf ? 2 : 1);
+}
+
+// The whole file: the byte order mark, line 1 and its line end, then the rest as it is.
+QByteArray page(const QString &line1, const QByteArray &rest)
+{
+    QByteArray content;
+    content.append(ByteOrderMark).append(line1.toUtf8()).append(LineEnd).append(rest);
+    return content;
+}
+
+// A short write carries no reason; the write of the rest that fails gives it.
+bool writeAll(QIODevice &device, QByteArrayView content)
+{
+    while (!content.isEmpty()) {
+        const qint64 written = device.write(content.data(), content.size());
+        if (written <= 0)
+            return false;
+        content = content.sliced(written);
+    }
+    return true;
+}
+
+QString privateCacheFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString folder = cache + QStringLiteral("/preview");
+    const QFileDevice::Permissions ownerOnly =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QDir().mkpath(cache);
+    // Created private, and made private again should it have been opened up since.
+    QDir().mkdir(folder, ownerOnly);
+    QFile::setPermissions(folder, ownerOnly);
+    return folder;
+}
+
+} // namespace
+
+PreviewFile::PreviewFile(QString folder)
+    : m_folder(std::move(folder))
+{ }
+
+PreviewFile PreviewFile::forUser()
+{
+    // Qt hands out the runtime folder only when it belongs to the user with mode 0700.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return PreviewFile(runtime.isEmpty() ? privateCacheFolder() : runtime);
+}
+
+QString PreviewFile::path() const
+{
+    return QDir(m_folder).filePath(FileName);
+}
+
+QUrl PreviewFile::url() const
+{
+    return QUrl::fromLocalFile(path());
+}
+
+bool PreviewFile::writeForView(const QString &fragment, QString *error) const
+{
+    const QByteArray rest =
+        withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd.toByteArray();
+    return write(page(PlainOpeningLine(), rest), error);
+}
+
+PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QString *error) const
+{
+    QByteArray content;
+    {
+        QFile file(path());
+        if (!file.open(QIODevice::ReadOnly))
+            return Replaced::NothingToReplace;
+        content = file.readAll();
+    }
+    if (content.startsWith(ByteOrderMark))
+        content.remove(0, ByteOrderMark.size());
+    const qsizetype rest = restStart(content);
+    if (rest < 0 || rest == content.size())
+        return Replaced::NothingToReplace;
+    return write(page(line1, content.mid(rest)), error) ? Replaced::Yes : Replaced::WriteFailed;
+}
+
+void PreviewFile::remove() const
+{
+    QFile::remove(path());
+}
+
+bool PreviewFile::write(const QByteArray &content, QString *error) const
+{
+    // Written aside and renamed over the old file, so a failed write never leaves half a page.
+    // Unbuffered, so that a write the disk cuts short is seen before the rename.
+    QSaveFile file(path());
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        writeAll(file, content) && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}

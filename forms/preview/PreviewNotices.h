@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/Notice.h"
+
+#include <QString>
+
+// "There is no fade 2 view": the output box holds no markup to preview.
+Notice NoFadeNotice();
+
+// The preview file could not be written, and why.
+Notice PreviewNotWrittenNotice(const QString &path, const QString &reason);

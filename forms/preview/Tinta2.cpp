@@ -1,0 +1,161 @@
+#include "forms/preview/Tinta2.h"
+
+#include "forms/preview/BackgroundLines.h"
+#include "forms/preview/PreviewNotices.h"
+#include "winhelpers/Dialogs.h"
+#include "winhelpers/GradientBackground.h"
+#include "winhelpers/GradientSettings.h"
+#include "winhelpers/Twips.h"
+#include "winhelpers/WindowMotion.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr double InnerWidth = 5175;
+constexpr double InnerHeight = 3735;
+constexpr double ButtonTop = 3240;
+constexpr double ButtonWidth = 1575;
+constexpr double ButtonHeight = 375;
+
+} // namespace
+
+Tinta2::Tinta2(Dialogs &dialogs, PreviewFile file, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_dialogs(dialogs)
+    , m_file(std::move(file))
+{
+    setObjectName(QStringLiteral("Tinta2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Your HTML Color Faded Message..."));
+    setFixedSize(twipsToPixels(0, 0, InnerWidth, InnerHeight).size());
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("Back Color"), 120);
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Back Picture"), 1800);
+    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Clear Background"), 3480);
+    connect(Command1, &QPushButton::clicked, this, &Tinta2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Tinta2::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Tinta2::Command3_Click);
+}
+
+Tinta2::~Tinta2()
+{
+    // A window discarded without being closed, as when the program ends, leaves no page behind.
+    if (m_open)
+        m_file.remove();
+}
+
+QPushButton *Tinta2::makeButton(const QString &name, const QString &caption, double leftTwips)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSizeF(8.25);
+    button->setFont(font);
+    button->setGeometry(twipsToPixels(leftTwips, ButtonTop, ButtonWidth, ButtonHeight));
+    return button;
+}
+
+QRect Tinta2::twipsToPixels(double left, double top, double width, double height) const
+{
+    return TwipsToPixels(QRectF(left, top, width, height), LogicalDpi(*this));
+}
+
+void Tinta2::Form_Load(bool stayOnTop)
+{
+    GradientSettings &gradient = SharedGradientSettings();
+    gradient.GradientStart = RGB(0, 190, 180);
+    gradient.GradientEnd = 0;
+    PrepareGradient(gradient);
+    Form_Paint();
+    createBrowser();
+    PlaceAboveScreen(*this);
+    CentreHorizontally(*this);
+    show();
+    SlideIn(*this);
+    m_open = true;
+    applyStayOnTop(stayOnTop);
+    Navigate();
+}
+
+void Tinta2::bringForward(bool stayOnTop)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    applyStayOnTop(stayOnTop);
+    raise();
+    activateWindow();
+}
+
+void Tinta2::Form_Paint()
+{
+    PaintGradient(*this);
+}
+
+void Tinta2::createBrowser()
+{
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(twipsToPixels(120, 120, 4935, 3015));
+}
+
+void Tinta2::applyStayOnTop(bool stayOnTop)
+{
+    if (stayOnTop)
+        StayOnTop(*this);
+    else
+        NotOnTop(*this);
+}
+
+void Tinta2::Command1_Click()
+{
+    if (const std::optional<ColorValue> color = m_dialogs.chooseColor(this, 0))
+        changeBackground(ColorOpeningLine(*color));
+}
+
+void Tinta2::Command2_Click()
+{
+    const QString fileName = m_dialogs.chooseOpenFile(
+        this, QStringLiteral("Open"), QStringLiteral("Picture Files (*.jpg *.gif)"));
+    if (!fileName.isEmpty())
+        changeBackground(PictureOpeningLine(fileName));
+}
+
+void Tinta2::Command3_Click()
+{
+    changeBackground(WhiteOpeningLine());
+}
+
+void Tinta2::changeBackground(const QString &line1)
+{
+    QString error;
+    switch (m_file.replaceOpeningLine(line1, &error)) {
+    case PreviewFile::Replaced::Yes:
+        Navigate();
+        break;
+    case PreviewFile::Replaced::NothingToReplace:
+        break;
+    case PreviewFile::Replaced::WriteFailed:
+        m_dialogs.messageBox(this, PreviewNotWrittenNotice(m_file.path(), error));
+        break;
+    }
+}
+
+void Tinta2::Navigate()
+{
+    WebBrowser1->load(m_file.url());
+}
+
+void Tinta2::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Tinta2::Form_Unload()
+{
+    m_file.remove();
+    m_open = false;
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    SlideOut(*this);
+}

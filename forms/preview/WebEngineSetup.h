@@ -1,0 +1,5 @@
+#pragma once
+
+// Readies the embedded browser; call it before the QApplication is created. The browser refuses
+// to start as root with its sandbox on, so the sandbox is turned off then, and only then.
+void PrepareWebEngine();

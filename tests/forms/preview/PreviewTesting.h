@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/RandomSource.h"
+#include "forms/preview/PreviewFile.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/testing/AnsweringDialogs.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+class QWebEngineView;
+class Tinta2;
+
+QByteArray ReadBytes(const QString &path);
+void WriteBytes(const QString &path, const QByteArray &bytes);
+
+// What the file holds after "View HTML Fade" with the given opening line and fragment bytes.
+QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment);
+
+// Waits, at most a few seconds, for the page under way to finish loading.
+bool WaitForLoad(QWebEngineView &view);
+
+// The colour a user sees at a point of the view once it has settled, within a few seconds.
+QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected);
+
+QVariant RunScript(QWebEngineView &view, const QString &script);
+
+// A main window, its services and a preview file in a folder of its own.
+class PreviewFixture : public testing::Test
+{
+protected:
+    PreviewFixture();
+
+    Tinta2 *view(const QString &outputText, bool stayOnTop = false);
+    Tinta2 *viewAndLoad(const QString &outputText);
+    void click(Tinta2 &preview, const char *button);
+    QByteArray fileBytes() const { return ReadBytes(file.path()); }
+
+    QTemporaryDir folder;
+    PreviewFile file {folder.path()};
+    AnsweringDialogs dialogs;
+    RandomSource random {1};
+    Services services {dialogs, random};
+    QWidget mainWindow;
+};
