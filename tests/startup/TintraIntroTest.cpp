@@ -2,6 +2,7 @@
 
 #include "engine/RandomSource.h"
 #include "forms/main/Tintra3.h"
+#include "tests/testing/TestFiles.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
@@ -18,19 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList entries(const QComboBox &list)
 {
@@ -77,7 +65,7 @@ TEST_F(Startup, FirstRunListsTheInstalledFontsAndWritesTheCache)
     TintraIntro &intro = start({u"Alpha"_s, u"Comic Sans MS"_s, u"Beta"_s});
     EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Comic Sans MS"_s, u"Beta"_s}));
     EXPECT_EQ(listings, 1);
-    EXPECT_EQ(contentsOf(cachePath()),
+    EXPECT_EQ(ReadBytes(cachePath()),
               QByteArray("[The Font Names]\r\r\nAlpha\r\r\nComic Sans MS\r\r\nBeta\r\r\n"));
     EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
     EXPECT_EQ(intro.findChild<QLineEdit *>(u"Text1"_s)->text(), u"Beta"_s);
@@ -97,7 +85,7 @@ TEST_F(Startup, SecondRunReadsTheCacheInsteadOfListingFonts)
 TEST_F(Startup, AHandEditedCacheGivesItsNamesByTheReadingRule)
 {
     QDir().mkpath(QFileInfo(cachePath()).absolutePath());
-    writeBytes(cachePath(),
+    WriteBytes(cachePath(),
                "[The Font Names]\r\n\r\n[Skipped]\nTimes,Courier New\n\nVerdana [x]\n"
                "Verdana\n");
     start();
@@ -111,12 +99,12 @@ TEST_F(Startup, AnUnusableCacheIsListedAfreshAndRewritten)
                                    "\xFF\xFE\xFD"};
     for (const QByteArray &bytes : unusable) {
         QDir().mkpath(QFileInfo(cachePath()).absolutePath());
-        writeBytes(cachePath(), bytes);
+        WriteBytes(cachePath(), bytes);
         listings = 0;
         start({u"Alpha"_s, u"Beta"_s});
         EXPECT_EQ(listings, 1);
         EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
-        EXPECT_EQ(contentsOf(cachePath()),
+        EXPECT_EQ(ReadBytes(cachePath()),
                   QByteArray("[The Font Names]\r\r\nAlpha\r\r\nBeta\r\r\n"));
     }
 }
@@ -125,7 +113,7 @@ TEST_F(Startup, AnUnwritableCacheFolderDoesNotStopTheProgram)
 {
     QTemporaryDir other;
     const QString blocker = other.filePath(u"not a folder"_s);
-    writeBytes(blocker, "x");
+    WriteBytes(blocker, "x");
     start({u"Alpha"_s, u"Beta"_s}, blocker + u"/Font Names.INI"_s);
     EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
     EXPECT_TRUE(m_dialogs.notices().empty());

@@ -1,5 +1,7 @@
 #include "winhelpers/FontListFile.h"
 
+#include "tests/testing/TestFiles.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -12,19 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A window with the two controls the font list procedures look for.
 struct FontWindow
@@ -107,7 +96,7 @@ TEST(FontListFile, AFileThatGivesNoNamesCountsAsMissing)
     };
     for (const auto &c : cases) {
         const QString path = folder.filePath(QString::fromLatin1(c.name));
-        writeBytes(path, c.bytes);
+        WriteBytes(path, c.bytes);
         EXPECT_FALSE(FontListFile(path).read()) << c.name;
     }
     EXPECT_FALSE(FontListFile(folder.filePath(u"missing"_s)).read());
@@ -119,9 +108,9 @@ TEST(FontListFile, AnUnwritableFolderIsReportedAndLeftAlone)
 {
     QTemporaryDir folder;
     const QString notAFolder = folder.filePath(u"file"_s);
-    writeBytes(notAFolder, "keep me");
+    WriteBytes(notAFolder, "keep me");
     EXPECT_FALSE(FontListFile(notAFolder + u"/Font Names.INI"_s).write({u"Arial"_s}));
-    EXPECT_EQ(contentsOf(notAFolder), QByteArray("keep me"));
+    EXPECT_EQ(ReadBytes(notAFolder), QByteArray("keep me"));
 }
 
 TEST(FontListFile, WindowsReadAndWriteTheirFontBox)
@@ -131,7 +120,7 @@ TEST(FontListFile, WindowsReadAndWriteTheirFontBox)
     FontWindow source;
     source.fonts->addItems({u"Arial"_s, u"Symbol"_s});
     ASSERT_TRUE(WriteFontList(source.window, file));
-    EXPECT_EQ(contentsOf(file.path()), QByteArray("[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"));
+    EXPECT_EQ(ReadBytes(file.path()), QByteArray("[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"));
 
     FontWindow receiver;
     FontWindow progress;

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -76,6 +78,9 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
     const ScopedVariable runtime("XDG_RUNTIME_DIR", {});
     const ScopedVariable temporary("TMPDIR", home.path().toUtf8());
     const ScopedVariable cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    // The cache folder comes from the variable only outside the test mode of the other tests.
+    QStandardPaths::setTestModeEnabled(false);
+    const auto restoreTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
 
     const PreviewFile file = PreviewFile::forUser();
     const QFileInfo folder(QFileInfo(file.path()).path());

@@ -16,19 +16,6 @@ constexpr int SettleTimeoutMs = 5000;
 
 } // namespace
 
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment)
 {
     return "\xEF\xBB\xBF" + line1 + "\r\n" + fragment + "</BODY></HTML>\r\n";

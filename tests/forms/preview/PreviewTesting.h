@@ -2,6 +2,7 @@
 
 #include "engine/RandomSource.h"
 #include "forms/preview/PreviewFile.h"
+#include "tests/testing/TestFiles.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
@@ -15,9 +16,6 @@
 
 class QWebEngineView;
 class Tinta2;
-
-QByteArray ReadBytes(const QString &path);
-void WriteBytes(const QString &path, const QByteArray &bytes);
 
 // What the file holds after "View HTML Fade" with the given opening line and fragment bytes.
 QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment);
