@@ -1,5 +1,6 @@
 #include "app/TintraProgram.h"
 
+#include "chat/DesktopWindowTree.h"
 #include "winhelpers/WindowMotion.h"
 
 #include <QComboBox>
@@ -28,10 +29,13 @@ void fillFontSizes(QComboBox &sizes)
 
 TintraProgram::TintraProgram()
     : m_random(RandomSource::monotonicNanoseconds())
+    // The chat room search lets this program's windows go on working while it looks.
+    , m_desktop(MakeDesktopWindowTree([] { QCoreApplication::processEvents(); }))
     , m_services(m_dialogs, m_random)
     , m_mainWindow(m_services)
 {
     m_services.mainWindow = &m_mainWindow;
+    m_services.desktop = m_desktop.get();
     fillFontNames(m_mainWindow.fontNameList());
     fillFontSizes(m_mainWindow.fontSizeList());
     SlideIn(m_mainWindow);
