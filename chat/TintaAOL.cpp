@@ -70,6 +70,8 @@ QCheckBox *option(QWidget *window, const QString &name, const QRectF &twips, con
 {
     auto *box = place<QCheckBox>(window, name, twips, caption);
     box->setFont(controlFont(u"Comic Sans MS"_s, true));
+    // Buttons fill with the button colour unless told otherwise.
+    box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
     setColor(*box, QPalette::Window, Black);
     setColor(*box, QPalette::WindowText, White);

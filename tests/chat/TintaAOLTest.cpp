@@ -160,6 +160,13 @@ TEST_F(ChatWindow, OpensWithTTintaAndTheThreeColours)
     EXPECT_EQ(swatch(u"Picture1"_s), Red);
     EXPECT_EQ(swatch(u"Picture2"_s), Blue);
     EXPECT_EQ(swatch(u"Picture4"_s), Green);
+    // Red to blue, then blue to green, in two halves of 40 bands, right across the chart.
+    EXPECT_EQ(band(0), Red);
+    EXPECT_EQ(band(39), QColor(6, 0, 249));
+    EXPECT_EQ(band(40), Blue);
+    EXPECT_EQ(band(79), QColor(0, 249, 6));
+    const QImage chart = control<PictureBox>(u"Picture3"_s)->grab().toImage();
+    EXPECT_EQ(chart.pixelColor(chart.width() - 3, chart.height() / 2), QColor(0, 249, 6));
 }
 
 TEST_F(ChatWindow, OpensWithItsCaptionsAndTheMainWindowsFontsFromTheSecond)
@@ -178,6 +185,9 @@ TEST_F(ChatWindow, OpensWithItsCaptionsAndTheMainWindowsFontsFromTheSecond)
     EXPECT_EQ(fonts()->itemText(0), u"Arial"_s);
     EXPECT_EQ(fonts()->itemText(1), u"Comic Sans MS"_s);
     EXPECT_FALSE(fades()->isEditable());
+    // The options are white on black.
+    const QImage option = control<QCheckBox>(u"Check2"_s)->grab().toImage();
+    EXPECT_EQ(option.pixelColor(option.width() - 2, 1), QColor(0, 0, 0));
 }
 
 TEST_F(ChatWindow, RestsOnTheBottomOfTheScreenCentredAndOnTop)
