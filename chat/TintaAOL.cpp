@@ -37,6 +37,8 @@ const QStringList FadeList {
 
 // The third swatch shows this grey while the fade type leaves colour 3 out.
 constexpr ColorValue UnusedColor = RGB(150, 150, 150);
+constexpr ColorValue White = RGB(255, 255, 255);
+constexpr ColorValue Black = RGB(0, 0, 0);
 
 QFont controlFont(const QString &family, bool bold)
 {
@@ -62,9 +64,6 @@ void setColor(QWidget &widget, QPalette::ColorRole role, ColorValue color)
     palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
     widget.setPalette(palette);
 }
-
-constexpr ColorValue White = RGB(255, 255, 255);
-constexpr ColorValue Black = RGB(0, 0, 0);
 
 QCheckBox *option(QWidget *window, const QString &name, const QRectF &twips, const QString &caption)
 {
