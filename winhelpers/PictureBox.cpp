@@ -33,6 +33,7 @@ void PictureBox::clear()
 
 void PictureBox::printLine(const QString &text)
 {
+    fitImage();
     QPainter painter(&m_image);
     painter.setFont(font());
     painter.setPen(Qt::black);
@@ -47,6 +48,7 @@ void PictureBox::fillBox(QPointF corner1, QPointF corner2, ColorValue color)
     const QPoint first = toPixels(corner1).toPoint();
     const QPoint second = toPixels(corner2).toPoint();
     const Rgb rgb = SplitColor(color);
+    fitImage();
     QPainter painter(&m_image);
     painter.fillRect(QRect(first, second).normalized(), QColor(rgb.red, rgb.green, rgb.blue));
     update();
@@ -62,12 +64,22 @@ void PictureBox::paintEvent(QPaintEvent *event)
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    // Keep what is drawn; a larger box shows white beyond it until it is drawn again.
-    QImage grown(contentsRect().size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    grown.fill(Qt::white);
-    QPainter(&grown).drawImage(0, 0, m_image);
-    m_image = std::move(grown);
+    fitImage();
     emit resized();
+}
+
+// A box that is not shown yet gets its resize event only when it is shown, so drawing first
+// brings the picture to the box's size.
+void PictureBox::fitImage()
+{
+    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+    if (m_image.size() == size)
+        return;
+    // Keep what is drawn; a larger box shows white beyond it until it is drawn again.
+    QImage fitted(size, QImage::Format_RGB32);
+    fitted.fill(Qt::white);
+    QPainter(&fitted).drawImage(0, 0, m_image);
+    m_image = std::move(fitted);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -45,6 +45,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void fitImage();
     QPointF toTwips(QPointF pixels) const;
     QPointF toPixels(QPointF twips) const;
 

@@ -53,14 +53,14 @@ int CentredPosition(double screenExtent, double windowExtent)
     return RoundHalfEven(screenExtent - windowExtent) / 2;
 }
 
-std::vector<int> SlideInTops(int top, int centre)
+std::vector<int> SlideInTops(int top, int rest)
 {
     std::vector<int> tops;
     do {
         top += SlideStep;
         tops.push_back(top);
-    } while (top < centre);
-    tops.push_back(centre);
+    } while (top < rest);
+    tops.push_back(rest);
     return tops;
 }
 
@@ -103,6 +103,15 @@ void SlideIn(QWidget &window)
         CentredPosition(placement.screenTwips.height(), placement.frameTwips.height());
     const double left = placement.frameTwips.left();
     for (const int top : SlideInTops(RoundHalfEven(placement.frameTwips.top()), centre))
+        moveTo(window, placement, left, top);
+}
+
+void SlideInToBottom(QWidget &window)
+{
+    const Placement placement = placementOf(window);
+    const int rest = RoundHalfEven(placement.screenTwips.height() - placement.frameTwips.height());
+    const double left = placement.frameTwips.left();
+    for (const int top : SlideInTops(RoundHalfEven(placement.frameTwips.top()), rest))
         moveTo(window, placement, left, top);
 }
 

@@ -12,9 +12,9 @@ inline constexpr int SlideStep = 400;
 // a window larger than the screen gets a negative position.
 int CentredPosition(double screenExtent, double windowExtent);
 
-// The tops a window passes through when it slides down from top to the centre; the last entry
-// is the centre.
-std::vector<int> SlideInTops(int top, int centre);
+// The tops a window passes through when it slides down from top to where it rests (the centre,
+// for SlideIn); the last entry is the resting top.
+std::vector<int> SlideInTops(int top, int rest);
 
 // The tops a window passes through when it slides down from top until it is below the screen.
 std::vector<int> SlideOutTops(int top, int screenHeight);
@@ -30,6 +30,9 @@ void PlaceAboveScreen(QWidget &window);
 
 // Slides the window down until its top reaches the vertical centre.
 void SlideIn(QWidget &window);
+
+// Slides the window down until its bottom edge rests on the bottom of its screen.
+void SlideInToBottom(QWidget &window);
 
 // Slides the window down until it is below the screen; it stays there.
 void SlideOut(QWidget &window);

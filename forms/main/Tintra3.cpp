@@ -1,5 +1,6 @@
 #include "forms/main/Tintra3.h"
 
+#include "chat/TintaAOL.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
 #include "forms/preview/ViewHtmlFade.h"
@@ -102,6 +103,14 @@ QString selectedEntry(const QComboBox &list)
     return index >= 0 ? list.itemText(index) : QString();
 }
 
+QStringList entries(const QComboBox &list)
+{
+    QStringList texts;
+    for (int index = 0; index < list.count(); ++index)
+        texts.append(list.itemText(index));
+    return texts;
+}
+
 QString selectedText(const QPlainTextEdit &box)
 {
     return box.textCursor().selection().toPlainText();
@@ -160,6 +169,7 @@ void Tintra3::createCommands()
         place<QPushButton>(this, u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s);
 
     connect(Command1, &QPushButton::clicked, this, &Tintra3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Tintra3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Tintra3::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Tintra3::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
@@ -382,6 +392,17 @@ void Tintra3::Command1_Click()
         Text10->setPlainText(displayed(*result.output));
     if (result.lastColor)
         setBackground(*Text1, *result.lastColor);
+}
+
+// The chat window brings this window back when it closes.
+void Tintra3::Command2_Click()
+{
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    SlideOut(*this);
+    if (m_chatWindow)
+        m_chatWindow->show();
+    else
+        m_chatWindow = new TintaAOL(m_services, entries(*Combo1), this);
 }
 
 QPlainTextEdit &Tintra3::selectionSource() const

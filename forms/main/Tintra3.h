@@ -3,6 +3,7 @@
 #include "engine/FadeHost.h"
 #include "engine/SegmentState.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -16,6 +17,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
+class TintaAOL;
 struct Services;
 
 // The main fader window: the message and output boxes, the nine colour bars, the fade list,
@@ -38,6 +40,7 @@ signals:
 
 public slots:
     void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
@@ -77,6 +80,7 @@ private:
     SegmentState m_segmentState;
     qint16 PasteTo = 0; // 1: PASTE goes into the message box, 0: into the output box
     bool m_unloading = false;
+    QPointer<TintaAOL> m_chatWindow;
 
     QLineEdit *Text1 = nullptr;
     QPlainTextEdit *Text7 = nullptr;

@@ -1,8 +1,8 @@
 #include "chat/ChatRoomSearch.h"
 
-#include "InMemoryWindowTree.h"
 #include "chat/DesktopWindowTree.h"
 #include "chat/NoClientWindowTree.h"
+#include "chat/testing/InMemoryWindowTree.h"
 
 #include <gtest/gtest.h>
 

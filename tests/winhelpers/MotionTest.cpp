@@ -93,6 +93,13 @@ TEST_F(Window, SlideInEndsCentredVertically)
                 (screenHeight() - window.frameGeometry().height()) / 2, 1);
 }
 
+TEST_F(Window, SlideInToBottomRestsOnTheScreensBottomEdge)
+{
+    PlaceAboveScreen(window);
+    SlideInToBottom(window);
+    EXPECT_NEAR(window.frameGeometry().bottom(), screenHeight() - 1, 1);
+}
+
 TEST_F(Window, SlideOutEndsBelowTheScreen)
 {
     CentreOnScreen(window);

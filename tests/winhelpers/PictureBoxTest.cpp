@@ -29,6 +29,16 @@ TEST_F(Picture, StartsWhiteAndKeepsWhatIsDrawn)
     EXPECT_EQ(box.grab().toImage().pixel(5, 5), qRgb(255, 0, 0));
 }
 
+TEST(HiddenPicture, DrawingAfterAResizeCoversTheNewSize)
+{
+    PictureBox box;
+    box.setFrameStyle(QFrame::NoFrame);
+    box.resize(185, 19);
+    box.fillBox({0, 0}, {box.scaleWidth(), box.scaleHeight()}, RGB(0, 0, 255));
+    EXPECT_EQ(box.image().size(), QSize(185, 19));
+    EXPECT_EQ(box.image().pixel(180, 15), qRgb(0, 0, 255));
+}
+
 TEST_F(Picture, MeasuresItselfInTwips)
 {
     EXPECT_DOUBLE_EQ(box.scaleWidth(), 2775);

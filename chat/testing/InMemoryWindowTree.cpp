@@ -1,4 +1,4 @@
-#include "InMemoryWindowTree.h"
+#include "chat/testing/InMemoryWindowTree.h"
 
 #include <algorithm>
 #include <cctype>
