@@ -89,6 +89,10 @@ QScrollBar *scrollBar(QWidget *window, const QString &name, const QRectF &twips,
     bar->setSingleStep(1);
     bar->setPageStep(10);
     bar->setValue(value);
+    // A colour bar is worked from the keyboard too, and its keys and wheel raise the value
+    // toward the right end as on a slider, not page down a document.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
