@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -43,6 +44,35 @@ void GenerateFadeClick(benchmark::State &state)
 }
 
 BENCHMARK(GenerateFadeClick)->Arg(0)->Arg(1)->ArgName("repaint")->Unit(benchmark::kMillisecond);
+
+// One arrow key on a focused colour bar, from the key event to the updated label, colour box
+// and fade chart, in the fade of the given list index (0 normal, 3 repeater, 4 three colours);
+// with repaint, until the window has also drawn them. Dragging a thumb runs the same change at
+// every move.
+void ScrollBarChange(benchmark::State &state)
+{
+    AnsweringDialogs dialogs;
+    RandomSource random(1);
+    Services services(dialogs, random);
+    Tintra3 window(services);
+    window.findChild<QComboBox *>(u"Combo3"_s)->setCurrentIndex(int(state.range(0)));
+    auto *green = window.findChild<QScrollBar *>(u"HScroll2"_s);
+    green->setFocus();
+    const bool repaint = state.range(1) != 0;
+    bool up = true;
+    for (auto _ : state) {
+        QTest::keyClick(green, up ? Qt::Key_Right : Qt::Key_Left);
+        if (repaint)
+            window.repaint();
+        up = !up;
+    }
+    benchmark::DoNotOptimize(green->value());
+}
+
+BENCHMARK(ScrollBarChange)
+    ->ArgsProduct({{0, 3, 4}, {0, 1}})
+    ->ArgNames({"fade", "repaint"})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "forms/main/Tintra3.h"
 
 #include "chat/TintaAOL.h"
+#include "engine/EliteText.h"
+#include "engine/FadeChart.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
 #include "forms/preview/ViewHtmlFade.h"
@@ -19,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +35,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QRectF ClientArea(0, 0, 7830, 3990);
+
+// Per bar (HScroll1 .. HScroll9): the caption of its read-out and the number of its label.
+const std::array<QString, 3> ChannelNames {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
+constexpr std::array<int, 9> LabelNumbers {1, 2, 3, 4, 5, 6, 7, 8, 10};
+
+// Colour 3 is offered only while the chosen fade uses it; otherwise its box shows this grey.
+constexpr ColorValue UnusedColor = RGB(150, 150, 150);
 
 const QStringList FadeList {
     u"Normal Fade"_s,     u"Rainbow Fade"_s,   u"Randomize Fade"_s,
@@ -81,6 +91,10 @@ QScrollBar *scrollBar(QWidget *window, const QString &name, const QRectF &twips,
     bar->setSingleStep(1);
     bar->setPageStep(10);
     bar->setValue(value);
+    // A colour bar is worked from the keyboard too, and its keys and wheel raise the value
+    // toward the right end as on a slider, not page down a document.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -143,7 +157,7 @@ void Tintra3::createControls()
     createCommands();
     createColorPickers();
     createLists();
-    Picture1 = place<PictureBox>(this, u"Picture1"_s, {4920, 3600, 2775, 285});
+    createChart();
     watchControls();
 }
 
@@ -180,9 +194,12 @@ void Tintra3::createCommands()
 // Three colours, side by side: per channel a read-out label and a bar, then the colour box.
 void Tintra3::createColorPickers()
 {
-    static const std::array<QString, 3> channels {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
     static const std::array<Rgb, 3> initial {Rgb {255, 0, 0}, Rgb {0, 0, 255}, Rgb {0, 255, 0}};
-    static const std::array<int, 9> labelNumbers {1, 2, 3, 4, 5, 6, 7, 8, 10};
+    static constexpr std::array<void (Tintra3::*)(), 9> changes {
+        &Tintra3::HScroll1_Change, &Tintra3::HScroll2_Change, &Tintra3::HScroll3_Change,
+        &Tintra3::HScroll4_Change, &Tintra3::HScroll5_Change, &Tintra3::HScroll6_Change,
+        &Tintra3::HScroll7_Change, &Tintra3::HScroll8_Change, &Tintra3::HScroll9_Change,
+    };
     for (int colour = 0; colour < 3; ++colour) {
         const double left = 120 + 1920 * colour;
         const Rgb rgb = initial[colour];
@@ -190,12 +207,14 @@ void Tintra3::createColorPickers()
         for (int channel = 0; channel < 3; ++channel) {
             const int bar = 3 * colour + channel;
             const double top = 2400 + 240 * channel;
-            const int labelNumber = labelNumbers[bar];
+            const int labelNumber = LabelNumbers[bar];
             Label[labelNumber - 1] =
                 label(this, u"Label%1"_s.arg(labelNumber), {left, top, 975, 255},
-                      channels[channel] + QString::number(values[channel]));
+                      ChannelNames[channel] + QString::number(values[channel]));
             HScroll[bar] = scrollBar(this, u"HScroll%1"_s.arg(bar + 1), {left + 960, top, 855, 255},
                                      values[channel]);
+            // Connected after the initial value: the labels and boxes already show it.
+            connect(HScroll[bar], &QScrollBar::valueChanged, this, changes[bar]);
         }
         QLineEdit *box =
             place<QLineEdit>(this, u"Text%1"_s.arg(colour + 2), {left, 3240, 1815, 285});
@@ -218,6 +237,17 @@ void Tintra3::createLists()
     const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
     for (QComboBox *list : {Combo1, Combo2, Combo3})
         list->setFont(listFont);
+    // Wired before the load fills the list, so that selecting its first entry runs it.
+    connect(Combo3, &QComboBox::currentIndexChanged, this, &Tintra3::Combo3_Click);
+}
+
+void Tintra3::createChart()
+{
+    Picture1 = place<PictureBox>(this, u"Picture1"_s, {4920, 3600, 2775, 285});
+    connect(Picture1, &PictureBox::clicked, this, &Tintra3::Picture1_Click);
+    connect(Picture1, &PictureBox::resized, this, &Tintra3::Picture1_Resize);
+    connect(Picture1, &PictureBox::pressed, this, &Tintra3::Picture1_MouseDown);
+    connect(Picture1, &PictureBox::moved, this, &Tintra3::Picture1_MouseMove);
 }
 
 void Tintra3::watchControls()
@@ -225,7 +255,7 @@ void Tintra3::watchControls()
     // The two lists that are only chosen from get their keys through the list and, while it is
     // dropped down, through its pop-up view.
     for (QObject *control : std::initializer_list<QObject *> {
-             Text1, ColorBox[0], ColorBox[1], ColorBox[2], Combo2, Combo2->view(), Combo3,
+             Text1, Text7, ColorBox[0], ColorBox[1], ColorBox[2], Combo2, Combo2->view(), Combo3,
              Combo3->view(), Picture1, Text7->viewport(), Text10->viewport()})
         control->installEventFilter(this);
 }
@@ -270,6 +300,7 @@ void Tintra3::Form_Load()
     CentreHorizontally(*this);
     setWindowTitle(u"DUV or QY's HTML Razod Ozura 4.0"_s);
     Text7->setPlainText(u"Your message here"_s);
+    Picture1_Click();
     Text7->setFocus();
 }
 
@@ -278,6 +309,7 @@ void Tintra3::Form_Resize()
     ApplyLayout(*this);
     if (isMinimized() && StayT->isChecked())
         StayOnTop(*this);
+    Picture1_Click();
     PaintGradient(*this);
 }
 
@@ -354,6 +386,8 @@ bool Tintra3::keyPress(QObject *control, const QKeyEvent &event)
         // Enter and Escape still close a dropped-down list.
         return event.text().front().isPrint();
     }
+    if (control == Text7)
+        return retypeInMessage(event);
     if (control == Text1) {
         Text7->setFocus();
         return true;
@@ -366,6 +400,32 @@ bool Tintra3::keyPress(QObject *control, const QKeyEvent &event)
         }
     }
     return false;
+}
+
+// A typed character that the key handler replaces reaches the message box as the key of its
+// replacement, so the box inserts it as typed: over the selection, into its undo history.
+// Only keys that type one visible character qualify; Backspace, Enter and shortcuts such as
+// paste pass untouched.
+bool Tintra3::retypeInMessage(const QKeyEvent &event)
+{
+    const QString text = event.text();
+    if (text.size() != 1 || !text.front().isPrint())
+        return false;
+    QChar typed = text.front();
+    Text7_KeyPress(typed);
+    if (typed == text.front())
+        return false;
+    // The replacement comes back through this filter; the tables map it to itself.
+    QKeyEvent retyped(event.type(), event.key(), event.modifiers(), QString(typed),
+                      event.isAutoRepeat(), event.count());
+    QCoreApplication::sendEvent(Text7, &retyped);
+    return true;
+}
+
+void Tintra3::Text7_KeyPress(QChar &typed) const
+{
+    if (Elite->isChecked())
+        typed = EliteSubstitute(typed);
 }
 
 void Tintra3::click(QObject *control)
@@ -472,4 +532,121 @@ void Tintra3::showProgress()
 QString Tintra3::askCount(const QString &prompt, const QString &title, const QString &defaultText)
 {
     return m_services.dialogs.inputBox(this, prompt, title, defaultText);
+}
+
+void Tintra3::HScroll1_Change()
+{
+    showChannel(1);
+}
+
+void Tintra3::HScroll2_Change()
+{
+    showChannel(2);
+}
+
+void Tintra3::HScroll3_Change()
+{
+    showChannel(3);
+}
+
+void Tintra3::HScroll4_Change()
+{
+    showChannel(4);
+}
+
+void Tintra3::HScroll5_Change()
+{
+    showChannel(5);
+}
+
+void Tintra3::HScroll6_Change()
+{
+    showChannel(6);
+}
+
+void Tintra3::HScroll7_Change()
+{
+    showChannel(7);
+}
+
+void Tintra3::HScroll8_Change()
+{
+    showChannel(8);
+}
+
+void Tintra3::HScroll9_Change()
+{
+    showChannel(9);
+}
+
+// bar: 1..9.
+void Tintra3::showChannel(int bar)
+{
+    const int colour = (bar - 1) / 3 + 1;
+    Label[LabelNumbers[bar - 1] - 1]->setText(ChannelNames[(bar - 1) % 3] +
+                                              QString::number(HScroll[bar - 1]->value()));
+    QLineEdit &box = *ColorBox[colour - 1];
+    const ColorValue value = RGB(color(colour));
+    setBackground(box, value);
+    box.setText(HColor1(value));
+    paintchart2();
+}
+
+void Tintra3::Combo3_Click()
+{
+    const int mode = Combo3->currentIndex();
+    RepeatMode = mode == FadeMode::Repeater ? 1 : mode == FadeMode::TCRepeater ? 2 : 0;
+    ThreeColors = mode == FadeMode::TTintra || mode == FadeMode::DUDadodov ? 1 : 0;
+    const bool colour3Used = ThreeColors == 1 || RepeatMode == 2;
+    for (int bar = 6; bar < 9; ++bar)
+        HScroll[bar]->setEnabled(colour3Used);
+    setBackground(*ColorBox[2], colour3Used ? RGB(color(3)) : UnusedColor);
+    paintchart2();
+}
+
+void Tintra3::paintchart2()
+{
+    ChartPattern pattern = ChartPattern::TwoColors;
+    if (ThreeColors == 1)
+        pattern = ChartPattern::ThreeColors;
+    else if (RepeatMode == 1)
+        pattern = ChartPattern::Repeater;
+    else if (RepeatMode == 2)
+        pattern = ChartPattern::TCRepeater;
+    const auto bands = FadeChartColors(pattern, ChartPrecision::Single, *this, m_segmentState);
+    const float width = float(Picture1->scaleWidth()) / ChartBandCount;
+    const double height = Picture1->scaleHeight();
+    float x = 0;
+    for (const ColorValue band : bands) {
+        Picture1->fillBox({x, 0}, {x + width, height}, band);
+        x += width;
+    }
+}
+
+void Tintra3::Picture1_Click()
+{
+    paintchart2();
+}
+
+void Tintra3::Picture1_Resize()
+{
+    Picture1->clear();
+    Picture1->printLine(u"Fade Chart"_s);
+}
+
+void Tintra3::Picture1_MouseDown(QPointF twips)
+{
+    DragX = float(twips.x());
+    DragY = float(twips.y());
+}
+
+// The chart moves with the window, so the point grabbed stays under the pointer.
+void Tintra3::Picture1_MouseMove(QPointF twips, Qt::MouseButtons buttons)
+{
+    if (!buttons.testFlag(Qt::LeftButton))
+        return;
+    const double dpi = LogicalDpi(*this);
+    const double left = PixelsToTwips(x(), dpi) + twips.x() - DragX;
+    const double top = PixelsToTwips(y(), dpi) + twips.y() - DragY;
+    move(TwipsToPixels(left, dpi), TwipsToPixels(top, dpi));
 }

@@ -3,6 +3,7 @@
 #include "engine/FadeHost.h"
 #include "engine/SegmentState.h"
 
+#include <QPointF>
 #include <QPointer>
 #include <QWidget>
 
@@ -48,6 +49,24 @@ public slots:
     void Command7_Click();
     void StayT_Click(bool checked);
 
+    // A bar's value changed, by the user or the program. Qt reports every move of a dragged
+    // thumb as a change too, so the display follows the thumb without a scroll handler.
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void HScroll4_Change();
+    void HScroll5_Change();
+    void HScroll6_Change();
+    void HScroll7_Change();
+    void HScroll8_Change();
+    void HScroll9_Change();
+
+    void Combo3_Click();
+    void Picture1_Click();
+    void Picture1_Resize();
+    void Picture1_MouseDown(QPointF twips);
+    void Picture1_MouseMove(QPointF twips, Qt::MouseButtons buttons);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -60,6 +79,7 @@ private:
     void createCommands();
     void createColorPickers();
     void createLists();
+    void createChart();
     void watchControls();
     void createOptionsMenu();
     void Form_Load();
@@ -67,8 +87,12 @@ private:
     void Form_Unload();
 
     bool keyPress(QObject *control, const QKeyEvent &event);
+    bool retypeInMessage(const QKeyEvent &event);
+    void Text7_KeyPress(QChar &typed) const;
     void click(QObject *control);
     QPlainTextEdit &selectionSource() const;
+    void showChannel(int bar);
+    void paintchart2();
 
     Rgb color(int which) const override;
     void setChannel(int bar, int value) override;
@@ -79,6 +103,10 @@ private:
     Services &m_services;
     SegmentState m_segmentState;
     qint16 PasteTo = 0; // 1: PASTE goes into the message box, 0: into the output box
+    qint16 RepeatMode = 0; // 1: "Repeater Fade", 2: "TCRepeater Fade", else 0
+    qint16 ThreeColors = 0; // 1 while the chosen fade runs through three colours
+    float DragX = 0; // where the chart was last pressed, in its own twips
+    float DragY = 0;
     bool m_unloading = false;
     QPointer<TintaAOL> m_chatWindow;
 
