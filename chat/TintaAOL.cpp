@@ -5,6 +5,7 @@
 #include "engine/FadeChart.h"
 #include "engine/FadeGenerator.h"
 #include "winhelpers/Dialogs.h"
+#include "winhelpers/FormControls.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
@@ -48,51 +49,24 @@ QFont controlFont(const QString &family, bool bold)
     return font;
 }
 
-template<typename Control, typename... Arguments>
-Control *place(QWidget *window, const QString &name, const QRectF &twips, Arguments &&...arguments)
-{
-    auto *control = new Control(std::forward<Arguments>(arguments)..., window);
-    control->setObjectName(name);
-    control->setGeometry(TwipsToPixels(twips, LogicalDpi(*window)));
-    return control;
-}
-
-void setColor(QWidget &widget, QPalette::ColorRole role, ColorValue color)
-{
-    const Rgb rgb = SplitColor(color);
-    QPalette palette = widget.palette();
-    palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
-    widget.setPalette(palette);
-}
-
 QCheckBox *option(QWidget *window, const QString &name, const QRectF &twips, const QString &caption)
 {
-    auto *box = place<QCheckBox>(window, name, twips, caption);
+    auto *box = PlaceControl<QCheckBox>(*window, name, twips, caption);
     box->setFont(controlFont(u"Comic Sans MS"_s, true));
     // Buttons fill with the button colour unless told otherwise.
     box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
-    setColor(*box, QPalette::Window, Black);
-    setColor(*box, QPalette::WindowText, White);
+    SetPaletteColor(*box, QPalette::Window, Black);
+    SetPaletteColor(*box, QPalette::WindowText, White);
     return box;
-}
-
-QScrollBar *scrollBar(QWidget *window, int number, const QRectF &twips, int value)
-{
-    auto *bar = place<QScrollBar>(window, u"HScroll%1"_s.arg(number), twips, Qt::Horizontal);
-    bar->setRange(0, 255);
-    bar->setSingleStep(1);
-    bar->setPageStep(10);
-    bar->setValue(value);
-    return bar;
 }
 
 QFrame *swatch(QWidget *window, const QString &name, const QRectF &twips, ColorValue color)
 {
-    auto *box = place<QFrame>(window, name, twips);
+    auto *box = PlaceControl<QFrame>(*window, name, twips);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setAutoFillBackground(true);
-    setColor(*box, QPalette::Window, color);
+    SetPaletteColor(*box, QPalette::Window, color);
     return box;
 }
 
@@ -135,26 +109,27 @@ void TintaAOL::createControls()
     createMessageColumn();
     createOptions();
     createColorPickers();
-    Text1 = place<QLineEdit>(this, u"Text1"_s, {4200, 1800, 1215, 495}, u"Text1"_s);
+    Text1 = PlaceControl<QLineEdit>(*this, u"Text1"_s, {4200, 1800, 1215, 495}, u"Text1"_s);
     // It lies below the window's edge, out of sight, so it must not take the typing either.
     Text1->setFocusPolicy(Qt::NoFocus);
 }
 
 void TintaAOL::createMessageColumn()
 {
-    Text7 = place<QPlainTextEdit>(this, u"Text7"_s, {120, 120, 1935, 1095});
+    Text7 = PlaceControl<QPlainTextEdit>(*this, u"Text7"_s, {120, 120, 1935, 1095});
     Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text7->setFont(controlFont(u"Arial"_s, false));
     Text7->setPlainText(u"Your text 2 send here\n"_s);
 
-    Label1 = place<QLabel>(this, u"Label1"_s, {2160, 120, 1335, 255}, u"Fade Options:"_s);
+    Label1 = PlaceControl<QLabel>(*this, u"Label1"_s, {2160, 120, 1335, 255}, u"Fade Options:"_s);
     Label1->setFont(controlFont(u"Comic Sans MS"_s, true));
-    setColor(*Label1, QPalette::WindowText, White);
+    SetPaletteColor(*Label1, QPalette::WindowText, White);
 
-    Combo1 = place<QComboBox>(this, u"Combo1"_s, {2160, 480, 1335, 300});
+    Combo1 = PlaceControl<QComboBox>(*this, u"Combo1"_s, {2160, 480, 1335, 300});
     Combo1->setFont(controlFont(u"Arial Rounded MT Bold"_s, true));
 
-    Command1 = place<QPushButton>(this, u"Command1"_s, {2160, 960, 1335, 255}, u"Send Text!"_s);
+    Command1 =
+        PlaceControl<QPushButton>(*this, u"Command1"_s, {2160, 960, 1335, 255}, u"Send Text!"_s);
     Command1->setFont(controlFont(u"Comic Sans MS"_s, true));
 }
 
@@ -164,7 +139,7 @@ void TintaAOL::createOptions()
     Check2 = option(this, u"Check2"_s, {3600, 360, 1335, 255}, u"Bold Text"_s);
     Check3 = option(this, u"Check3"_s, {3600, 600, 1335, 255}, u"Elite Text"_s);
 
-    Combo2 = place<QComboBox>(this, u"Combo2"_s, {3600, 930, 1335, 300});
+    Combo2 = PlaceControl<QComboBox>(*this, u"Combo2"_s, {3600, 930, 1335, 300});
     Combo2->setFont(controlFont(u"Arial Rounded MT Bold"_s, true));
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
@@ -193,14 +168,14 @@ void TintaAOL::createColorPickers()
                                          picker.initial.blue};
         for (int channel = 0; channel < 3; ++channel) {
             const int bar = 3 * colour + channel;
-            HScroll[bar] =
-                scrollBar(this, bar + 1, {picker.left, 120.0 + 240 * channel, picker.barWidth, 255},
-                          values[channel]);
+            HScroll[bar] = PlaceColorBar(*this, u"HScroll%1"_s.arg(bar + 1),
+                                         {picker.left, 120.0 + 240 * channel, picker.barWidth, 255},
+                                         values[channel]);
         }
         Swatch[colour] = swatch(this, QString::fromUtf16(picker.swatchName),
                                 {picker.swatchLeft, 120, 375, 735}, RGB(picker.initial));
     }
-    Picture3 = place<PictureBox>(this, u"Picture3"_s, {5040, 960, 4815, 255});
+    Picture3 = PlaceControl<PictureBox>(*this, u"Picture3"_s, {5040, 960, 4815, 255});
 }
 
 void TintaAOL::connectControls()
@@ -291,7 +266,7 @@ void TintaAOL::Combo1_Click()
     ThreeColourChart = threeColours && fadeMode != FadeMode::TCRepeater ? 1 : 0;
     for (int bar = 6; bar < 9; ++bar)
         HScroll[bar]->setEnabled(threeColours);
-    setColor(*Swatch[2], QPalette::Window, threeColours ? RGB(color(3)) : UnusedColor);
+    SetPaletteColor(*Swatch[2], QPalette::Window, threeColours ? RGB(color(3)) : UnusedColor);
     paintchart();
 }
 
@@ -300,7 +275,7 @@ void TintaAOL::HScroll_Change(int bar)
     const int which = (bar - 1) / 3 + 1;
     // The white guard may change colour 3 while it is out of use; its swatch stays grey.
     const bool inUse = which < 3 || HScroll[6]->isEnabled();
-    setColor(*Swatch[which - 1], QPalette::Window, inUse ? RGB(color(which)) : UnusedColor);
+    SetPaletteColor(*Swatch[which - 1], QPalette::Window, inUse ? RGB(color(which)) : UnusedColor);
     paintchart();
 }
 
@@ -339,7 +314,7 @@ void TintaAOL::Command1_Click()
     if (result.notice)
         m_services.dialogs.messageBox(this, *result.notice);
     if (result.lastColor)
-        setColor(*Text1, QPalette::Base, *result.lastColor);
+        SetPaletteColor(*Text1, QPalette::Base, *result.lastColor);
     if (result.status == FadeResult::Status::Done && result.output && m_services.desktop)
         PostToChat(*m_services.desktop, result.output->toStdString());
 }

@@ -1,6 +1,7 @@
 #include "startup/TintraIntro.h"
 
 #include "forms/main/Tintra3.h"
+#include "winhelpers/FormControls.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/GradientSettings.h"
 #include "winhelpers/Pause.h"
@@ -26,24 +27,21 @@ QFont comicSans(double pointSize)
     return font;
 }
 
+// A control with its text in the intro's font at the given size.
 template<typename Control>
-Control *place(QWidget *window, const QString &name, const QRectF &twips, const QString &text,
-               double pointSize)
+Control *placeText(QWidget &window, const QString &name, const QRectF &twips, const QString &text,
+                   double pointSize)
 {
-    auto *control = new Control(text, window);
-    control->setObjectName(name);
-    control->setGeometry(TwipsToPixels(twips, LogicalDpi(*window)));
+    auto *control = PlaceControl<Control>(window, name, twips, text);
     control->setFont(comicSans(pointSize));
     return control;
 }
 
-QLabel *whiteLabel(QWidget *window, const QString &name, const QRectF &twips,
+QLabel *whiteLabel(QWidget &window, const QString &name, const QRectF &twips,
                    const QString &caption, double pointSize)
 {
-    auto *label = place<QLabel>(window, name, twips, caption, pointSize);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
+    auto *label = placeText<QLabel>(window, name, twips, caption, pointSize);
+    SetPaletteColor(*label, QPalette::WindowText, RGB(255, 255, 255));
     return label;
 }
 
@@ -56,10 +54,10 @@ TintraIntro::TintraIntro(Services &services, FontSources fonts)
     setObjectName(u"TintraIntro"_s);
     setWindowTitle(QString());
     resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
-    Label1 = whiteLabel(this, u"Label1"_s, {120, 0, 3615, 975},
+    Label1 = whiteLabel(*this, u"Label1"_s, {120, 0, 3615, 975},
                         u"DUV or QY's Tintra version 4.0!!!"_s, 14.25);
-    Label2 = whiteLabel(this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
-    Text1 = place<QLineEdit>(this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
+    Label2 = whiteLabel(*this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
+    Text1 = placeText<QLineEdit>(*this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
     // The box only reports progress: nothing typed reaches it.
     Text1->setReadOnly(true);
 }

@@ -8,6 +8,7 @@
 #include "forms/preview/ViewHtmlFade.h"
 #include "winhelpers/ControlLayout.h"
 #include "winhelpers/Dialogs.h"
+#include "winhelpers/FormControls.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/Pause.h"
 #include "winhelpers/PictureBox.h"
@@ -60,51 +61,18 @@ QFont boldFont(const QString &family)
     return font;
 }
 
-template<typename Control, typename... Arguments>
-Control *place(QWidget *window, const QString &name, const QRectF &twips, Arguments &&...arguments)
-{
-    auto *control = new Control(std::forward<Arguments>(arguments)..., window);
-    control->setObjectName(name);
-    control->setGeometry(TwipsToPixels(twips, LogicalDpi(*window)));
-    return control;
-}
-
-void setBackground(QWidget &box, ColorValue color)
-{
-    const Rgb rgb = SplitColor(color);
-    QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, QColor(rgb.red, rgb.green, rgb.blue));
-    box.setPalette(palette);
-}
-
 QPlainTextEdit *textArea(QWidget *window, const QString &name, const QRectF &twips)
 {
-    auto *box = place<QPlainTextEdit>(window, name, twips);
+    auto *box = PlaceControl<QPlainTextEdit>(*window, name, twips);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
 }
 
-QScrollBar *scrollBar(QWidget *window, const QString &name, const QRectF &twips, int value)
-{
-    auto *bar = place<QScrollBar>(window, name, twips, Qt::Horizontal);
-    bar->setRange(0, 255);
-    bar->setSingleStep(1);
-    bar->setPageStep(10);
-    bar->setValue(value);
-    // A colour bar is worked from the keyboard too, and its keys and wheel raise the value
-    // toward the right end as on a slider, not page down a document.
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setInvertedControls(false);
-    return bar;
-}
-
 QLabel *label(QWidget *window, const QString &name, const QRectF &twips, const QString &caption)
 {
-    auto *label = place<QLabel>(window, name, twips, caption);
+    auto *label = PlaceControl<QLabel>(*window, name, twips, caption);
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
+    SetPaletteColor(*label, QPalette::WindowText, RGB(255, 255, 255));
     return label;
 }
 
@@ -163,7 +131,7 @@ void Tintra3::createControls()
 
 void Tintra3::createTextBoxes()
 {
-    Text1 = place<QLineEdit>(this, u"Text1"_s, {120, 4680, 1815, 375});
+    Text1 = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
     Text7 = textArea(this, u"Text7"_s, {120, 120, 3735, 1815});
     Text10 = textArea(this, u"Text10"_s, {3960, 120, 3735, 1815});
     Text10->setPlainText(u"This is the output box\n"_s);
@@ -171,16 +139,17 @@ void Tintra3::createTextBoxes()
 
 void Tintra3::createCommands()
 {
-    Command3 = place<QPushButton>(this, u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s);
-    Command4 = place<QPushButton>(this, u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s);
-    Command5 = place<QPushButton>(this, u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s);
-    Command2 =
-        place<QPushButton>(this, u"Command2"_s, {3960, 2040, 1815, 255}, u"AOL4 Chat Talker"_s);
-    Command6 =
-        place<QPushButton>(this, u"Command6"_s, {5880, 2040, 1815, 255}, u"View HTML Fade"_s);
-    Command1 = place<QPushButton>(this, u"Command1"_s, {5880, 2400, 1815, 375}, u"Generate Fade"_s);
-    Command7 =
-        place<QPushButton>(this, u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s);
+    Command3 = PlaceControl<QPushButton>(*this, u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s);
+    Command4 = PlaceControl<QPushButton>(*this, u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s);
+    Command5 = PlaceControl<QPushButton>(*this, u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s);
+    Command2 = PlaceControl<QPushButton>(*this, u"Command2"_s, {3960, 2040, 1815, 255},
+                                         u"AOL4 Chat Talker"_s);
+    Command6 = PlaceControl<QPushButton>(*this, u"Command6"_s, {5880, 2040, 1815, 255},
+                                         u"View HTML Fade"_s);
+    Command1 = PlaceControl<QPushButton>(*this, u"Command1"_s, {5880, 2400, 1815, 375},
+                                         u"Generate Fade"_s);
+    Command7 = PlaceControl<QPushButton>(*this, u"Command7"_s, {5880, 2880, 1815, 255},
+                                         u"Tintra 4.0 Options"_s);
 
     connect(Command1, &QPushButton::clicked, this, &Tintra3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Tintra3::Command2_Click);
@@ -211,27 +180,27 @@ void Tintra3::createColorPickers()
             Label[labelNumber - 1] =
                 label(this, u"Label%1"_s.arg(labelNumber), {left, top, 975, 255},
                       ChannelNames[channel] + QString::number(values[channel]));
-            HScroll[bar] = scrollBar(this, u"HScroll%1"_s.arg(bar + 1), {left + 960, top, 855, 255},
-                                     values[channel]);
+            HScroll[bar] = PlaceColorBar(*this, u"HScroll%1"_s.arg(bar + 1),
+                                         {left + 960, top, 855, 255}, values[channel]);
             // Connected after the initial value: the labels and boxes already show it.
             connect(HScroll[bar], &QScrollBar::valueChanged, this, changes[bar]);
         }
         QLineEdit *box =
-            place<QLineEdit>(this, u"Text%1"_s.arg(colour + 2), {left, 3240, 1815, 285});
+            PlaceControl<QLineEdit>(*this, u"Text%1"_s.arg(colour + 2), {left, 3240, 1815, 285});
         box->setText(HColor1(RGB(rgb)));
         box->setAlignment(Qt::AlignCenter);
         box->setFont(boldFont(u"Arial"_s));
-        setBackground(*box, RGB(rgb));
+        SetPaletteColor(*box, QPalette::Base, RGB(rgb));
         ColorBox[colour] = box;
     }
 }
 
 void Tintra3::createLists()
 {
-    Combo3 = place<QComboBox>(this, u"Combo3"_s, {5880, 3240, 1815, 300});
+    Combo3 = PlaceControl<QComboBox>(*this, u"Combo3"_s, {5880, 3240, 1815, 300});
     Label[8] = label(this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
-    Combo2 = place<QComboBox>(this, u"Combo2"_s, {2160, 3600, 630, 300});
-    Combo1 = place<QComboBox>(this, u"Combo1"_s, {2880, 3600, 1935, 300});
+    Combo2 = PlaceControl<QComboBox>(*this, u"Combo2"_s, {2160, 3600, 630, 300});
+    Combo1 = PlaceControl<QComboBox>(*this, u"Combo1"_s, {2880, 3600, 1935, 300});
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
@@ -243,7 +212,7 @@ void Tintra3::createLists()
 
 void Tintra3::createChart()
 {
-    Picture1 = place<PictureBox>(this, u"Picture1"_s, {4920, 3600, 2775, 285});
+    Picture1 = PlaceControl<PictureBox>(*this, u"Picture1"_s, {4920, 3600, 2775, 285});
     connect(Picture1, &PictureBox::clicked, this, &Tintra3::Picture1_Click);
     connect(Picture1, &PictureBox::resized, this, &Tintra3::Picture1_Resize);
     connect(Picture1, &PictureBox::pressed, this, &Tintra3::Picture1_MouseDown);
@@ -451,7 +420,7 @@ void Tintra3::Command1_Click()
     if (result.output)
         Text10->setPlainText(displayed(*result.output));
     if (result.lastColor)
-        setBackground(*Text1, *result.lastColor);
+        SetPaletteColor(*Text1, QPalette::Base, *result.lastColor);
 }
 
 // The chat window brings this window back when it closes.
@@ -587,7 +556,7 @@ void Tintra3::showChannel(int bar)
                                               QString::number(HScroll[bar - 1]->value()));
     QLineEdit &box = *ColorBox[colour - 1];
     const ColorValue value = RGB(color(colour));
-    setBackground(box, value);
+    SetPaletteColor(box, QPalette::Base, value);
     box.setText(HColor1(value));
     paintchart2();
 }
@@ -600,7 +569,7 @@ void Tintra3::Combo3_Click()
     const bool colour3Used = ThreeColors == 1 || RepeatMode == 2;
     for (int bar = 6; bar < 9; ++bar)
         HScroll[bar]->setEnabled(colour3Used);
-    setBackground(*ColorBox[2], colour3Used ? RGB(color(3)) : UnusedColor);
+    SetPaletteColor(*ColorBox[2], QPalette::Base, colour3Used ? RGB(color(3)) : UnusedColor);
     paintchart2();
 }
 
