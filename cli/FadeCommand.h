@@ -4,6 +4,9 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
+
+struct FadeJob;
 
 // tintra-fade: reads a message from its arguments or standard input, fades it with the engine
 // and prints the markup. Exit codes: 0 done, 1 refused or cancelled, 2 usage error.
@@ -17,8 +20,9 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    int fade(FadeJob job);
     int usageError(const QString &problem);
-    QString readInput() const;
+    std::optional<QString> readInput() const;
     void print(FILE *stream, const QString &text) const;
 
     FILE *m_input;

@@ -130,6 +130,7 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
     {
         QStringList arguments;
         const char *named;
+        QByteArray input = {};
     } cases[] = {
         {{u"--sparkle"_s, u"x"_s}, "sparkle"},
         {{u"-m"_s, u"sideways"_s, u"x"_s}, "sideways"},
@@ -138,9 +139,10 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-3"_s, u"#FFF"_s, u"x"_s}, "--color3"},
         {{u"--seed"_s, u"soon"_s, u"x"_s}, "soon"},
         {{u"--face"_s}, "face"},
+        {{}, "UTF-8", "Hi \xFF\xFE there\n"},
     };
     for (const auto &c : cases) {
-        const Outcome outcome = fade(c.arguments);
+        const Outcome outcome = fade(c.arguments, c.input);
         EXPECT_EQ(outcome.exitCode, 2) << c.named;
         EXPECT_TRUE(outcome.output.isEmpty()) << c.named;
         EXPECT_TRUE(outcome.errors.contains(c.named)) << outcome.errors.constData();

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/FadeGenerator.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// One run of tintra-fade as its command line describes it.
+struct FadeJob
+{
+    FadeRequest request; // its message is empty until read
+    QStringList words; // the message's words; none means standard input
+    std::array<Rgb, 3> colors;
+    QString count;
+    std::optional<quint64> seed;
+};
+
+// The options of tintra-fade: parses a command line into a job, help, version or a problem.
+class FadeArguments
+{
+public:
+    enum class Action { Fade, Help, Version, UsageError };
+
+    FadeArguments();
+
+    Action parse(const QStringList &arguments);
+
+    const FadeJob &job() const { return m_job; }
+    const QString &problem() const { return m_problem; }
+    QString helpText() const { return m_parser.helpText(); }
+
+private:
+    Action readJob();
+    Action refuse(const QString &problem);
+
+    QCommandLineParser m_parser;
+    const QCommandLineOption m_mode;
+    const std::array<QCommandLineOption, 3> m_colors;
+    const QCommandLineOption m_face;
+    const QCommandLineOption m_size;
+    const QCommandLineOption m_bold;
+    const QCommandLineOption m_italic;
+    const QCommandLineOption m_underline;
+    const QCommandLineOption m_wave;
+    const QCommandLineOption m_count;
+    const QCommandLineOption m_chat;
+    const QCommandLineOption m_seed;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    FadeJob m_job;
+    QString m_problem;
+};
