@@ -1,4 +1,5 @@
 #include "app/TintraProgram.h"
+
 #include "forms/main/Tintra3.h"
 
 #include <QApplication>
