@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,12 +19,11 @@ using Delivery = InMemoryWindowTree::Delivery;
 struct Room
 {
     WindowHandle window;
-    WindowHandle conversation;
     WindowHandle inputLine;
 };
 
 // A running client: its frame, a toolbar and the document area the rooms open in.
-class ChatClient : public ::testing::Test
+class ChatClient : public testing::Test
 {
 protected:
     WindowHandle addDocument() { return tree.addChild(documentArea, "AOL Child"); }
@@ -33,11 +31,11 @@ protected:
     Room addRoom()
     {
         const WindowHandle room = addDocument();
-        const WindowHandle conversation = tree.addChild(room, "RICHCNTL");
+        tree.addChild(room, "RICHCNTL");
         tree.addChild(room, "_AOL_Icon");
         const WindowHandle inputLine = tree.addChild(room, "RICHCNTL");
         tree.addChild(room, "_AOL_Listbox");
-        return {room, conversation, inputLine};
+        return {room, inputLine};
     }
 
     // Documents that look a little like a room: nothing inside, rich text without the list of
@@ -61,82 +59,35 @@ protected:
     WindowHandle documentArea = tree.addChild(frame, "MDIClient");
 };
 
-TEST_F(ChatClient, FindsTheFirstDocumentWithoutRunningEvents)
-{
-    const Room room = addRoom();
-    addDecoys(3);
-
-    EXPECT_EQ(LocateChatRoom(tree), room.window);
-    EXPECT_EQ(tree.pumpRuns(), 0);
-}
-
-struct RoomPosition
-{
-    int documentsBefore;
-    bool found;
-    int pumpRuns;
-};
-
-void PrintTo(const RoomPosition &position, std::ostream *stream)
-{
-    *stream << "room after " << position.documentsBefore << " documents";
-}
-
-class RoomAtPosition : public ChatClient, public ::testing::WithParamInterface<RoomPosition>
+// The search looks at the first document for free, then lets events run before each of the
+// next 100.
+class RoomAfterDocuments : public ChatClient, public testing::WithParamInterface<int>
 {
 };
 
-TEST_P(RoomAtPosition, IsFoundOnlyAmongTheFirst101Documents)
+TEST_P(RoomAfterDocuments, IsFoundOnlyAmongTheFirst101Documents)
 {
-    addDecoys(GetParam().documentsBefore);
+    const int before = GetParam();
+    addDecoys(before);
     const Room room = addRoom();
     addDecoys(2);
 
-    EXPECT_EQ(LocateChatRoom(tree), GetParam().found ? room.window : NoWindow);
-    EXPECT_EQ(tree.pumpRuns(), GetParam().pumpRuns);
+    EXPECT_EQ(LocateChatRoom(tree), before <= 100 ? room.window : NoWindow);
+    EXPECT_EQ(tree.pumpRuns(), std::min(before, 100));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ChatRoomSearch, RoomAtPosition,
-    ::testing::Values(RoomPosition {0, true, 0}, RoomPosition {1, true, 1},
-                      RoomPosition {50, true, 50}, RoomPosition {100, true, 100},
-                      RoomPosition {101, false, 100}, RoomPosition {150, false, 100}),
-    [](const auto &info) {
-        return "After" + std::to_string(info.param.documentsBefore) + "Documents";
-    });
+INSTANTIATE_TEST_SUITE_P(ChatRoomSearch, RoomAfterDocuments, testing::Values(0, 1, 100, 101));
 
-TEST_F(ChatClient, PassesOverDocumentsMissingRichTextOrTheListOfPeople)
+TEST_F(ChatClient, SearchesAfreshOnEverySendAndWithNoDocumentSendsNothing)
 {
-    const WindowHandle richTextOnly = addDocument();
-    tree.addChild(richTextOnly, "RICHCNTL");
-    tree.addChild(richTextOnly, "RICHCNTL");
-    const WindowHandle listOnly = addDocument();
-    tree.addChild(listOnly, "_AOL_Listbox");
+    PostToChat(tree, "too early");
+    EXPECT_TRUE(tree.deliveries().empty());
+    EXPECT_EQ(tree.pumpRuns(), 100);
+
     const Room room = addRoom();
-
-    PostToChat(tree, "hello");
-
-    EXPECT_EQ(LocateChatRoom(tree), room.window);
-    EXPECT_EQ(tree.textOf(room.inputLine), "hello");
-}
-
-TEST(ChatRoomSearch, WithoutAClientSendsNothingAndRunsEventsExactly100Times)
-{
-    InMemoryWindowTree tree;
-    tree.addTopLevel("AOL Frame24");
-
-    PostToChat(tree, "hello");
-
-    EXPECT_TRUE(tree.deliveries().empty());
-    EXPECT_EQ(tree.pumpRuns(), 100);
-}
-
-TEST_F(ChatClient, WithNoDocumentOpenSendsNothing)
-{
-    PostToChat(tree, "hello");
-
-    EXPECT_TRUE(tree.deliveries().empty());
-    EXPECT_EQ(tree.pumpRuns(), 100);
+    PostToChat(tree, "in time");
+    EXPECT_EQ(tree.textOf(room.inputLine), "in time");
+    EXPECT_EQ(tree.deliveries().size(), 2U);
 }
 
 TEST_F(ChatClient, RoomWithOneRichTextControlReceivesNothing)
@@ -163,36 +114,13 @@ TEST_F(ChatClient, SendsTheWholeMessageThenOneCarriageReturnToTheInputLine)
     EXPECT_EQ(tree.deliveries(), expected);
 }
 
-TEST_F(ChatClient, ReplacesWhatTheInputLineHeldAndLeavesTheConversationAlone)
-{
-    const Room room = addRoom();
-    tree.setText(room.conversation, "earlier lines");
-    tree.setText(room.inputLine, "a half-typed line that is longer");
-
-    PostToChat(tree, "hi");
-
-    EXPECT_EQ(tree.textOf(room.inputLine), "hi");
-    EXPECT_EQ(tree.textOf(room.conversation), "earlier lines");
-}
-
-TEST_F(ChatClient, SearchesAfreshOnEverySend)
-{
-    PostToChat(tree, "too early");
-    const Room room = addRoom();
-    PostToChat(tree, "in time");
-
-    EXPECT_EQ(tree.textOf(room.inputLine), "in time");
-    EXPECT_EQ(tree.deliveries().size(), 2U);
-}
-
 TEST_F(ChatClient, FindsARoomThatOpensWhileEventsRunDuringTheSearch)
 {
     addDecoys(1);
     std::optional<Room> room;
     tree.onPendingEvents([&] {
-        if (!room) {
+        if (!room)
             room = addRoom();
-        }
     });
 
     const WindowHandle found = LocateChatRoom(tree);
@@ -204,90 +132,46 @@ TEST_F(ChatClient, FindsARoomThatOpensWhileEventsRunDuringTheSearch)
 
 struct ChildSearch
 {
-    std::string_view name;
+    WindowHandle (*find)(const WindowTree &, WindowHandle, std::string_view);
     std::vector<std::string> children;
     std::string_view classText;
     int expectedIndex; // -1: none
 };
 
-void PrintTo(const ChildSearch &search, std::ostream *stream)
+// FindChildWithClass matches the text anywhere in a name, FindSecondChildOfClass only at its
+// start; both ignore case, and a name one letter short of the text never matches.
+TEST(ChildSearch, MatchesClassNamesIgnoringCase)
 {
-    *stream << search.name;
-}
-
-class ChildSearchCase : public ::testing::TestWithParam<ChildSearch>
-{
-protected:
-    // Builds the case's children under one parent and searches them with find.
-    WindowHandle run(WindowHandle (*find)(const WindowTree &, WindowHandle, std::string_view))
-    {
+    const auto first = FindChildWithClass;
+    const auto second = FindSecondChildOfClass;
+    const ChildSearch searches[] {
+        {first, {"richcntl"}, "RICHCNTL", 0},
+        {first, {"RICHCNTL"}, "RichCntl", 0},
+        {first, {"AOL_RICHCNTL_2"}, "RICHCNTL", 0},
+        {first, {"RICHCNT"}, "RICHCNTL", -1},
+        {first, {"_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
+        {first, {}, "RICHCNTL", -1},
+        {second, {"richcntl", "RichCntl"}, "RICHCNTL", 1},
+        {second, {"RICHCNTL", "RICHCNTL"}, "richcntl", 1},
+        {second, {"RICHCNTL", "_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 2},
+        {second, {"_AOL_Icon", "RICHCNTL", "RICHCNTL2"}, "RICHCNTL", 2},
+        {second, {"RICHCNTL"}, "RICHCNTL", -1},
+        {second, {"RICHCNTL", "AOL_RICHCNTL"}, "RICHCNTL", -1},
+        {second, {"RICHCNT", "RICHCNTL"}, "RICHCNTL", -1},
+        {second, {}, "RICHCNTL", -1},
+    };
+    for (const ChildSearch &search : searches) {
+        InMemoryWindowTree tree;
         const WindowHandle parent = tree.addTopLevel("AOL Child");
-        for (const std::string &className : GetParam().children) {
+        std::vector<WindowHandle> children;
+        for (const std::string &className : search.children)
             children.push_back(tree.addChild(parent, className));
-        }
-        return find(tree, parent, GetParam().classText);
+        const WindowHandle expected =
+            search.expectedIndex < 0 ? NoWindow : children.at(search.expectedIndex);
+        EXPECT_EQ(search.find(tree, parent, search.classText), expected)
+            << "row " << &search - searches;
     }
-
-    WindowHandle expected() const
-    {
-        return GetParam().expectedIndex < 0 ? NoWindow : children.at(GetParam().expectedIndex);
-    }
-
-    InMemoryWindowTree tree;
-    std::vector<WindowHandle> children;
-};
-
-class FirstChildContaining : public ChildSearchCase
-{
-};
-
-TEST_P(FirstChildContaining, MatchesAnywhereInTheNameIgnoringCase)
-{
-    const WindowHandle found = run(FindChildWithClass);
-
-    EXPECT_EQ(found, expected());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    FindChildWithClass, FirstChildContaining,
-    ::testing::Values(ChildSearch {"Same", {"RICHCNTL"}, "RICHCNTL", 0},
-                      ChildSearch {"LowerCaseName", {"richcntl"}, "RICHCNTL", 0},
-                      ChildSearch {"MixedCaseText", {"RICHCNTL"}, "RichCntl", 0},
-                      ChildSearch {"InTheMiddle", {"AOL_RICHCNTL_2"}, "RICHCNTL", 0},
-                      ChildSearch {"ShorterName", {"RICH"}, "RICHCNTL", -1},
-                      ChildSearch {"OneLetterShort", {"RICHCNT"}, "RICHCNTL", -1},
-                      ChildSearch {
-                          "FirstOfTwo", {"_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
-                      ChildSearch {"OtherClass", {"_AOL_Listbox"}, "RICHCNTL", -1},
-                      ChildSearch {"NoChildren", {}, "RICHCNTL", -1}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-class SecondChildBeginning : public ChildSearchCase
-{
-};
-
-TEST_P(SecondChildBeginning, MatchesOnlyAtTheStartOfTheNameIgnoringCase)
-{
-    const WindowHandle found = run(FindSecondChildOfClass);
-
-    EXPECT_EQ(found, expected());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    FindSecondChildOfClass, SecondChildBeginning,
-    ::testing::Values(
-        ChildSearch {"Same", {"RICHCNTL", "RICHCNTL"}, "RICHCNTL", 1},
-        ChildSearch {"LowerCaseNames", {"richcntl", "RichCntl"}, "RICHCNTL", 1},
-        ChildSearch {"LowerCaseText", {"RICHCNTL", "RICHCNTL"}, "richcntl", 1},
-        ChildSearch {
-            "SkipsOthers", {"RICHCNTL", "_AOL_Icon", "RICHCNTL", "RICHCNTL"}, "RICHCNTL", 2},
-        ChildSearch {"LongerName", {"_AOL_Icon", "RICHCNTL", "RICHCNTL2"}, "RICHCNTL", 2},
-        ChildSearch {"OnlyOne", {"RICHCNTL"}, "RICHCNTL", -1},
-        ChildSearch {"InTheMiddle", {"RICHCNTL", "AOL_RICHCNTL"}, "RICHCNTL", -1},
-        ChildSearch {"ShorterName", {"RICHCNTL", "RICH"}, "RICHCNTL", -1},
-        ChildSearch {"OneLetterShort", {"RICHCNT", "RICHCNTL"}, "RICHCNTL", -1},
-        ChildSearch {"NoChildren", {}, "RICHCNTL", -1}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ChildSearch, FindsNothingUnderNoWindow)
 {
@@ -298,46 +182,37 @@ TEST(ChildSearch, FindsNothingUnderNoWindow)
     EXPECT_EQ(FindSecondChildOfClass(tree, NoWindow, "RICHCNTL"), NoWindow);
 }
 
-TEST(ClassNameOf, GivesTheWholeBufferWithTrailingNuls)
+TEST(ClassNameOf, GivesTheWholeBufferNulPaddedAndAllNulForAWindowThatDoesNotExist)
 {
     InMemoryWindowTree tree;
-    const WindowHandle window = tree.addTopLevel("MDIClient");
+    ClassNameBuffer expected {};
+    std::ranges::copy(std::string_view("MDIClient"), expected.begin());
 
-    const ClassNameBuffer name = ClassNameOf(tree, window);
-
-    EXPECT_EQ(std::string_view(name.data(), 9), "MDIClient");
-    EXPECT_TRUE(std::all_of(name.begin() + 9, name.end(), [](char c) { return c == '\0'; }));
+    EXPECT_EQ(ClassNameOf(tree, tree.addTopLevel("MDIClient")), expected);
+    EXPECT_EQ(ClassNameOf(tree, WindowHandle {12345}), ClassNameBuffer {});
 }
 
-TEST(ClassNameOf, IsAllNulForAWindowThatDoesNotExist)
+// Without a client nothing is sent, yet a failed search lets the program's events run exactly as
+// often as any other, and so do both stand-in trees.
+TEST(ChatRoomSearch, WithoutAClientSendsNothingYetLetsEventsRunAsOftenAsEver)
 {
     InMemoryWindowTree tree;
-
-    const ClassNameBuffer name = ClassNameOf(tree, WindowHandle {12345});
-
-    EXPECT_EQ(name, ClassNameBuffer {});
-}
-
-TEST(NoClientWindowTree, SendsNothingButStillLetsEventsRun)
-{
-    int pumpRuns = 0;
-    NoClientWindowTree tree([&] { ++pumpRuns; });
-
+    tree.addChild(tree.addTopLevel("AOL Frame24"), "MDIClient");
     PostToChat(tree, "hello");
+    EXPECT_TRUE(tree.deliveries().empty());
+    EXPECT_EQ(tree.pumpRuns(), 100);
 
-    EXPECT_EQ(LocateChatRoom(tree), NoWindow);
-    EXPECT_EQ(pumpRuns, 200);
-}
-
-TEST(DesktopWindowTree, FindsNoClientOutsideWindowsAndPumpsThroughTheGivenEvents)
-{
     int pumpRuns = 0;
-    const auto tree = MakeDesktopWindowTree([&] { ++pumpRuns; });
+    NoClientWindowTree noClient([&] { ++pumpRuns; });
+    PostToChat(noClient, "hello");
+    EXPECT_EQ(LocateChatRoom(noClient), NoWindow);
+    EXPECT_EQ(pumpRuns, 200);
 
-    PostToChat(*tree, "hello");
-
+    pumpRuns = 0;
+    const auto desktop = MakeDesktopWindowTree([&] { ++pumpRuns; });
+    PostToChat(*desktop, "hello");
     EXPECT_EQ(pumpRuns, 100);
-    EXPECT_EQ(tree->topLevelWindowOfClass("AOL Frame25"), NoWindow);
+    EXPECT_EQ(desktop->topLevelWindowOfClass("AOL Frame25"), NoWindow);
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -104,11 +103,17 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     }
 
+    // Types the message over whatever the box held; a line break is a press of Enter.
     void typeMessage(const QString &message) const
     {
         QTest::keyClick(text7(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(text7(), Qt::Key_Delete);
-        QTest::keyClicks(text7(), message);
+        for (const QChar letter : message) {
+            if (letter == u'\n')
+                QTest::keyClick(text7(), Qt::Key_Return);
+            else
+                QTest::keyClicks(text7(), QString(letter));
+        }
     }
 
     // Sends the message as typed and returns the one line the room received, or nothing.
@@ -118,6 +123,8 @@ protected:
         return pressSend();
     }
 
+    // A line sent goes whole into the room's input line, followed by Enter, without a word to
+    // the user.
     std::optional<std::string> pressSend() const
     {
         const size_t before = tree.deliveries().size();
@@ -126,7 +133,9 @@ protected:
         if (deliveries.size() == before)
             return std::nullopt;
         EXPECT_EQ(deliveries.size(), before + 2);
+        EXPECT_EQ(deliveries[before].window, inputLine);
         EXPECT_EQ(deliveries.back(), (Delivery {Delivery::Character, inputLine, "\r"}));
+        EXPECT_TRUE(dialogs.notices().empty());
         return deliveries[before].payload;
     }
 
@@ -141,16 +150,37 @@ protected:
     QPointer<TintaAOL> window;
 };
 
-TEST_F(ChatWindow, OpensWithTTintaAndTheThreeColours)
+TEST_F(ChatWindow, OpensWithItsCaptionsTTintaAndTheThreeColours)
 {
     EXPECT_EQ(window->windowTitle(), u"AOL4 Razod Ozura"_s);
-    ASSERT_EQ(fades()->count(), 9);
+    EXPECT_EQ(text7()->toPlainText(), u"Your text 2 send here\n"_s);
+    const std::pair<QString, QString> captions[] {{u"Label1"_s, u"Fade Options:"_s},
+                                                  {u"Command1"_s, u"Send Text!"_s},
+                                                  {u"Check1"_s, u"Waving"_s},
+                                                  {u"Check2"_s, u"Bold Text"_s},
+                                                  {u"Check3"_s, u"Elite Text"_s}};
+    for (const auto &[name, caption] : captions)
+        EXPECT_EQ(control<QWidget>(name)->property("text").toString(), caption);
+    for (const QString &name : {u"Check1"_s, u"Check2"_s, u"Check3"_s})
+        EXPECT_FALSE(control<QCheckBox>(name)->isChecked());
+    // The options are white on black.
+    const QImage option = control<QCheckBox>(u"Check2"_s)->grab().toImage();
+    EXPECT_EQ(option.pixelColor(option.width() - 2, 1), QColor(0, 0, 0));
+    // The fonts are the main window's from its second on, none of them picked.
+    EXPECT_EQ(fonts()->currentText(), u"No Font"_s);
+    EXPECT_EQ(fonts()->currentIndex(), -1);
+    ASSERT_EQ(fonts()->count(), 2);
+    EXPECT_EQ(fonts()->itemText(0), u"Arial"_s);
+    EXPECT_EQ(fonts()->itemText(1), u"Comic Sans MS"_s);
+
+    EXPECT_FALSE(fades()->isEditable());
     EXPECT_EQ(fades()->currentText(), u"TTinta"_s);
-    const QStringList expected {u"Normal Fade"_s, u"Rainbow"_s,   u"Randomize"_s,
-                                u"Repeater"_s,    u"TTinta"_s,    u"DUDadodov"_s,
-                                u"TCRepeater"_s,  u"TWMystery"_s, u"No Fade"_s};
-    for (int index = 0; index < 9; ++index)
-        EXPECT_EQ(fades()->itemText(index), expected[index]);
+    const QStringList types {u"Normal Fade"_s, u"Rainbow"_s,   u"Randomize"_s,
+                             u"Repeater"_s,    u"TTinta"_s,    u"DUDadodov"_s,
+                             u"TCRepeater"_s,  u"TWMystery"_s, u"No Fade"_s};
+    ASSERT_EQ(fades()->count(), types.size());
+    for (int index = 0; index < types.size(); ++index)
+        EXPECT_EQ(fades()->itemText(index), types[index]);
     const std::array<int, 9> values {255, 0, 0, 0, 0, 255, 0, 255, 0};
     for (int number = 1; number <= 9; ++number) {
         EXPECT_EQ(bar(number)->value(), values[number - 1]);
@@ -159,145 +189,65 @@ TEST_F(ChatWindow, OpensWithTTintaAndTheThreeColours)
     }
     EXPECT_EQ(swatch(u"Picture1"_s), Red);
     EXPECT_EQ(swatch(u"Picture2"_s), Blue);
-    EXPECT_EQ(swatch(u"Picture4"_s), Green);
-    // Red to blue, then blue to green, in two halves of 40 bands, right across the chart.
-    EXPECT_EQ(band(0), Red);
-    EXPECT_EQ(band(39), QColor(6, 0, 249));
-    EXPECT_EQ(band(40), Blue);
-    EXPECT_EQ(band(79), QColor(0, 249, 6));
+    // The chart is painted right across.
     const QImage chart = control<PictureBox>(u"Picture3"_s)->grab().toImage();
     EXPECT_EQ(chart.pixelColor(chart.width() - 3, chart.height() / 2), QColor(0, 249, 6));
 }
 
-TEST_F(ChatWindow, OpensWithItsCaptionsAndTheMainWindowsFontsFromTheSecond)
+TEST_F(ChatWindow, ControlsStandWhereTheLayoutPutsThem)
 {
-    EXPECT_EQ(text7()->toPlainText(), u"Your text 2 send here\n"_s);
-    EXPECT_EQ(control<QLabel>(u"Label1"_s)->text(), u"Fade Options:"_s);
-    EXPECT_EQ(control<QPushButton>(u"Command1"_s)->text(), u"Send Text!"_s);
-    EXPECT_EQ(control<QCheckBox>(u"Check1"_s)->text(), u"Waving"_s);
-    EXPECT_EQ(control<QCheckBox>(u"Check2"_s)->text(), u"Bold Text"_s);
-    EXPECT_EQ(control<QCheckBox>(u"Check3"_s)->text(), u"Elite Text"_s);
-    for (const QString &name : {u"Check1"_s, u"Check2"_s, u"Check3"_s})
-        EXPECT_FALSE(control<QCheckBox>(name)->isChecked());
-    EXPECT_EQ(fonts()->currentText(), u"No Font"_s);
-    EXPECT_EQ(fonts()->currentIndex(), -1);
-    ASSERT_EQ(fonts()->count(), 2);
-    EXPECT_EQ(fonts()->itemText(0), u"Arial"_s);
-    EXPECT_EQ(fonts()->itemText(1), u"Comic Sans MS"_s);
-    EXPECT_FALSE(fades()->isEditable());
-    // The options are white on black.
-    const QImage option = control<QCheckBox>(u"Check2"_s)->grab().toImage();
-    EXPECT_EQ(option.pixelColor(option.width() - 2, 1), QColor(0, 0, 0));
-}
-
-TEST_F(ChatWindow, RestsOnTheBottomOfTheScreenCentredAndOnTop)
-{
-    const QRect screen = window->screen()->geometry();
-    const QRect frame = window->frameGeometry();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_NEAR(frame.bottom(), screen.bottom(), 1);
-    EXPECT_NEAR(frame.left(), (screen.width() - frame.width()) / 2, 1);
-    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     const double dpi = LogicalDpi(*window);
     EXPECT_EQ(window->size(), TwipsToPixels(QRectF(0, 0, 9990, 1335), dpi).size());
+    const std::pair<QString, QRectF> places[] {
+        {u"Text7"_s, {120, 120, 1935, 1095}},    {u"Combo1"_s, {2160, 480, 1335, 300}},
+        {u"Command1"_s, {2160, 960, 1335, 255}}, {u"Check3"_s, {3600, 600, 1335, 255}},
+        {u"Combo2"_s, {3600, 930, 1335, 300}},   {u"HScroll3"_s, {5040, 600, 975, 255}},
+        {u"HScroll4"_s, {6600, 120, 1095, 255}}, {u"HScroll9"_s, {8280, 600, 1095, 255}},
+        {u"Picture2"_s, {7800, 120, 375, 735}},  {u"Picture4"_s, {9480, 120, 375, 735}},
+        {u"Picture3"_s, {5040, 960, 4815, 255}}, {u"Text1"_s, {4200, 1800, 1215, 495}}};
+    for (const auto &[name, twips] : places)
+        EXPECT_EQ(control<QWidget>(name)->geometry(), TwipsToPixels(twips, dpi))
+            << name.toStdString();
 }
 
-struct PlaceCase
+// Landmark bands of each type's chart. A type is picked after Normal Fade, which leaves the third
+// colour unused, unless it is showing already, as TTinta is when the window opens.
+TEST_F(ChatWindow, EachFadeTypeAdaptsTheThirdColourAndRepaintsTheChart)
 {
-    const char *name;
-    QRectF twips;
-};
-
-class ControlPlaces : public ChatWindow, public testing::WithParamInterface<PlaceCase>
-{
-};
-
-TEST_P(ControlPlaces, StandWhereTheTableSays)
-{
-    EXPECT_EQ(control<QWidget>(QString::fromLatin1(GetParam().name))->geometry(),
-              TwipsToPixels(GetParam().twips, LogicalDpi(*window)));
+    struct ChartCase
+    {
+        int fadeMode;
+        bool thirdColourInUse;
+        std::vector<std::pair<int, QColor>> bands;
+    };
+    const ChartCase charts[] {
+        // TTinta and DUDadodov: red to blue and on to green, in two halves of 40 bands.
+        {4, true, {{0, Red}, {39, QColor(6, 0, 249)}, {40, Blue}, {79, QColor(0, 249, 6)}}},
+        {5, true, {{0, Red}, {40, Blue}, {79, QColor(0, 249, 6)}}},
+        // Normal Fade and No Fade: one gradient over 80 bands; the middle rounds 127.5 to 128.
+        {0, false, {{0, Red}, {40, QColor(128, 0, 128)}, {79, QColor(3, 0, 252)}}},
+        {8, false, {{0, Red}, {79, QColor(3, 0, 252)}}},
+        // Repeater and TCRepeater: segments over bands 1-21, 22-41, 42-61 and 62-80.
+        {3, false, {{0, Red}, {21, Blue}, {41, Red}, {61, Blue}}},
+        {6, true, {{0, Red}, {21, Blue}, {40, QColor(0, 242, 13)}, {41, Green}, {61, Blue}}}};
+    for (const ChartCase &chart : charts) {
+        SCOPED_TRACE(fades()->itemText(chart.fadeMode).toStdString());
+        if (fades()->currentIndex() != chart.fadeMode) {
+            pick(fades(), 0);
+            pick(fades(), chart.fadeMode);
+        }
+        EXPECT_EQ(fades()->currentIndex(), chart.fadeMode);
+        for (int number = 7; number <= 9; ++number)
+            EXPECT_EQ(bar(number)->isEnabled(), chart.thirdColourInUse);
+        EXPECT_EQ(swatch(u"Picture4"_s), chart.thirdColourInUse ? Green : Grey);
+        EXPECT_EQ(bar(8)->value(), 255);
+        for (const auto &[index, colour] : chart.bands)
+            EXPECT_EQ(band(index), colour) << "band " << index;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, ControlPlaces,
-                         testing::Values(PlaceCase {"Text7", {120, 120, 1935, 1095}},
-                                         PlaceCase {"Combo1", {2160, 480, 1335, 300}},
-                                         PlaceCase {"Command1", {2160, 960, 1335, 255}},
-                                         PlaceCase {"Check3", {3600, 600, 1335, 255}},
-                                         PlaceCase {"Combo2", {3600, 930, 1335, 300}},
-                                         PlaceCase {"HScroll3", {5040, 600, 975, 255}},
-                                         PlaceCase {"HScroll4", {6600, 120, 1095, 255}},
-                                         PlaceCase {"HScroll9", {8280, 600, 1095, 255}},
-                                         PlaceCase {"Picture2", {7800, 120, 375, 735}},
-                                         PlaceCase {"Picture4", {9480, 120, 375, 735}},
-                                         PlaceCase {"Picture3", {5040, 960, 4815, 255}},
-                                         PlaceCase {"Text1", {4200, 1800, 1215, 495}}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-// Landmark bands of a chart: which band shows which colour.
-struct ChartCase
+TEST_F(ChatWindow, SwatchAndChartFollowABarMovedByTheMouse)
 {
-    const char *name;
-    int fadeMode;
-    bool thirdColourInUse;
-    std::vector<std::pair<int, QColor>> bands;
-};
-
-class FadeChoice : public ChatWindow, public testing::WithParamInterface<ChartCase>
-{
-};
-
-TEST_P(FadeChoice, AdaptsTheThirdColourAndRepaintsTheChart)
-{
-    pick(fades(), 0);
-    pick(fades(), GetParam().fadeMode);
-    EXPECT_EQ(fades()->currentIndex(), GetParam().fadeMode);
-    for (int number = 7; number <= 9; ++number)
-        EXPECT_EQ(bar(number)->isEnabled(), GetParam().thirdColourInUse);
-    EXPECT_EQ(swatch(u"Picture4"_s), GetParam().thirdColourInUse ? Green : Grey);
-    EXPECT_EQ(bar(8)->value(), 255);
-    for (const auto &[index, colour] : GetParam().bands)
-        EXPECT_EQ(band(index), colour) << "band " << index;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, FadeChoice,
-    testing::Values(
-        // Red to blue and on to green, in two halves of 40 bands.
-        ChartCase {"TTinta",
-                   4,
-                   true,
-                   {{0, Red}, {39, QColor(6, 0, 249)}, {40, Blue}, {79, QColor(0, 249, 6)}}},
-        ChartCase {"DUDadodov", 5, true, {{0, Red}, {40, Blue}, {79, QColor(0, 249, 6)}}},
-        // One gradient over 80 bands; the middle band rounds 127.5 to 128.
-        ChartCase {
-            "NormalFade", 0, false, {{0, Red}, {40, QColor(128, 0, 128)}, {79, QColor(3, 0, 252)}}},
-        ChartCase {"NoFade", 8, false, {{0, Red}, {79, QColor(3, 0, 252)}}},
-        // Segments over bands 1-21, 22-41, 42-61 and 62-80.
-        ChartCase {"Repeater", 3, false, {{0, Red}, {21, Blue}, {41, Red}, {61, Blue}}},
-        ChartCase {"TCRepeater",
-                   6,
-                   true,
-                   {{0, Red}, {21, Blue}, {40, QColor(0, 242, 13)}, {41, Green}, {61, Blue}}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(ChatWindow, TypingIntoTheFadeListChangesNothing)
-{
-    QTest::keyClicks(fades(), u"No"_s);
-    EXPECT_EQ(fades()->currentIndex(), 4);
-    fades()->showPopup();
-    QTest::keyClicks(fades()->view(), u"R"_s);
-    QTest::keyClick(fades()->view(), Qt::Key_Return);
-    EXPECT_EQ(fades()->currentIndex(), 4);
-    QTest::keyClick(fades(), Qt::Key_Down);
-    EXPECT_EQ(fades()->currentText(), u"DUDadodov"_s);
-}
-
-TEST_F(ChatWindow, SwatchAndChartFollowABarAsItMoves)
-{
-    QTest::keyClick(bar(1), Qt::Key_Home);
-    EXPECT_EQ(bar(1)->value(), 0);
-    EXPECT_EQ(swatch(u"Picture1"_s), QColor(0, 0, 0));
-    EXPECT_EQ(band(0), QColor(0, 0, 0));
     // A click into the groove left of the thumb moves it one page.
     QScrollBar *green = bar(8);
     QTest::mouseClick(green, Qt::LeftButton, {}, QPoint(green->width() / 4, green->height() / 2));
@@ -306,21 +256,21 @@ TEST_F(ChatWindow, SwatchAndChartFollowABarAsItMoves)
     EXPECT_EQ(band(79), QColor(0, 239, 6)); // blue toward (0, 245, 0)
 }
 
-TEST_F(ChatWindow, SendsTheLineOfTheExampleIntoTheRoom)
+TEST_F(ChatWindow, SendsTheLineOfTheExampleAndShowsItsLastColour)
 {
     pick(fades(), 0);
+    pick(fonts(), 1); // without bold, no face is named
     EXPECT_EQ(send(u"Hi"_s), "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i");
-    EXPECT_EQ(tree.textOf(inputLine), "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i");
     EXPECT_EQ(control<QLineEdit>(u"Text1"_s)->palette().color(QPalette::Base), QColor(128, 0, 128));
-    EXPECT_TRUE(dialogs.notices().empty());
 }
+
+enum Options { Plain = 0, Waving = 1, Bold = 2, Elite = 4 }; // the option boxes, in order
 
 struct LineCase
 {
     const char *name;
     int fadeMode;
-    bool waving;
-    bool bold;
+    int options;
     int fontEntry; // -1: none picked
     const char16_t *message;
     const char *line;
@@ -334,55 +284,56 @@ TEST_P(SentLine, IsExactlyTheChatMarkup)
 {
     const LineCase &line = GetParam();
     pick(fades(), line.fadeMode);
-    if (line.waving)
-        check(u"Check1"_s);
-    if (line.bold)
-        check(u"Check2"_s);
+    for (int box = 0; box < 3; ++box) {
+        if (line.options & (1 << box))
+            check(u"Check%1"_s.arg(box + 1));
+    }
     if (line.fontEntry >= 0)
         pick(fonts(), line.fontEntry);
-    typeMessage(QString());
-    for (const QChar letter : QStringView(line.message)) {
-        if (letter == u'\n')
-            QTest::keyClick(text7(), Qt::Key_Return);
-        else
-            QTest::keyClicks(text7(), QString(letter));
-    }
-    EXPECT_EQ(pressSend(), std::string(line.line));
+    EXPECT_EQ(send(QString::fromUtf16(line.message)), std::string(line.line));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, SentLine,
     testing::Values(
-        LineCase {"BoldWithArial", 0, false, true, 0, u"Hi",
+        LineCase {"BoldWithArial", 0, Bold, 0, u"Hi",
                   R"(<FONT FACE="Arial"><B><FONT COLOR=#FF0000>H<FONT COLOR=#800080>i)"},
-        LineCase {"BoldWithoutAFontHasAnEmptyFace", 0, false, true, -1, u"Hi",
+        LineCase {"BoldWithoutAFontHasAnEmptyFace", 0, Bold, -1, u"Hi",
                   R"(<FONT FACE=""><B><FONT COLOR=#FF0000>H<FONT COLOR=#800080>i)"},
-        LineCase {"AFontWithoutBoldIsLeftOut", 0, false, false, 1, u"Hi",
-                  "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i"},
-        LineCase {"LineBreakTakesOneTurn", 0, false, false, -1, u"A\nB",
+        LineCase {"LineBreakTakesOneTurn", 0, Plain, -1, u"A\nB",
                   "<FONT COLOR=#FF0000>A<br><FONT COLOR=#800080>B"},
-        LineCase {"WavingInNormalFade", 0, true, false, -1, u"abcd",
+        LineCase {"WavingInNormalFade", 0, Waving, -1, u"abcd",
                   "<sup><FONT COLOR=#FF0000>a</sup><FONT COLOR=#BF0040>b"
                   "<sub><FONT COLOR=#800080>c</sub><FONT COLOR=#4000BF>d"},
-        LineCase {"NoFadeSendsTheMessageAsTyped", 8, false, true, 0, u"Hi\nyou", "Hi\r\nyou"},
-        LineCase {"NoFadeWaving", 8, true, false, -1, u"abcde", "<sup>a</sup>b<sub>c</sub>d<sup>e"},
-        LineCase {"NoFadeWavingWithBold", 8, true, true, 1, u"ab",
+        LineCase {"NoFadeSendsTheMessageAsTyped", 8, Bold, 0, u"Hi\nyou", "Hi\r\nyou"},
+        LineCase {"NoFadeWaving", 8, Waving, -1, u"abcde", "<sup>a</sup>b<sub>c</sub>d<sup>e"},
+        LineCase {"NoFadeWavingWithBold", 8, Waving | Bold, 1, u"ab",
                   R"(<FONT FACE="Comic Sans MS"><B><sup>a</sup>b)"},
-        LineCase {"NoFadeWavingLineBreakKeepsThePhase", 8, true, false, -1, u"A\nB",
+        LineCase {"NoFadeWavingLineBreakKeepsThePhase", 8, Waving, -1, u"A\nB",
                   "<sup>A<br></sup>B"},
-        LineCase {"OneLetterInTTintaShowsColourOne", 4, false, false, -1, u"x",
-                  "<FONT COLOR=#FF0000>x"}),
+        LineCase {"OneLetterInTTintaShowsColourOne", 4, Plain, -1, u"x", "<FONT COLOR=#FF0000>x"},
+        LineCase {"EliteGoesToTheRoomAsTyped", 8, Elite, -1, u"hi", "h\xC3\xAE"}), // î in UTF-8
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(ChatWindow, ATypedFontNameIsNotAChoice)
+// Only a picked entry counts: typing into either list picks nothing, though keys still move the
+// fade type.
+TEST_F(ChatWindow, TypingIntoTheListsPicksNothing)
 {
-    check(u"Check2"_s);
-    QLineEdit *name = fonts()->lineEdit();
-    name->selectAll();
-    QTest::keyClicks(name, u"Arial"_s);
+    QTest::keyClicks(fades(), u"No"_s);
+    EXPECT_EQ(fades()->currentIndex(), 4);
+    fades()->showPopup();
+    QTest::keyClicks(fades()->view(), u"R"_s);
+    QTest::keyClick(fades()->view(), Qt::Key_Return);
+    EXPECT_EQ(fades()->currentIndex(), 4);
+    QTest::keyClick(fades(), Qt::Key_Down);
+    EXPECT_EQ(fades()->currentText(), u"DUDadodov"_s);
+
+    fonts()->lineEdit()->selectAll();
+    QTest::keyClicks(fonts()->lineEdit(), u"Arial"_s);
     EXPECT_EQ(fonts()->currentIndex(), -1);
-    pick(fades(), 8);
+    check(u"Check2"_s);
     check(u"Check1"_s);
+    pick(fades(), 8);
     EXPECT_EQ(send(u"a"_s), R"(<FONT FACE=""><B><sup>a)");
 }
 
@@ -402,25 +353,20 @@ TEST_F(ChatWindow, RepeaterSegmentsAreSevenLettersAndEverySendStartsAtColourOne)
     EXPECT_TRUE(pressSend()->starts_with("<FONT COLOR=#FF0000>a"));
 }
 
+// White, in use or not, loses one step of blue before a line is sent; the third swatch stays
+// grey while its colour is unused.
 TEST_F(ChatWindow, WhiteLosesOneStepOfBlueBeforeItIsSent)
 {
-    for (int number = 1; number <= 3; ++number)
+    for (const int number : {1, 2, 3, 7, 8, 9})
         QTest::keyClick(bar(number), Qt::Key_End);
     EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 255, 255));
+    pick(fades(), 0);
     const std::optional<std::string> line = send(u"Hi"_s);
     ASSERT_TRUE(line.has_value());
     EXPECT_TRUE(line->starts_with("<FONT COLOR=#FFFFFE>H"));
     EXPECT_EQ(bar(3)->value(), 254);
     EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 255, 254));
     EXPECT_EQ(band(0), QColor(255, 255, 254));
-}
-
-TEST_F(ChatWindow, TheThirdSwatchStaysGreyWhileTheGuardChangesAnUnusedColour)
-{
-    for (int number = 7; number <= 9; ++number)
-        QTest::keyClick(bar(number), Qt::Key_End);
-    pick(fades(), 0);
-    send(u"Hi"_s);
     EXPECT_EQ(bar(9)->value(), 254);
     EXPECT_EQ(swatch(u"Picture4"_s), Grey);
     pick(fades(), 6);
@@ -446,23 +392,19 @@ TEST_F(ChatWindow, MysteryFadesDrawTheBarsAndTheDisplaysFollow)
     EXPECT_EQ(bar(8)->value(), third);
 }
 
-TEST_F(ChatWindow, AnEmptyMessageIsRefusedAndNothingIsSent)
+TEST_F(ChatWindow, AnEmptyMessageIsRefusedAndWithoutARoomNothingIsSentOrSaid)
 {
     EXPECT_EQ(send(QString()), std::nullopt);
     ASSERT_EQ(dialogs.notices().size(), 1U);
     EXPECT_EQ(dialogs.notices()[0],
               (Notice {u"Hey Man, Enter Some Text!"_s, NoticeIcon::Critical, u"DUV or QY"_s}));
     EXPECT_TRUE(tree.deliveries().empty());
-}
 
-TEST_F(ChatWindow, NoChatRoomOpenSendsNothingAndSaysNothing)
-{
     InMemoryWindowTree empty;
     services.desktop = &empty;
-    typeMessage(u"Hi"_s);
-    QTest::mouseClick(control<QPushButton>(u"Command1"_s), Qt::LeftButton);
+    EXPECT_EQ(send(u"Hi"_s), std::nullopt);
     EXPECT_TRUE(empty.deliveries().empty());
-    EXPECT_TRUE(dialogs.notices().empty());
+    EXPECT_EQ(dialogs.notices().size(), 1U);
 }
 
 TEST_F(ChatWindow, EliteTextSubstitutesTypedLettersAndDigitsOnly)
@@ -487,17 +429,18 @@ TEST_F(ChatWindow, EliteTextSubstitutesTypedLettersAndDigitsOnly)
     EXPECT_TRUE(text7()->toPlainText().endsWith(u"pasteda"_s));
 }
 
-TEST_F(ChatWindow, ElitePassesThroughToTheRoomAsTyped)
-{
-    check(u"Check3"_s);
-    pick(fades(), 8);
-    EXPECT_EQ(send(u"hi"_s), "h\xC3\xAE"); // î in UTF-8
-}
-
+// On open the chat window rests centred on the bottom of the screen, on top, with the main
+// window slid away; on close the two change places.
 TEST_F(ChatWindow, ClosingSlidesAwayAndBringsTheMainWindowBack)
 {
     const QRect screen = window->screen()->geometry();
+    const QRect opened = window->frameGeometry();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NEAR(opened.bottom(), screen.bottom(), 1);
+    EXPECT_NEAR(opened.left(), (screen.width() - opened.width()) / 2, 1);
+    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     ASSERT_GT(mainWindow.frameGeometry().top(), screen.height());
+
     window->close();
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
