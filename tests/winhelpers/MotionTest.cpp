@@ -12,52 +12,36 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-struct CentringCase
+TEST(CentredPosition, HalvesTheRoundedDifferenceTowardZero)
 {
-    double screen;
-    double window;
-    int position;
-};
-
-class Centring : public testing::TestWithParam<CentringCase>
-{
-};
-
-TEST_P(Centring, HalvesTheRoundedDifferenceTowardZero)
-{
-    EXPECT_EQ(CentredPosition(GetParam().screen, GetParam().window), GetParam().position);
+    const std::tuple<double, double, int> cases[] = {
+        {11520, 4000, 3760}, {15360, 7950, 3705},
+        {1001, 0, 500},      {100.5, 0, 50}, // 100.5 rounds to 100
+        {4000, 5001, -500},  {4000, 8001, -2000}};
+    for (const auto &[screen, window, position] : cases)
+        EXPECT_EQ(CentredPosition(screen, window), position) << screen << ", " << window;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Centring,
-    testing::Values(CentringCase {11520, 4000, 3760}, CentringCase {15360, 7950, 3705},
-                    CentringCase {1001, 0, 500}, CentringCase {100.5, 0, 50}, // 100.5 rounds to 100
-                    CentringCase {4000, 5001, -500}, CentringCase {4000, 8001, -2000}));
-
-TEST(SlideInTops, MovesFromAboveTheScreenToTheCentre)
+TEST(SlideTops, StepDownBySlideStepsToWhereTheWindowStops)
 {
-    const std::vector<int> tops = SlideInTops(-4000, 3760);
-    ASSERT_EQ(tops.size(), 21U);
-    EXPECT_EQ(tops.front(), -3600);
-    EXPECT_EQ(tops[tops.size() - 2], 4000);
-    EXPECT_EQ(tops.back(), 3760);
-    for (size_t step = 1; step + 1 < tops.size(); ++step)
-        EXPECT_EQ(tops[step] - tops[step - 1], 400);
-}
-
-TEST(SlideInTops, AWindowBelowTheCentreStepsOnceThenJumpsBack)
-{
-    EXPECT_EQ(SlideInTops(5000, 3760), (std::vector<int> {5400, 3760}));
-}
-
-TEST(SlideOutTops, StopsAtTheFirstTopBelowTheScreen)
-{
-    const std::vector<int> tops = SlideOutTops(3760, 11520);
-    EXPECT_EQ(tops.front(), 4160);
-    EXPECT_EQ(tops.back(), 11760);
-    EXPECT_EQ(SlideOutTops(20000, 11520), (std::vector<int> {20400}));
+    // Sliding in overshoots the centre by less than a step, then jumps back to it.
+    const std::tuple<const char *, std::vector<int>, size_t, int, int> cases[] = {
+        {"in from above", SlideInTops(-4000, 3760), 21, -3600, 3760},
+        {"in from below the centre", SlideInTops(5000, 3760), 2, 5400, 3760},
+        {"out", SlideOutTops(3760, 11520), 20, 4160, 11760},
+        {"out from below", SlideOutTops(20000, 11520), 1, 20400, 20400}};
+    for (const auto &[name, tops, count, first, last] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(tops.size(), count);
+        EXPECT_EQ(tops.front(), first);
+        EXPECT_EQ(tops.back(), last);
+        for (size_t step = 1; step + 1 < tops.size(); ++step)
+            EXPECT_EQ(tops[step] - tops[step - 1], SlideStep) << step;
+    }
 }
 
 TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
@@ -78,33 +62,24 @@ protected:
         window.show();
     }
 
-    int screenHeight() const { return window.screen()->geometry().height(); }
-    int screenWidth() const { return window.screen()->geometry().width(); }
+    QRect screen() const { return window.screen()->geometry(); }
+    QRect frame() const { return window.frameGeometry(); }
 
     QWidget window;
 };
 
-TEST_F(Window, SlideInEndsCentredVertically)
+TEST_F(Window, SlidesInToTheCentreOrTheBottomAndOutBelowTheScreen)
 {
     PlaceAboveScreen(window);
-    EXPECT_EQ(window.frameGeometry().bottom(), -1);
+    EXPECT_EQ(frame().bottom(), -1);
     SlideIn(window);
-    EXPECT_NEAR(window.frameGeometry().top(),
-                (screenHeight() - window.frameGeometry().height()) / 2, 1);
-}
+    EXPECT_NEAR(frame().top(), (screen().height() - frame().height()) / 2, 1);
+    SlideOut(window);
+    EXPECT_GT(frame().top(), screen().height());
 
-TEST_F(Window, SlideInToBottomRestsOnTheScreensBottomEdge)
-{
     PlaceAboveScreen(window);
     SlideInToBottom(window);
-    EXPECT_NEAR(window.frameGeometry().bottom(), screenHeight() - 1, 1);
-}
-
-TEST_F(Window, SlideOutEndsBelowTheScreen)
-{
-    CentreOnScreen(window);
-    SlideOut(window);
-    EXPECT_GT(window.frameGeometry().top(), screenHeight());
+    EXPECT_NEAR(frame().bottom(), screen().height() - 1, 1);
 }
 
 TEST_F(Window, ReturnMainWindowBringsTheRegisteredWindowBack)
@@ -117,13 +92,11 @@ TEST_F(Window, ReturnMainWindowBringsTheRegisteredWindowBack)
     window.hide();
     ReturnMainWindow(services);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(window.frameGeometry().left(), (screenWidth() - window.frameGeometry().width()) / 2,
-                1);
-    EXPECT_NEAR(window.frameGeometry().top(),
-                (screenHeight() - window.frameGeometry().height()) / 2, 1);
+    EXPECT_NEAR(frame().left(), (screen().width() - frame().width()) / 2, 1);
+    EXPECT_NEAR(frame().top(), (screen().height() - frame().height()) / 2, 1);
 }
 
-TEST_F(Window, StayOnTopChangesTheShownWindowInPlace)
+TEST_F(Window, StayOnTopChangesTheShownWindowInPlaceAndWorksBeforeShowing)
 {
     const QWindow *handle = window.windowHandle();
     StayOnTop(window);
@@ -133,53 +106,27 @@ TEST_F(Window, StayOnTopChangesTheShownWindowInPlace)
     EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(window.windowHandle(), handle);
     EXPECT_TRUE(window.isVisible());
+
+    QWidget unshown;
+    StayOnTop(unshown);
+    EXPECT_TRUE(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST(StayOnTop, WorksBeforeTheWindowIsShown)
+TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnight)
 {
-    QWidget window;
-    StayOnTop(window);
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-// A clock that moves on by a fixed step at every reading.
-struct SteppingClock
-{
-    double now;
-    double step;
-    int readings = 0;
-
-    MonotonicClock clock()
-    {
-        return [this] {
+    // A positive wait reads the clock at least twice, however fine the clock.
+    const std::tuple<double, double, int> cases[] = {
+        {0, 0.01, 0}, {-1, 0.01, 0}, {1e-90, 1e-9, 2}, {0.1, 0.03, 5}, {0.1, 0.2, 2}};
+    for (const auto &[seconds, step, expectedReadings] : cases) {
+        double now = 86399.95;
+        int readings = 0;
+        Pause(seconds, [&] {
             ++readings;
             return now += step;
-        };
+        });
+        EXPECT_EQ(readings, expectedReadings) << seconds << " s by " << step;
     }
-};
-
-struct PauseCase
-{
-    double seconds;
-    double step;
-    int readings;
-};
-
-class Pausing : public testing::TestWithParam<PauseCase>
-{
-};
-
-TEST_P(Pausing, EndsAfterTheRequestedTime)
-{
-    SteppingClock clock {86399.95, GetParam().step};
-    Pause(GetParam().seconds, clock.clock());
-    EXPECT_EQ(clock.readings, GetParam().readings);
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, Pausing,
-                         testing::Values(PauseCase {0, 0.01, 0}, PauseCase {-1, 0.01, 0},
-                                         PauseCase {1e-90, 1e-9, 2}, PauseCase {0.1, 0.03, 5},
-                                         PauseCase {0.1, 0.2, 2}));
 
 TEST(Pause, ProcessesPendingEventsWhileWaiting)
 {
@@ -193,12 +140,12 @@ TEST(AnsweringDialogs, AnswersInTurnThenCancels)
 {
     AnsweringDialogs dialogs;
     dialogs.answerInput(QStringLiteral("7"));
-    EXPECT_EQ(
-        dialogs.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")),
-        QStringLiteral("7"));
-    EXPECT_EQ(
-        dialogs.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")),
-        QString());
+    const auto ask = [&] {
+        return dialogs.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"),
+                                QStringLiteral("5"));
+    };
+    EXPECT_EQ(ask(), QStringLiteral("7"));
+    EXPECT_EQ(ask(), QString());
     EXPECT_EQ(dialogs.questions().size(), 2U);
     EXPECT_EQ(dialogs.chooseColor(nullptr, 0), std::nullopt);
     dialogs.messageBox(nullptr, {QStringLiteral("Hi"), NoticeIcon::Question, QStringLiteral("T")});

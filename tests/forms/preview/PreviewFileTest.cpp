@@ -3,7 +3,6 @@
 #include "PreviewTesting.h"
 #include "forms/preview/BackgroundLines.h"
 
-#include <QDir>
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -12,20 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <pwd.h>
 #include <unistd.h>
 
 namespace {
 
-class PreviewFileTest : public testing::Test
-{
-protected:
-    QByteArray bytes() const { return ReadBytes(file.path()); }
-
-    QTemporaryDir folder;
-    PreviewFile file {folder.path()};
-};
+using PreviewFileTest = PreviewFixture;
 
 TEST_F(PreviewFileTest, LivesUnderItsFixedNameInTheGivenFolder)
 {
@@ -42,31 +33,6 @@ TEST(PreviewFileForUser, LivesInAFolderOnlyTheUserCanEnter)
                    QFile::WriteGroup | QFile::ExeGroup),
               QFile::Permissions());
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedVariable
-{
-public:
-    ScopedVariable(const char *name, const QByteArray &value)
-        : m_name(name)
-        , m_saved(qgetenv(name))
-        , m_wasSet(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_saved);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_saved;
-    bool m_wasSet;
-};
 
 TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
 {
@@ -92,115 +58,73 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
     EXPECT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
 }
 
-struct WriteCase
+TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLf)
 {
-    const char *name;
-    QString fragment;
-    QByteArray fragmentBytes;
-};
-
-void PrintTo(const WriteCase &value, std::ostream *out)
-{
-    *out << value.name;
-}
-
-class PreviewFileWrites : public PreviewFileTest, public testing::WithParamInterface<WriteCase>
-{
-};
-
-TEST_P(PreviewFileWrites, PlainOpeningLineThenFragmentAndClosingTagsWithCrLf)
-{
-    ASSERT_TRUE(file.writeForView(GetParam().fragment));
-    EXPECT_EQ(bytes(), PageBytes("<HTML><BODY>", GetParam().fragmentBytes));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fragments, PreviewFileWrites,
-    testing::Values(WriteCase {"BoldLetter", QStringLiteral("<B>H</B>"), "<B>H</B>"},
-                    WriteCase {"Utf8", QStringLiteral("<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"),
-                               "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
-                    WriteCase {"LineBreaksBecomeCrLf", QStringLiteral("<B>a\nb\r\nc\rd</B>"),
-                               "<B>a\r\nb\r\nc\r\nd</B>"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(PreviewFileTest, WritingAgainStartsFromScratch)
-{
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>one</B>")));
-    ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<I>two</I>")));
-    EXPECT_EQ(bytes(), PageBytes("<HTML><BODY>", "<I>two</I>"));
-}
-
-class PictureUrls : public testing::TestWithParam<QString>
-{
-};
-
-TEST_P(PictureUrls, StayInsideTheAttributeAndLeadBackToTheFile)
-{
-    const QString url = PictureUrl(GetParam());
-    for (const char unsafe : {'"', '\'', ' ', '#', '&', '<', '>', '\n'})
-        EXPECT_FALSE(url.contains(QLatin1Char(unsafe))) << url.toStdString() << " has " << unsafe;
-    for (const QChar c : url)
-        EXPECT_LT(c.unicode(), 0x80) << url.toStdString();
-    EXPECT_EQ(QUrl(url, QUrl::StrictMode).toLocalFile(), GetParam()) << url.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(FileNames, PictureUrls,
-                         testing::Values(QStringLiteral("/tmp/my holiday.jpg"),
-                                         QStringLiteral("/tmp/say \"cheese\".gif"),
-                                         QStringLiteral("/tmp/it's #1.jpg"),
-                                         QStringLiteral("/tmp/100% & more.jpg"),
-                                         QStringLiteral("/tmp/caf\u00E9 \u2020 \U0001F600.jpg"),
-                                         QStringLiteral("/tmp/a\"><script>x</script>.jpg"),
-                                         QStringLiteral("/tmp/back\\slash.jpg")));
-
-TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterIt)
-{
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>first\nsecond</B>\nthird")));
-    ASSERT_EQ(file.replaceOpeningLine(ColorOpeningLine(RGB(255, 128, 0))),
-              PreviewFile::Replaced::Yes);
-    EXPECT_EQ(bytes(),
-              PageBytes("<HTML><BODY BGCOLOR=\"#FF8000\">", "<B>first\r\nsecond</B>\r\nthird"));
-}
-
-struct UnchangedCase
-{
-    const char *name;
-    std::optional<QByteArray> content; // none: no file
-};
-
-void PrintTo(const UnchangedCase &value, std::ostream *out)
-{
-    *out << value.name;
-}
-
-class NothingToReplace : public PreviewFileTest, public testing::WithParamInterface<UnchangedCase>
-{
-};
-
-TEST_P(NothingToReplace, LeavesTheFileAsItWas)
-{
-    if (GetParam().content)
-        WriteBytes(file.path(), *GetParam().content);
-    EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::NothingToReplace);
-    EXPECT_EQ(QFile::exists(file.path()), GetParam().content.has_value());
-    if (GetParam().content) {
-        EXPECT_EQ(bytes(), *GetParam().content);
+    const std::pair<QString, QByteArray> cases[] = {
+        {QStringLiteral("<B>H</B>"), "<B>H</B>"},
+        {QStringLiteral("<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"),
+         "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
+        {QStringLiteral("<B>a\nb\r\nc\rd</B>"), "<B>a\r\nb\r\nc\r\nd</B>"}};
+    for (const auto &[fragment, fragmentBytes] : cases) {
+        ASSERT_TRUE(file.writeForView(fragment));
+        EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", fragmentBytes));
+        // Writing again starts from scratch, whatever line 1 became meanwhile.
+        ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, NothingToReplace,
-    testing::Values(UnchangedCase {"Missing", std::nullopt}, UnchangedCase {"Empty", QByteArray()},
-                    UnchangedCase {"OneLine", QByteArray("<HTML><BODY>\r\n")},
-                    UnchangedCase {"OneLineWithoutLineEnd", QByteArray("<HTML><BODY>")}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(PreviewFileTest, ReadsLinesEndedByLfOrCrAlone)
+TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)
 {
-    WriteBytes(file.path(), "<HTML><BODY>\n<B>x</B></BODY></HTML>");
-    ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
-    EXPECT_EQ(bytes(), "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n<B>x</B></BODY></HTML>");
+    for (const QString &name :
+         {QStringLiteral("/tmp/my holiday.jpg"), QStringLiteral("/tmp/say \"cheese\".gif"),
+          QStringLiteral("/tmp/it's #1.jpg"), QStringLiteral("/tmp/100% & more.jpg"),
+          QStringLiteral("/tmp/caf\u00E9 \u2020 \U0001F600.jpg"),
+          QStringLiteral("/tmp/a\"><script>x</script>.jpg"),
+          QStringLiteral("/tmp/back\\slash.jpg")}) {
+        const QString url = PictureUrl(name);
+        const std::string shown = url.toStdString();
+        for (const char unsafe : {'"', '\'', ' ', '#', '&', '<', '>', '\n'})
+            EXPECT_FALSE(url.contains(QLatin1Char(unsafe))) << shown << " has " << unsafe;
+        for (const QChar c : url)
+            EXPECT_LT(c.unicode(), 0x80) << shown;
+        EXPECT_EQ(QUrl(url, QUrl::StrictMode).toLocalFile(), name) << shown;
+    }
+}
+
+TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterItOrLeavesTheFileAlone)
+{
+    using enum PreviewFile::Replaced;
+    struct Case
+    {
+        const char *name;
+        std::optional<QByteArray> before; // none: no file
+        QString line1;
+        PreviewFile::Replaced replaced;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"page", PageBytes("<HTML><BODY>", "<B>first\r\nsecond</B>\r\nthird"),
+         ColorOpeningLine(RGB(255, 128, 0)), Yes,
+         PageBytes("<HTML><BODY BGCOLOR=\"#FF8000\">", "<B>first\r\nsecond</B>\r\nthird")},
+        {"lines ended by LF", "<HTML><BODY>\n<B>x</B></BODY></HTML>", WhiteOpeningLine(), Yes,
+         "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n<B>x</B></BODY></HTML>"},
+        {"lines ended by CR", "<HTML><BODY>\r<B>x</B></BODY></HTML>", WhiteOpeningLine(), Yes,
+         "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n<B>x</B></BODY></HTML>"},
+        {"missing", std::nullopt, WhiteOpeningLine(), NothingToReplace, {}},
+        {"empty", "", WhiteOpeningLine(), NothingToReplace, ""},
+        {"one line", "<HTML><BODY>\r\n", WhiteOpeningLine(), NothingToReplace, "<HTML><BODY>\r\n"},
+        {"one line without line end", "<HTML><BODY>", WhiteOpeningLine(), NothingToReplace,
+         "<HTML><BODY>"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        file.remove();
+        if (c.before)
+            WriteBytes(file.path(), *c.before);
+        EXPECT_EQ(file.replaceOpeningLine(c.line1), c.replaced);
+        EXPECT_EQ(QFile::exists(file.path()), c.before.has_value());
+        EXPECT_EQ(fileBytes(), c.after);
+    }
 }
 
 TEST_F(PreviewFileTest, AFolderThatCannotHoldItGivesTheReason)

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 class QWebEngineView;
 class Tinta2;
 
@@ -28,11 +30,23 @@ QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected);
 
 QVariant RunScript(QWebEngineView &view, const QString &script);
 
+// Sets an environment variable for the life of the object.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const QByteArray &value);
+    ~ScopedVariable();
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_saved;
+};
+
 // A main window, its services and a preview file in a folder of its own.
 class PreviewFixture : public testing::Test
 {
 protected:
-    PreviewFixture();
+    PreviewFixture() { mainWindow.resize(200, 100); }
 
     Tinta2 *view(const QString &outputText, bool stayOnTop = false);
     Tinta2 *viewAndLoad(const QString &outputText);
