@@ -29,8 +29,6 @@ TEST(ScaleControl, FollowsTheWindowsSizeRatio)
     };
     const ControlLayout text7 {120, 120, 3735, 1815, 3990, 7830, 8};
     const Case cases[] = {
-        {"unchanged", text7, 3990, 7830, {120, 120, 3735, 1815, 8}},
-        {"doubled", text7, 7980, 15660, {240, 240, 7470, 3630, 16}},
         {"halved, font held at 8", text7, 1995, 3915, {60, 60, 1867.5f, 907.5f, 8}},
         {"only taller", text7, 7980, 7830, {240, 120, 3735, 3630, 16}},
         {"recorded window of no size", {120, 120, 3735, 1815, 0, 0, 8}, 3990, 7830, {}},
@@ -67,15 +65,12 @@ struct LayoutWindow
     LayoutTable table;
 };
 
-TEST(SaveLayout, RecordsEveryControlButNotThePopUpMenu)
+TEST(Layout, RecordsEveryControlButThePopUpMenuAndScalesPlacesAndFontsWithTheWindow)
 {
-    const LayoutWindow form;
-    ASSERT_EQ(form.table.size(), 2U);
-    EXPECT_EQ(form.table[0], (ControlLayout {2040, 120, 1185, 255, 3990, 7830, 12}));
-}
+    const LayoutWindow saved;
+    ASSERT_EQ(saved.table.size(), 2U);
+    EXPECT_EQ(saved.table[0], (ControlLayout {2040, 120, 1185, 255, 3990, 7830, 12}));
 
-TEST(ApplyLayout, ScalesPlacesAndFontsWithTheWindow)
-{
     struct Case
     {
         const char *name;

@@ -18,10 +18,14 @@ namespace {
 
 using PreviewFileTest = PreviewFixture;
 
-TEST_F(PreviewFileTest, LivesUnderItsFixedNameInTheGivenFolder)
+TEST_F(PreviewFileTest, LivesUnderItsFixedNameAndRemovingItTwiceIsNoFailure)
 {
     EXPECT_EQ(file.path(), folder.filePath(QStringLiteral("DUVxORxQYzVIEWER.HTM")));
     EXPECT_EQ(file.url(), QUrl::fromLocalFile(file.path()));
+    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
+    file.remove();
+    file.remove();
+    EXPECT_FALSE(QFile::exists(file.path()));
 }
 
 TEST(PreviewFileForUser, LivesInAFolderOnlyTheUserCanEnter)
@@ -41,9 +45,10 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
     QTemporaryDir home;
     const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
     WriteBytes(home.filePath(QStringLiteral("runtime-") + user), "taken");
-    const ScopedVariable runtime("XDG_RUNTIME_DIR", {});
-    const ScopedVariable temporary("TMPDIR", home.path().toUtf8());
-    const ScopedVariable cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    const auto runtime = SetVariableInScope("XDG_RUNTIME_DIR", {});
+    const auto temporary = SetVariableInScope("TMPDIR", home.path().toUtf8());
+    const auto cache =
+        SetVariableInScope("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
     // The cache folder comes from the variable only outside the test mode of the other tests.
     QStandardPaths::setTestModeEnabled(false);
     const auto restoreTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
@@ -134,14 +139,6 @@ TEST_F(PreviewFileTest, AFolderThatCannotHoldItGivesTheReason)
     QString error;
     EXPECT_FALSE(unwritable.writeForView(QStringLiteral("<B>x</B>"), &error));
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST_F(PreviewFileTest, RemovingAMissingFileIsNoFailure)
-{
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
-    file.remove();
-    file.remove();
-    EXPECT_FALSE(QFile::exists(file.path()));
 }
 
 } // namespace

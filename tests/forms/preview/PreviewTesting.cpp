@@ -41,22 +41,6 @@ QVariant RunScript(QWebEngineView &view, const QString &script)
     return result.value_or(QVariant());
 }
 
-ScopedVariable::ScopedVariable(const char *name, const QByteArray &value)
-    : m_name(name)
-{
-    if (qEnvironmentVariableIsSet(name))
-        m_saved = qgetenv(name);
-    qputenv(name, value);
-}
-
-ScopedVariable::~ScopedVariable()
-{
-    if (m_saved)
-        qputenv(m_name, *m_saved);
-    else
-        qunsetenv(m_name);
-}
-
 Tinta2 *PreviewFixture::view(const QString &outputText, bool stayOnTop)
 {
     return ViewHtmlFade(mainWindow, outputText, services, stayOnTop, file);

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QWidget>
@@ -30,17 +31,14 @@ QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected);
 
 QVariant RunScript(QWebEngineView &view, const QString &script);
 
-// Sets an environment variable for the life of the object.
-class ScopedVariable
+// Sets an environment variable until the returned guard goes.
+inline auto SetVariableInScope(const char *name, const QByteArray &value)
 {
-public:
-    ScopedVariable(const char *name, const QByteArray &value);
-    ~ScopedVariable();
-
-private:
-    const char *m_name;
-    std::optional<QByteArray> m_saved;
-};
+    const std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    qputenv(name, value);
+    return qScopeGuard([name, saved] { saved ? qputenv(name, *saved) : qunsetenv(name); });
+}
 
 // A main window, its services and a preview file in a folder of its own.
 class PreviewFixture : public testing::Test
