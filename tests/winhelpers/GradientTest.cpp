@@ -11,9 +11,7 @@ namespace {
 
 GradientSettings prepared(ColorValue start, ColorValue end)
 {
-    GradientSettings settings;
-    settings.GradientStart = start;
-    settings.GradientEnd = end;
+    GradientSettings settings {.GradientStart = start, .GradientEnd = end};
     PrepareGradient(settings);
     return settings;
 }

@@ -20,15 +20,9 @@ TEST(RecordControl, RoundsHalvesToEvenAndKeepsZeroForWhatDoesNotFit)
 
 TEST(ScaleControl, FollowsTheWindowsSizeRatio)
 {
-    struct Case
-    {
-        const char *name;
-        ControlLayout recorded;
-        double innerHeight, innerWidth;
-        ScaledControl expected;
-    };
     const ControlLayout text7 {120, 120, 3735, 1815, 3990, 7830, 8};
-    const Case cases[] = {
+    // The recorded control, the window's inner height and width now, and the scaled control.
+    const std::tuple<const char *, ControlLayout, double, double, ScaledControl> cases[] = {
         {"halved, font held at 8", text7, 1995, 3915, {60, 60, 1867.5f, 907.5f, 8}},
         {"only taller", text7, 7980, 7830, {240, 120, 3735, 3630, 16}},
         {"recorded window of no size", {120, 120, 3735, 1815, 0, 0, 8}, 3990, 7830, {}},
@@ -37,10 +31,9 @@ TEST(ScaleControl, FollowsTheWindowsSizeRatio)
     const auto fields = [](const ScaledControl &s) {
         return std::tuple(s.top, s.left, s.width, s.height, s.fontSize);
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(fields(ScaleControl(c.recorded, c.innerHeight, c.innerWidth)),
-                  fields(c.expected));
+    for (const auto &[name, recorded, innerHeight, innerWidth, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(fields(ScaleControl(recorded, innerHeight, innerWidth)), fields(expected));
     }
 }
 
@@ -52,9 +45,7 @@ struct LayoutWindow
         window.resize(522, 266);
         button->setGeometry(8, 136, 79, 17);
         label->setGeometry(392, 160, 121, 25);
-        QFont font = button->font();
-        font.setPointSizeF(12);
-        button->setFont(font);
+        button->setFont(QFont(button->font().family(), 12));
         SaveLayout(window, table);
     }
 
@@ -71,30 +62,23 @@ TEST(Layout, RecordsEveryControlButThePopUpMenuAndScalesPlacesAndFontsWithTheWin
     ASSERT_EQ(saved.table.size(), 2U);
     EXPECT_EQ(saved.table[0], (ControlLayout {2040, 120, 1185, 255, 3990, 7830, 12}));
 
-    struct Case
-    {
-        const char *name;
-        QSize window;
-        size_t tableRows;
-        QRect button, label;
-        double fontSize;
-    };
-    const Case cases[] = {
+    // The window's new size, the rows of the table kept, and where the controls end up.
+    const std::tuple<const char *, QSize, size_t, QRect, QRect, double> cases[] = {
         {"right after saving", {522, 266}, 2, {8, 136, 79, 17}, {392, 160, 121, 25}, 12},
         {"doubled", {1044, 532}, 2, {16, 272, 158, 34}, {784, 320, 242, 50}, 24},
         {"halved, font held at 8", {261, 133}, 2, {4, 68, 40, 8}, {196, 80, 60, 12}, 8},
         // A table shorter than the form leaves the controls it lacks alone.
         {"short table", {1044, 532}, 1, {16, 272, 158, 34}, {392, 160, 121, 25}, 24},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[name, size, tableRows, button, label, fontSize] : cases) {
+        SCOPED_TRACE(name);
         LayoutWindow form;
-        form.table.resize(c.tableRows);
-        form.window.resize(c.window);
+        form.table.resize(tableRows);
+        form.window.resize(size);
         ApplyLayout(form.window, form.table);
-        EXPECT_EQ(form.button->geometry(), c.button);
-        EXPECT_EQ(form.label->geometry(), c.label);
-        EXPECT_DOUBLE_EQ(form.button->font().pointSizeF(), c.fontSize);
+        EXPECT_EQ(form.button->geometry(), button);
+        EXPECT_EQ(form.label->geometry(), label);
+        EXPECT_DOUBLE_EQ(form.button->font().pointSizeF(), fontSize);
         EXPECT_TRUE(form.button->isVisibleTo(&form.window));
     }
 }

@@ -53,29 +53,21 @@ TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
     EXPECT_EQ(TwipsToPixels(QRectF(120, 4680, 1815, 375), 96), QRect(8, 312, 121, 25));
 }
 
-class Window : public testing::Test
+TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
 {
-protected:
-    Window()
-    {
-        window.resize(300, 200);
-        window.show();
-    }
-
-    QRect screen() const { return window.screen()->geometry(); }
-    QRect frame() const { return window.frameGeometry(); }
-
     QWidget window;
-};
-
-TEST_F(Window, SlidesInAndOutAndTheMainWindowComesBackCentred)
-{
+    window.resize(300, 200);
+    window.show();
+    const QRect screen = window.screen()->geometry();
+    const auto frame = [&] {
+        return window.frameGeometry();
+    };
     PlaceAboveScreen(window);
     EXPECT_EQ(frame().bottom(), -1);
     SlideIn(window);
-    EXPECT_NEAR(frame().top(), (screen().height() - frame().height()) / 2, 1);
+    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
     SlideOut(window);
-    EXPECT_GT(frame().top(), screen().height());
+    EXPECT_GT(frame().top(), screen.height());
 
     AnsweringDialogs dialogs;
     RandomSource random(1);
@@ -84,31 +76,31 @@ TEST_F(Window, SlidesInAndOutAndTheMainWindowComesBackCentred)
     window.hide();
     ReturnMainWindow(services);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(frame().left(), (screen().width() - frame().width()) / 2, 1);
-    EXPECT_NEAR(frame().top(), (screen().height() - frame().height()) / 2, 1);
+    EXPECT_NEAR(frame().left(), (screen.width() - frame().width()) / 2, 1);
+    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
 
     PlaceAboveScreen(window);
     SlideInToBottom(window);
-    EXPECT_NEAR(frame().bottom(), screen().height() - 1, 1);
+    EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
 }
 
-TEST_F(Window, StayOnTopChangesTheShownWindowInPlaceAndWorksBeforeShowing)
+TEST(WindowMotion, StayOnTopWorksBeforeShowingAndChangesAShownWindowInPlace)
 {
+    QWidget window;
+    StayOnTop(window);
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    window.show();
     const QWindow *handle = window.windowHandle();
+    NotOnTop(window);
+    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     StayOnTop(window);
     EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    NotOnTop(window);
-    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(window.windowHandle(), handle);
     EXPECT_TRUE(window.isVisible());
-
-    QWidget unshown;
-    StayOnTop(unshown);
-    EXPECT_TRUE(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnight)
+TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile)
 {
     // A positive wait reads the clock at least twice, however fine the clock.
     const std::tuple<double, double, int> cases[] = {
@@ -122,10 +114,6 @@ TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnight)
         });
         EXPECT_EQ(readings, expectedReadings) << seconds << " s by " << step;
     }
-}
-
-TEST(Pause, ProcessesPendingEventsWhileWaiting)
-{
     bool ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
     Pause(1e-11);
