@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <pwd.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -66,7 +67,6 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
 TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLf)
 {
     const std::pair<QString, QByteArray> cases[] = {
-        {QStringLiteral("<B>H</B>"), "<B>H</B>"},
         {QStringLiteral("<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"),
          "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
         {QStringLiteral("<B>a\nb\r\nc\rd</B>"), "<B>a\r\nb\r\nc\r\nd</B>"}};
@@ -99,36 +99,26 @@ TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)
 TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterItOrLeavesTheFileAlone)
 {
     using enum PreviewFile::Replaced;
-    struct Case
-    {
-        const char *name;
-        std::optional<QByteArray> before; // none: no file
-        QString line1;
-        PreviewFile::Replaced replaced;
-        QByteArray after;
-    };
-    const Case cases[] = {
-        {"page", PageBytes("<HTML><BODY>", "<B>first\r\nsecond</B>\r\nthird"),
-         ColorOpeningLine(RGB(255, 128, 0)), Yes,
-         PageBytes("<HTML><BODY BGCOLOR=\"#FF8000\">", "<B>first\r\nsecond</B>\r\nthird")},
-        {"lines ended by LF", "<HTML><BODY>\n<B>x</B></BODY></HTML>", WhiteOpeningLine(), Yes,
-         "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n<B>x</B></BODY></HTML>"},
-        {"lines ended by CR", "<HTML><BODY>\r<B>x</B></BODY></HTML>", WhiteOpeningLine(), Yes,
-         "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n<B>x</B></BODY></HTML>"},
-        {"missing", std::nullopt, WhiteOpeningLine(), NothingToReplace, {}},
-        {"empty", "", WhiteOpeningLine(), NothingToReplace, ""},
-        {"one line", "<HTML><BODY>\r\n", WhiteOpeningLine(), NothingToReplace, "<HTML><BODY>\r\n"},
-        {"one line without line end", "<HTML><BODY>", WhiteOpeningLine(), NothingToReplace,
-         "<HTML><BODY>"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    const QByteArray white = "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n";
+    const QByteArray rest = "<B>x</B></BODY></HTML>";
+    // What the file holds (none: no file), what becomes of it, and what it holds then.
+    const std::tuple<const char *, std::optional<QByteArray>, PreviewFile::Replaced, QByteArray>
+        cases[] = {{"page", PageBytes("<HTML><BODY>", "<B>a\r\nb</B>\r\nc"), Yes,
+                    PageBytes("<HTML><BODY BGCOLOR=\"white\">", "<B>a\r\nb</B>\r\nc")},
+                   {"lines ended by LF", "<HTML><BODY>\n" + rest, Yes, white + rest},
+                   {"lines ended by CR", "<HTML><BODY>\r" + rest, Yes, white + rest},
+                   {"missing", std::nullopt, NothingToReplace, {}},
+                   {"empty", "", NothingToReplace, ""},
+                   {"one line", "<HTML><BODY>\r\n", NothingToReplace, "<HTML><BODY>\r\n"},
+                   {"one line without line end", "<HTML><BODY>", NothingToReplace, "<HTML><BODY>"}};
+    for (const auto &[name, before, replaced, after] : cases) {
+        SCOPED_TRACE(name);
         file.remove();
-        if (c.before)
-            WriteBytes(file.path(), *c.before);
-        EXPECT_EQ(file.replaceOpeningLine(c.line1), c.replaced);
-        EXPECT_EQ(QFile::exists(file.path()), c.before.has_value());
-        EXPECT_EQ(fileBytes(), c.after);
+        if (before)
+            WriteBytes(file.path(), *before);
+        EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), replaced);
+        EXPECT_EQ(QFile::exists(file.path()), before.has_value());
+        EXPECT_EQ(fileBytes(), after);
     }
 }
 
