@@ -120,20 +120,4 @@ TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile
     EXPECT_TRUE(ran);
 }
 
-TEST(AnsweringDialogs, AnswersInTurnThenCancels)
-{
-    AnsweringDialogs dialogs;
-    dialogs.answerInput(QStringLiteral("7"));
-    const auto ask = [&] {
-        return dialogs.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"),
-                                QStringLiteral("5"));
-    };
-    EXPECT_EQ(ask(), QStringLiteral("7"));
-    EXPECT_EQ(ask(), QString());
-    EXPECT_EQ(dialogs.questions().size(), 2U);
-    EXPECT_EQ(dialogs.chooseColor(nullptr, 0), std::nullopt);
-    dialogs.messageBox(nullptr, {QStringLiteral("Hi"), NoticeIcon::Question, QStringLiteral("T")});
-    EXPECT_EQ(dialogs.notices().back().icon, NoticeIcon::Question);
-}
-
 } // namespace

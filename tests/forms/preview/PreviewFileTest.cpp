@@ -64,7 +64,7 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
     EXPECT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
 }
 
-TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLf)
+TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOrGivesTheReason)
 {
     const std::pair<QString, QByteArray> cases[] = {
         {QStringLiteral("<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"),
@@ -76,6 +76,11 @@ TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLf)
         // Writing again starts from scratch, whatever line 1 became meanwhile.
         ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
     }
+    // A plain file where its folder should be cannot hold it.
+    const PreviewFile unwritable(file.path());
+    QString error;
+    EXPECT_FALSE(unwritable.writeForView(QStringLiteral("<B>x</B>"), &error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)
@@ -120,15 +125,6 @@ TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterItOrLeavesThe
         EXPECT_EQ(QFile::exists(file.path()), before.has_value());
         EXPECT_EQ(fileBytes(), after);
     }
-}
-
-TEST_F(PreviewFileTest, AFolderThatCannotHoldItGivesTheReason)
-{
-    WriteBytes(folder.filePath(QStringLiteral("plain file")), "x");
-    const PreviewFile unwritable(folder.filePath(QStringLiteral("plain file")));
-    QString error;
-    EXPECT_FALSE(unwritable.writeForView(QStringLiteral("<B>x</B>"), &error));
-    EXPECT_FALSE(error.isEmpty());
 }
 
 } // namespace

@@ -23,55 +23,46 @@ namespace {
 
 using PreviewWindow = PreviewFixture;
 
-// The one message shown is a critical "Error" box that names what failed.
-void ExpectOneError(const AnsweringDialogs &dialogs, const QStringList &named)
+// A critical "Error" box that names what failed.
+void ExpectError(const Notice &notice, const QStringList &named)
 {
-    ASSERT_EQ(dialogs.notices().size(), 1U);
-    const Notice &notice = dialogs.notices().front();
     EXPECT_EQ(notice.title, QStringLiteral("Error"));
     EXPECT_EQ(notice.icon, NoticeIcon::Critical);
     for (const QString &name : named)
         EXPECT_TRUE(notice.text.contains(name)) << notice.text.toStdString();
 }
 
-TEST_F(PreviewWindow, OutputWithoutMarkupIsRefusedAndNothingIsWritten)
+TEST_F(PreviewWindow, RefusalsAndFailuresShowOneMessageEachAndOpenNothing)
 {
+    size_t shown = 0;
+    const auto refused = [&](const Tinta2 *preview) {
+        EXPECT_EQ(preview, nullptr);
+        EXPECT_FALSE(QFile::exists(file.path()));
+        EXPECT_EQ(mainWindow.findChild<Tinta2 *>(), nullptr);
+        EXPECT_EQ(dialogs.notices().size(), ++shown);
+        return dialogs.notices().empty() ? Notice {} : dialogs.notices().back();
+    };
     EXPECT_EQ(NoFadeNotice(),
               (Notice {QStringLiteral("There is no fade 2 view"), NoticeIcon::Question,
                        QStringLiteral("DUV or QY")}));
     for (const QString &text : {QString(), QStringLiteral("   "), QStringLiteral("a plain word"),
-                                QStringLiteral("only <opening"), QStringLiteral("only closing>")}) {
-        const size_t shown = dialogs.notices().size();
-        EXPECT_EQ(view(text), nullptr) << text.toStdString();
-        ASSERT_EQ(dialogs.notices().size(), shown + 1) << text.toStdString();
-        EXPECT_EQ(dialogs.notices().back(), NoFadeNotice());
-    }
-    EXPECT_FALSE(QFile::exists(file.path()));
-    EXPECT_EQ(mainWindow.findChild<Tinta2 *>(), nullptr);
-}
+                                QStringLiteral("only <opening"), QStringLiteral("only closing>")})
+        EXPECT_EQ(refused(view(text)), NoFadeNotice()) << text.toStdString();
 
-TEST_F(PreviewWindow, AMissingBrowserPartIsNamedAndNothingIsWritten)
-{
     {
         const auto helper =
             SetVariableInScope("QTWEBENGINEPROCESS_PATH", "/nowhere/QtWebEngineProcess");
-        EXPECT_EQ(view(QStringLiteral("<B>x</B>")), nullptr);
+        ExpectError(refused(view(QStringLiteral("<B>x</B>"))),
+                    {QStringLiteral("\"/nowhere/QtWebEngineProcess\""),
+                     QStringLiteral("libqt6webenginecore6-bin")});
     }
-    ExpectOneError(dialogs,
-                   {QStringLiteral("\"/nowhere/QtWebEngineProcess\""),
-                    QStringLiteral("libqt6webenginecore6-bin")});
-    EXPECT_FALSE(QFile::exists(file.path()));
     EXPECT_EQ(MissingBrowserComponent(), std::nullopt);
-}
 
-TEST_F(PreviewWindow, AFileThatCannotBeWrittenIsReportedAndNothingOpens)
-{
     WriteBytes(folder.filePath(QStringLiteral("not a folder")), "x");
     const PreviewFile unwritable(folder.filePath(QStringLiteral("not a folder")));
-    EXPECT_EQ(ViewHtmlFade(mainWindow, QStringLiteral("<B>x</B>"), services, false, unwritable),
-              nullptr);
-    ExpectOneError(dialogs, {unwritable.path()});
-    EXPECT_EQ(mainWindow.findChild<Tinta2 *>(), nullptr);
+    ExpectError(
+        refused(ViewHtmlFade(mainWindow, QStringLiteral("<B>x</B>"), services, false, unwritable)),
+        {unwritable.path()});
 }
 
 TEST_F(PreviewWindow, OpensWithItsCaptionControlsAndTheWrittenFile)
@@ -154,7 +145,8 @@ TEST_F(PreviewWindow, ABackgroundThatCannotBeWrittenIsReportedAndKeepsThePage)
         click(*preview, "Command3");
     }
     EXPECT_EQ(fileBytes(), before);
-    ExpectOneError(dialogs, {file.path()});
+    ASSERT_EQ(dialogs.notices().size(), 1U);
+    ExpectError(dialogs.notices().front(), {file.path()});
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList {PreviewFile::FileName})
         << "no half-written copy is left behind";
 }
