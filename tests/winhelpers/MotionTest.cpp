@@ -14,6 +14,8 @@
 
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(CentredPosition, HalvesTheRoundedDifferenceTowardZero)
@@ -118,6 +120,18 @@ TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile
     QTimer::singleShot(0, [&] { ran = true; });
     Pause(1e-11);
     EXPECT_TRUE(ran);
+}
+
+TEST(AnsweringDialogs, AnswersInTurnThenCancels)
+{
+    AnsweringDialogs dialogs;
+    dialogs.answerInput(u"7"_s);
+    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), u"7"_s);
+    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), QString());
+    EXPECT_EQ(dialogs.questions().size(), 2U);
+    EXPECT_EQ(dialogs.chooseColor(nullptr, 0), std::nullopt);
+    dialogs.messageBox(nullptr, {u"Hi"_s, NoticeIcon::Question, u"T"_s});
+    EXPECT_EQ(dialogs.notices().back().icon, NoticeIcon::Question);
 }
 
 } // namespace

@@ -15,15 +15,17 @@
 #include <tuple>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using PreviewFileTest = PreviewFixture;
 
 TEST_F(PreviewFileTest, LivesUnderItsFixedNameAndRemovingItTwiceIsNoFailure)
 {
-    EXPECT_EQ(file.path(), folder.filePath(QStringLiteral("DUVxORxQYzVIEWER.HTM")));
+    EXPECT_EQ(file.path(), folder.filePath(u"DUVxORxQYzVIEWER.HTM"_s));
     EXPECT_EQ(file.url(), QUrl::fromLocalFile(file.path()));
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
+    ASSERT_TRUE(file.writeForView(u"<B>x</B>"_s));
     file.remove();
     file.remove();
     EXPECT_FALSE(QFile::exists(file.path()));
@@ -45,31 +47,30 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
     // up when that name is taken by something that is not the user's private folder.
     QTemporaryDir home;
     const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
-    WriteBytes(home.filePath(QStringLiteral("runtime-") + user), "taken");
+    WriteBytes(home.filePath(u"runtime-"_s + user), "taken");
     const auto runtime = SetVariableInScope("XDG_RUNTIME_DIR", {});
     const auto temporary = SetVariableInScope("TMPDIR", home.path().toUtf8());
-    const auto cache =
-        SetVariableInScope("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    const auto cache = SetVariableInScope("XDG_CACHE_HOME", home.filePath(u"cache"_s).toUtf8());
     // The cache folder comes from the variable only outside the test mode of the other tests.
     QStandardPaths::setTestModeEnabled(false);
     const auto restoreTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
 
     const PreviewFile file = PreviewFile::forUser();
     const QFileInfo folder(QFileInfo(file.path()).path());
-    EXPECT_TRUE(folder.filePath().startsWith(home.filePath(QStringLiteral("cache/"))))
+    EXPECT_TRUE(folder.filePath().startsWith(home.filePath(u"cache/"_s)))
         << folder.filePath().toStdString();
-    EXPECT_EQ(folder.fileName(), QStringLiteral("preview"));
+    EXPECT_EQ(folder.fileName(), u"preview"_s);
     EXPECT_EQ(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
+    EXPECT_TRUE(file.writeForView(u"<B>x</B>"_s));
 }
 
 TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOrGivesTheReason)
 {
     const std::pair<QString, QByteArray> cases[] = {
-        {QStringLiteral("<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"),
+        {u"<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"_s,
          "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
-        {QStringLiteral("<B>a\nb\r\nc\rd</B>"), "<B>a\r\nb\r\nc\r\nd</B>"}};
+        {u"<B>a\nb\r\nc\rd</B>"_s, "<B>a\r\nb\r\nc\r\nd</B>"}};
     for (const auto &[fragment, fragmentBytes] : cases) {
         ASSERT_TRUE(file.writeForView(fragment));
         EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", fragmentBytes));
@@ -79,18 +80,16 @@ TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOr
     // A plain file where its folder should be cannot hold it.
     const PreviewFile unwritable(file.path());
     QString error;
-    EXPECT_FALSE(unwritable.writeForView(QStringLiteral("<B>x</B>"), &error));
+    EXPECT_FALSE(unwritable.writeForView(u"<B>x</B>"_s, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)
 {
     for (const QString &name :
-         {QStringLiteral("/tmp/my holiday.jpg"), QStringLiteral("/tmp/say \"cheese\".gif"),
-          QStringLiteral("/tmp/it's #1.jpg"), QStringLiteral("/tmp/100% & more.jpg"),
-          QStringLiteral("/tmp/caf\u00E9 \u2020 \U0001F600.jpg"),
-          QStringLiteral("/tmp/a\"><script>x</script>.jpg"),
-          QStringLiteral("/tmp/back\\slash.jpg")}) {
+         {u"/tmp/my holiday.jpg"_s, u"/tmp/say \"cheese\".gif"_s, u"/tmp/it's #1.jpg"_s,
+          u"/tmp/100% & more.jpg"_s, u"/tmp/caf\u00E9 \u2020 \U0001F600.jpg"_s,
+          u"/tmp/a\"><script>x</script>.jpg"_s, u"/tmp/back\\slash.jpg"_s}) {
         const QString url = PictureUrl(name);
         const std::string shown = url.toStdString();
         for (const char unsafe : {'"', '\'', ' ', '#', '&', '<', '>', '\n'})

@@ -19,6 +19,8 @@
 #include <sys/resource.h>
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using PreviewWindow = PreviewFixture;
@@ -26,7 +28,7 @@ using PreviewWindow = PreviewFixture;
 // A critical "Error" box that names what failed.
 void ExpectError(const Notice &notice, const QStringList &named)
 {
-    EXPECT_EQ(notice.title, QStringLiteral("Error"));
+    EXPECT_EQ(notice.title, u"Error"_s);
     EXPECT_EQ(notice.icon, NoticeIcon::Critical);
     for (const QString &name : named)
         EXPECT_TRUE(notice.text.contains(name)) << notice.text.toStdString();
@@ -43,62 +45,59 @@ TEST_F(PreviewWindow, RefusalsAndFailuresShowOneMessageEachAndOpenNothing)
         return dialogs.notices().empty() ? Notice {} : dialogs.notices().back();
     };
     EXPECT_EQ(NoFadeNotice(),
-              (Notice {QStringLiteral("There is no fade 2 view"), NoticeIcon::Question,
-                       QStringLiteral("DUV or QY")}));
-    for (const QString &text : {QString(), QStringLiteral("   "), QStringLiteral("a plain word"),
-                                QStringLiteral("only <opening"), QStringLiteral("only closing>")})
+              (Notice {u"There is no fade 2 view"_s, NoticeIcon::Question, u"DUV or QY"_s}));
+    for (const QString &text :
+         {QString(), u"   "_s, u"a plain word"_s, u"only <opening"_s, u"only closing>"_s})
         EXPECT_EQ(refused(view(text)), NoFadeNotice()) << text.toStdString();
 
     {
         const auto helper =
             SetVariableInScope("QTWEBENGINEPROCESS_PATH", "/nowhere/QtWebEngineProcess");
-        ExpectError(refused(view(QStringLiteral("<B>x</B>"))),
-                    {QStringLiteral("\"/nowhere/QtWebEngineProcess\""),
-                     QStringLiteral("libqt6webenginecore6-bin")});
+        ExpectError(refused(view(u"<B>x</B>"_s)),
+                    {u"\"/nowhere/QtWebEngineProcess\""_s, u"libqt6webenginecore6-bin"_s});
     }
     EXPECT_EQ(MissingBrowserComponent(), std::nullopt);
 
-    WriteBytes(folder.filePath(QStringLiteral("not a folder")), "x");
-    const PreviewFile unwritable(folder.filePath(QStringLiteral("not a folder")));
-    ExpectError(
-        refused(ViewHtmlFade(mainWindow, QStringLiteral("<B>x</B>"), services, false, unwritable)),
-        {unwritable.path()});
+    WriteBytes(folder.filePath(u"not a folder"_s), "x");
+    const PreviewFile unwritable(folder.filePath(u"not a folder"_s));
+    ExpectError(refused(ViewHtmlFade(mainWindow, u"<B>x</B>"_s, services, false, unwritable)),
+                {unwritable.path()});
 }
 
 TEST_F(PreviewWindow, OpensWithItsCaptionControlsAndTheWrittenFile)
 {
-    Tinta2 *preview = view(QStringLiteral("<B>H</B>"));
+    Tinta2 *preview = view(u"<B>H</B>"_s);
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(dialogs.notices().empty());
     EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<B>H</B>"));
     EXPECT_TRUE(preview->isVisible());
-    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Your HTML Color Faded Message..."));
+    EXPECT_EQ(preview->windowTitle(), u"Your HTML Color Faded Message..."_s);
     const double dpi = LogicalDpi(*preview);
     EXPECT_EQ(preview->size(), TwipsToPixels(QRectF(0, 0, 5175, 3735), dpi).size());
     ASSERT_NE(preview->browser(), nullptr);
-    EXPECT_EQ(preview->browser()->objectName(), QStringLiteral("WebBrowser1"));
+    EXPECT_EQ(preview->browser()->objectName(), u"WebBrowser1"_s);
     EXPECT_EQ(preview->browser()->geometry(), TwipsToPixels(QRectF(120, 120, 4935, 3015), dpi));
     const char *captions[] = {"Back Color", "Back Picture", "Clear Background"};
     for (int i = 0; i < 3; ++i) {
-        const QString name = QStringLiteral("Command%1").arg(i + 1);
+        const QString name = u"Command%1"_s.arg(i + 1);
         const auto *button = preview->findChild<QPushButton *>(name);
         ASSERT_NE(button, nullptr) << name.toStdString();
         EXPECT_EQ(button->text(), QLatin1String(captions[i]));
-        EXPECT_EQ(button->font().family(), QStringLiteral("Comic Sans MS"));
+        EXPECT_EQ(button->font().family(), u"Comic Sans MS"_s);
         EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 8.25);
         EXPECT_EQ(button->geometry(), TwipsToPixels(QRectF(120 + 1680 * i, 3240, 1575, 375), dpi));
     }
     EXPECT_FALSE(preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // Viewing again while open follows the main window's "Form Stay On Top" check mark.
-    EXPECT_EQ(view(QStringLiteral("<B>H</B>"), true), preview);
+    EXPECT_EQ(view(u"<B>H</B>"_s, true), preview);
     EXPECT_TRUE(preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    view(QStringLiteral("<B>H</B>"), false);
+    view(u"<B>H</B>"_s, false);
     EXPECT_FALSE(preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
 {
-    const QString picture = QStringLiteral("/pics/my \"best\" #1 50%.jpg");
+    const QString picture = u"/pics/my \"best\" #1 50%.jpg"_s;
     const QByteArray pictureLine =
         "<HTML><BODY BACKGROUND=\"file:///pics/my%20%22best%22%20%231%2050%25.jpg\">";
     // Buttons clicked, the colour and picture chosen, and the opening line written.
@@ -112,7 +111,7 @@ TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
     for (const auto &[buttons, color, chosenPicture, line1] : cases) {
         SCOPED_TRACE(line1.toStdString());
         // Viewing again writes the plain page afresh into the open window.
-        Tinta2 *preview = view(QStringLiteral("<B>a\nb</B>"));
+        Tinta2 *preview = view(u"<B>a\nb</B>"_s);
         ASSERT_NE(preview, nullptr);
         if (color)
             dialogs.answerColor(color);
@@ -127,7 +126,7 @@ TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
 
 TEST_F(PreviewWindow, ABackgroundThatCannotBeWrittenIsReportedAndKeepsThePage)
 {
-    Tinta2 *preview = view(QStringLiteral("<B>x</B>"));
+    Tinta2 *preview = view(u"<B>x</B>"_s);
     ASSERT_NE(preview, nullptr);
     const QByteArray before = fileBytes();
     {
@@ -139,8 +138,7 @@ TEST_F(PreviewWindow, ABackgroundThatCannotBeWrittenIsReportedAndKeepsThePage)
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
         });
-        rlimit limit = saved;
-        limit.rlim_cur = 8;
+        const rlimit limit {8, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
         click(*preview, "Command3");
     }
@@ -159,11 +157,11 @@ TEST_F(PreviewWindow, CancelledChoosersAndClearingWithoutAPageChangeNothingAndSh
         {"Command2", false, std::nullopt},
         {"Command3", true, std::nullopt},
         {"Command3", false, QByteArray("<HTML><BODY>\r\n")}};
-    Tinta2 *preview = viewAndLoad(QStringLiteral("<B>x</B>"));
+    Tinta2 *preview = viewAndLoad(u"<B>x</B>"_s);
     ASSERT_NE(preview, nullptr);
     for (const auto &[button, removed, content] : cases) {
         SCOPED_TRACE(testing::Message() << button << (removed ? " without a file" : ""));
-        view(QStringLiteral("<B>x</B>"));
+        view(u"<B>x</B>"_s);
         if (removed)
             QFile::remove(file.path());
         if (content)
@@ -177,23 +175,22 @@ TEST_F(PreviewWindow, CancelledChoosersAndClearingWithoutAPageChangeNothingAndSh
         EXPECT_EQ(fileBytes(), before);
         // Nothing holds the file: it can be removed and written again at once.
         EXPECT_EQ(QFile::remove(file.path()), !removed);
-        EXPECT_TRUE(file.writeForView(QStringLiteral("<B>y</B>")));
+        EXPECT_TRUE(file.writeForView(u"<B>y</B>"_s));
     }
 }
 
 TEST_F(PreviewWindow, AViewWhileOpenRewritesWithoutReloadingAndClosingDeletesTheFile)
 {
-    QPointer<Tinta2> preview = viewAndLoad(QStringLiteral("<B>first</B>"));
+    QPointer<Tinta2> preview = viewAndLoad(u"<B>first</B>"_s);
     ASSERT_TRUE(preview);
     click(*preview, "Command3");
     ASSERT_TRUE(WaitForLoad(*preview->browser()));
     QSignalSpy started(preview->browser(), &QWebEngineView::loadStarted);
-    EXPECT_EQ(view(QStringLiteral("<I>second</I>")), preview);
+    EXPECT_EQ(view(u"<I>second</I>"_s), preview);
     QTest::qWait(200);
     EXPECT_EQ(started.count(), 0);
     EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<I>second</I>"));
-    EXPECT_EQ(RunScript(*preview->browser(), QStringLiteral("document.body.innerText")).toString(),
-              QStringLiteral("first"));
+    EXPECT_EQ(RunScript(*preview->browser(), u"document.body.innerText"_s).toString(), u"first"_s);
     EXPECT_EQ(mainWindow.findChildren<Tinta2 *>().size(), 1);
 
     preview->close();
@@ -201,7 +198,7 @@ TEST_F(PreviewWindow, AViewWhileOpenRewritesWithoutReloadingAndClosingDeletesThe
     EXPECT_FALSE(preview->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview.isNull(); }, 2000));
     // A later view opens a new window, on top when the check mark says so.
-    Tinta2 *again = view(QStringLiteral("<I>y</I>"), true);
+    Tinta2 *again = view(u"<I>y</I>"_s, true);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<I>y</I>"));
     EXPECT_TRUE(again->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
