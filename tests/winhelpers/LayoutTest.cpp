@@ -7,77 +7,45 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-TEST(RecordControl, RoundsHalvesToEven)
+TEST(RecordControl, RoundsHalvesToEvenAndKeepsZeroForWhatDoesNotFit)
 {
     EXPECT_EQ(RecordControl({120.5, 121.5, 3735, 1815, 3990, 7830, 8.25}),
               (ControlLayout {120, 122, 3735, 1815, 3990, 7830, 8}));
-}
-
-TEST(RecordControl, KeepsZeroForWhatDoesNotFit)
-{
     EXPECT_EQ(RecordControl({40000, 0, 10, 10, 3990, 7830, 0}).Top, 0);
 }
 
-struct ScaleCase
+TEST(ScaleControl, FollowsTheWindowsSizeRatio)
 {
-    const char *name;
-    ControlLayout recorded;
-    double innerHeight;
-    double innerWidth;
-    ScaledControl expected;
-};
-
-class Scaling : public testing::TestWithParam<ScaleCase>
-{
-};
-
-TEST_P(Scaling, FollowsTheWindowsSizeRatio)
-{
-    const ScaledControl got =
-        ScaleControl(GetParam().recorded, GetParam().innerHeight, GetParam().innerWidth);
-    const ScaledControl &want = GetParam().expected;
-    EXPECT_EQ(got.top, want.top);
-    EXPECT_EQ(got.left, want.left);
-    EXPECT_EQ(got.width, want.width);
-    EXPECT_EQ(got.height, want.height);
-    EXPECT_EQ(got.fontSize, want.fontSize);
+    const ControlLayout text7 {120, 120, 3735, 1815, 3990, 7830, 8};
+    // The recorded control, the window's inner height and width now, and the scaled control.
+    const std::tuple<const char *, ControlLayout, double, double, ScaledControl> cases[] = {
+        {"halved, font held at 8", text7, 1995, 3915, {60, 60, 1867.5f, 907.5f, 8}},
+        {"only taller", text7, 7980, 7830, {240, 120, 3735, 3630, 16}},
+        {"recorded window of no size", {120, 120, 3735, 1815, 0, 0, 8}, 3990, 7830, {}},
+        {"no font", {10, 20, 30, 40, 100, 200, 0}, 200, 400, {20, 40, 60, 80, {}}},
+    };
+    const auto fields = [](const ScaledControl &s) {
+        return std::tuple(s.top, s.left, s.width, s.height, s.fontSize);
+    };
+    for (const auto &[name, recorded, innerHeight, innerWidth, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(fields(ScaleControl(recorded, innerHeight, innerWidth)), fields(expected));
+    }
 }
 
-const ControlLayout Text7 {120, 120, 3735, 1815, 3990, 7830, 8};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Scaling,
-    testing::Values(
-        ScaleCase {"unchanged", Text7, 3990, 7830, {120, 120, 3735, 1815, 8}},
-        ScaleCase {"doubled", Text7, 7980, 15660, {240, 240, 7470, 3630, 16}},
-        ScaleCase {"halved, font held at 8", Text7, 1995, 3915, {60, 60, 1867.5f, 907.5f, 8}},
-        ScaleCase {"only taller", Text7, 7980, 7830, {240, 120, 3735, 3630, 16}},
-        ScaleCase {"recorded window of no size",
-                   {120, 120, 3735, 1815, 0, 0, 8},
-                   3990,
-                   7830,
-                   {std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt}},
-        ScaleCase {
-            "no font", {10, 20, 30, 40, 100, 200, 0}, 200, 400, {20, 40, 60, 80, std::nullopt}}),
-    [](const auto &info) {
-        std::string name = info.param.name;
-        std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-        return name;
-    });
-
-class LayoutWindow : public testing::Test
+// A window with a 12-point button, a label and a pop-up menu, its layout saved at 522 x 266.
+struct LayoutWindow
 {
-protected:
     LayoutWindow()
     {
         window.resize(522, 266);
         button->setGeometry(8, 136, 79, 17);
         label->setGeometry(392, 160, 121, 25);
-        QFont font = button->font();
-        font.setPointSizeF(12);
-        button->setFont(font);
+        button->setFont(QFont(button->font().family(), 12));
         SaveLayout(window, table);
     }
 
@@ -88,44 +56,31 @@ protected:
     LayoutTable table;
 };
 
-TEST_F(LayoutWindow, RecordsEveryControlButNotThePopUpMenu)
+TEST(Layout, RecordsEveryControlButThePopUpMenuAndScalesPlacesAndFontsWithTheWindow)
 {
-    ASSERT_EQ(table.size(), 2U);
-    EXPECT_EQ(table[0], (ControlLayout {2040, 120, 1185, 255, 3990, 7830, 12}));
-}
+    const LayoutWindow saved;
+    ASSERT_EQ(saved.table.size(), 2U);
+    EXPECT_EQ(saved.table[0], (ControlLayout {2040, 120, 1185, 255, 3990, 7830, 12}));
 
-TEST_F(LayoutWindow, ApplyingRightAfterSavingKeepsEveryPlace)
-{
-    ApplyLayout(window, table);
-    EXPECT_EQ(button->geometry(), QRect(8, 136, 79, 17));
-    EXPECT_EQ(label->geometry(), QRect(392, 160, 121, 25));
-    EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 12);
-}
-
-TEST_F(LayoutWindow, DoublingTheWindowDoublesPlacesAndFonts)
-{
-    window.resize(1044, 532);
-    ApplyLayout(window, table);
-    EXPECT_EQ(button->geometry(), QRect(16, 272, 158, 34));
-    EXPECT_EQ(label->geometry(), QRect(784, 320, 242, 50));
-    EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 24);
-    EXPECT_TRUE(button->isVisibleTo(&window));
-}
-
-TEST_F(LayoutWindow, ShrinkingHoldsFontsAtEightPoints)
-{
-    window.resize(261, 133);
-    ApplyLayout(window, table);
-    EXPECT_EQ(button->geometry(), QRect(4, 68, 40, 8));
-    EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 8);
-}
-
-TEST_F(LayoutWindow, AShortTableLeavesTheRestAlone)
-{
-    table.resize(1);
-    window.resize(1044, 532);
-    ApplyLayout(window, table);
-    EXPECT_EQ(label->geometry(), QRect(392, 160, 121, 25));
+    // The window's new size, the rows of the table kept, and where the controls end up.
+    const std::tuple<const char *, QSize, size_t, QRect, QRect, double> cases[] = {
+        {"right after saving", {522, 266}, 2, {8, 136, 79, 17}, {392, 160, 121, 25}, 12},
+        {"doubled", {1044, 532}, 2, {16, 272, 158, 34}, {784, 320, 242, 50}, 24},
+        {"halved, font held at 8", {261, 133}, 2, {4, 68, 40, 8}, {196, 80, 60, 12}, 8},
+        // A table shorter than the form leaves the controls it lacks alone.
+        {"short table", {1044, 532}, 1, {16, 272, 158, 34}, {392, 160, 121, 25}, 24},
+    };
+    for (const auto &[name, size, tableRows, button, label, fontSize] : cases) {
+        SCOPED_TRACE(name);
+        LayoutWindow form;
+        form.table.resize(tableRows);
+        form.window.resize(size);
+        ApplyLayout(form.window, form.table);
+        EXPECT_EQ(form.button->geometry(), button);
+        EXPECT_EQ(form.label->geometry(), label);
+        EXPECT_DOUBLE_EQ(form.button->font().pointSizeF(), fontSize);
+        EXPECT_TRUE(form.button->isVisibleTo(&form.window));
+    }
 }
 
 } // namespace

@@ -12,52 +12,38 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
-struct CentringCase
+TEST(CentredPosition, HalvesTheRoundedDifferenceTowardZero)
 {
-    double screen;
-    double window;
-    int position;
-};
-
-class Centring : public testing::TestWithParam<CentringCase>
-{
-};
-
-TEST_P(Centring, HalvesTheRoundedDifferenceTowardZero)
-{
-    EXPECT_EQ(CentredPosition(GetParam().screen, GetParam().window), GetParam().position);
+    const std::tuple<double, double, int> cases[] = {
+        {11520, 4000, 3760}, {15360, 7950, 3705},
+        {1001, 0, 500},      {100.5, 0, 50}, // 100.5 rounds to 100
+        {4000, 5001, -500},  {4000, 8001, -2000}};
+    for (const auto &[screen, window, position] : cases)
+        EXPECT_EQ(CentredPosition(screen, window), position) << screen << ", " << window;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Centring,
-    testing::Values(CentringCase {11520, 4000, 3760}, CentringCase {15360, 7950, 3705},
-                    CentringCase {1001, 0, 500}, CentringCase {100.5, 0, 50}, // 100.5 rounds to 100
-                    CentringCase {4000, 5001, -500}, CentringCase {4000, 8001, -2000}));
-
-TEST(SlideInTops, MovesFromAboveTheScreenToTheCentre)
+TEST(SlideTops, StepDownBySlideStepsToWhereTheWindowStops)
 {
-    const std::vector<int> tops = SlideInTops(-4000, 3760);
-    ASSERT_EQ(tops.size(), 21U);
-    EXPECT_EQ(tops.front(), -3600);
-    EXPECT_EQ(tops[tops.size() - 2], 4000);
-    EXPECT_EQ(tops.back(), 3760);
-    for (size_t step = 1; step + 1 < tops.size(); ++step)
-        EXPECT_EQ(tops[step] - tops[step - 1], 400);
-}
-
-TEST(SlideInTops, AWindowBelowTheCentreStepsOnceThenJumpsBack)
-{
-    EXPECT_EQ(SlideInTops(5000, 3760), (std::vector<int> {5400, 3760}));
-}
-
-TEST(SlideOutTops, StopsAtTheFirstTopBelowTheScreen)
-{
-    const std::vector<int> tops = SlideOutTops(3760, 11520);
-    EXPECT_EQ(tops.front(), 4160);
-    EXPECT_EQ(tops.back(), 11760);
-    EXPECT_EQ(SlideOutTops(20000, 11520), (std::vector<int> {20400}));
+    // Sliding in overshoots the centre by less than a step, then jumps back to it.
+    const std::tuple<const char *, std::vector<int>, size_t, int, int> cases[] = {
+        {"in from above", SlideInTops(-4000, 3760), 21, -3600, 3760},
+        {"in from below the centre", SlideInTops(5000, 3760), 2, 5400, 3760},
+        {"out", SlideOutTops(3760, 11520), 20, 4160, 11760},
+        {"out from below", SlideOutTops(20000, 11520), 1, 20400, 20400}};
+    for (const auto &[name, tops, count, first, last] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(tops.size(), count);
+        EXPECT_EQ(tops.front(), first);
+        EXPECT_EQ(tops.back(), last);
+        for (size_t step = 1; step + 1 < tops.size(); ++step)
+            EXPECT_EQ(tops[step] - tops[step - 1], SlideStep) << step;
+    }
 }
 
 TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
@@ -69,120 +55,67 @@ TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
     EXPECT_EQ(TwipsToPixels(QRectF(120, 4680, 1815, 375), 96), QRect(8, 312, 121, 25));
 }
 
-class Window : public testing::Test
+TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
 {
-protected:
-    Window()
-    {
-        window.resize(300, 200);
-        window.show();
-    }
-
-    int screenHeight() const { return window.screen()->geometry().height(); }
-    int screenWidth() const { return window.screen()->geometry().width(); }
-
     QWidget window;
-};
-
-TEST_F(Window, SlideInEndsCentredVertically)
-{
+    window.resize(300, 200);
+    window.show();
+    const QRect screen = window.screen()->geometry();
+    const auto frame = [&] {
+        return window.frameGeometry();
+    };
     PlaceAboveScreen(window);
-    EXPECT_EQ(window.frameGeometry().bottom(), -1);
+    EXPECT_EQ(frame().bottom(), -1);
     SlideIn(window);
-    EXPECT_NEAR(window.frameGeometry().top(),
-                (screenHeight() - window.frameGeometry().height()) / 2, 1);
-}
-
-TEST_F(Window, SlideInToBottomRestsOnTheScreensBottomEdge)
-{
-    PlaceAboveScreen(window);
-    SlideInToBottom(window);
-    EXPECT_NEAR(window.frameGeometry().bottom(), screenHeight() - 1, 1);
-}
-
-TEST_F(Window, SlideOutEndsBelowTheScreen)
-{
-    CentreOnScreen(window);
+    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
     SlideOut(window);
-    EXPECT_GT(window.frameGeometry().top(), screenHeight());
-}
+    EXPECT_GT(frame().top(), screen.height());
 
-TEST_F(Window, ReturnMainWindowBringsTheRegisteredWindowBack)
-{
     AnsweringDialogs dialogs;
     RandomSource random(1);
     Services services {dialogs, random};
     services.mainWindow = &window;
-    window.move(0, 5000);
     window.hide();
     ReturnMainWindow(services);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(window.frameGeometry().left(), (screenWidth() - window.frameGeometry().width()) / 2,
-                1);
-    EXPECT_NEAR(window.frameGeometry().top(),
-                (screenHeight() - window.frameGeometry().height()) / 2, 1);
+    EXPECT_NEAR(frame().left(), (screen.width() - frame().width()) / 2, 1);
+    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
+
+    PlaceAboveScreen(window);
+    SlideInToBottom(window);
+    EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
 }
 
-TEST_F(Window, StayOnTopChangesTheShownWindowInPlace)
-{
-    const QWindow *handle = window.windowHandle();
-    StayOnTop(window);
-    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    NotOnTop(window);
-    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(window.windowHandle(), handle);
-    EXPECT_TRUE(window.isVisible());
-}
-
-TEST(StayOnTop, WorksBeforeTheWindowIsShown)
+TEST(WindowMotion, StayOnTopWorksBeforeShowingAndChangesAShownWindowInPlace)
 {
     QWidget window;
     StayOnTop(window);
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    window.show();
+    const QWindow *handle = window.windowHandle();
+    NotOnTop(window);
+    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    StayOnTop(window);
+    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window.windowHandle(), handle);
+    EXPECT_TRUE(window.isVisible());
 }
 
-// A clock that moves on by a fixed step at every reading.
-struct SteppingClock
+TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile)
 {
-    double now;
-    double step;
-    int readings = 0;
-
-    MonotonicClock clock()
-    {
-        return [this] {
+    // A positive wait reads the clock at least twice, however fine the clock.
+    const std::tuple<double, double, int> cases[] = {
+        {0, 0.01, 0}, {-1, 0.01, 0}, {1e-90, 1e-9, 2}, {0.1, 0.03, 5}, {0.1, 0.2, 2}};
+    for (const auto &[seconds, step, expectedReadings] : cases) {
+        double now = 86399.95;
+        int readings = 0;
+        Pause(seconds, [&] {
             ++readings;
             return now += step;
-        };
+        });
+        EXPECT_EQ(readings, expectedReadings) << seconds << " s by " << step;
     }
-};
-
-struct PauseCase
-{
-    double seconds;
-    double step;
-    int readings;
-};
-
-class Pausing : public testing::TestWithParam<PauseCase>
-{
-};
-
-TEST_P(Pausing, EndsAfterTheRequestedTime)
-{
-    SteppingClock clock {86399.95, GetParam().step};
-    Pause(GetParam().seconds, clock.clock());
-    EXPECT_EQ(clock.readings, GetParam().readings);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Pausing,
-                         testing::Values(PauseCase {0, 0.01, 0}, PauseCase {-1, 0.01, 0},
-                                         PauseCase {1e-90, 1e-9, 2}, PauseCase {0.1, 0.03, 5},
-                                         PauseCase {0.1, 0.2, 2}));
-
-TEST(Pause, ProcessesPendingEventsWhileWaiting)
-{
     bool ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
     Pause(1e-11);
@@ -192,16 +125,12 @@ TEST(Pause, ProcessesPendingEventsWhileWaiting)
 TEST(AnsweringDialogs, AnswersInTurnThenCancels)
 {
     AnsweringDialogs dialogs;
-    dialogs.answerInput(QStringLiteral("7"));
-    EXPECT_EQ(
-        dialogs.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")),
-        QStringLiteral("7"));
-    EXPECT_EQ(
-        dialogs.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")),
-        QString());
+    dialogs.answerInput(u"7"_s);
+    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), u"7"_s);
+    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), QString());
     EXPECT_EQ(dialogs.questions().size(), 2U);
     EXPECT_EQ(dialogs.chooseColor(nullptr, 0), std::nullopt);
-    dialogs.messageBox(nullptr, {QStringLiteral("Hi"), NoticeIcon::Question, QStringLiteral("T")});
+    dialogs.messageBox(nullptr, {u"Hi"_s, NoticeIcon::Question, u"T"_s});
     EXPECT_EQ(dialogs.notices().back().icon, NoticeIcon::Question);
 }
 

@@ -3,7 +3,6 @@
 #include "PreviewTesting.h"
 #include "forms/preview/BackgroundLines.h"
 
-#include <QDir>
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -12,25 +11,24 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <pwd.h>
+#include <tuple>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-class PreviewFileTest : public testing::Test
-{
-protected:
-    QByteArray bytes() const { return ReadBytes(file.path()); }
+using PreviewFileTest = PreviewFixture;
 
-    QTemporaryDir folder;
-    PreviewFile file {folder.path()};
-};
-
-TEST_F(PreviewFileTest, LivesUnderItsFixedNameInTheGivenFolder)
+TEST_F(PreviewFileTest, LivesUnderItsFixedNameAndRemovingItTwiceIsNoFailure)
 {
-    EXPECT_EQ(file.path(), folder.filePath(QStringLiteral("DUVxORxQYzVIEWER.HTM")));
+    EXPECT_EQ(file.path(), folder.filePath(u"DUVxORxQYzVIEWER.HTM"_s));
     EXPECT_EQ(file.url(), QUrl::fromLocalFile(file.path()));
+    ASSERT_TRUE(file.writeForView(u"<B>x</B>"_s));
+    file.remove();
+    file.remove();
+    EXPECT_FALSE(QFile::exists(file.path()));
 }
 
 TEST(PreviewFileForUser, LivesInAFolderOnlyTheUserCanEnter)
@@ -43,181 +41,89 @@ TEST(PreviewFileForUser, LivesInAFolderOnlyTheUserCanEnter)
               QFile::Permissions());
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedVariable
-{
-public:
-    ScopedVariable(const char *name, const QByteArray &value)
-        : m_name(name)
-        , m_saved(qgetenv(name))
-        , m_wasSet(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_saved);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_saved;
-    bool m_wasSet;
-};
-
 TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
 {
     // Without the variable Qt makes do with "runtime-<user>" in the temporary folder, and gives
     // up when that name is taken by something that is not the user's private folder.
     QTemporaryDir home;
     const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
-    WriteBytes(home.filePath(QStringLiteral("runtime-") + user), "taken");
-    const ScopedVariable runtime("XDG_RUNTIME_DIR", {});
-    const ScopedVariable temporary("TMPDIR", home.path().toUtf8());
-    const ScopedVariable cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    WriteBytes(home.filePath(u"runtime-"_s + user), "taken");
+    const auto runtime = SetVariableInScope("XDG_RUNTIME_DIR", {});
+    const auto temporary = SetVariableInScope("TMPDIR", home.path().toUtf8());
+    const auto cache = SetVariableInScope("XDG_CACHE_HOME", home.filePath(u"cache"_s).toUtf8());
     // The cache folder comes from the variable only outside the test mode of the other tests.
     QStandardPaths::setTestModeEnabled(false);
     const auto restoreTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
 
     const PreviewFile file = PreviewFile::forUser();
     const QFileInfo folder(QFileInfo(file.path()).path());
-    EXPECT_TRUE(folder.filePath().startsWith(home.filePath(QStringLiteral("cache/"))))
+    EXPECT_TRUE(folder.filePath().startsWith(home.filePath(u"cache/"_s)))
         << folder.filePath().toStdString();
-    EXPECT_EQ(folder.fileName(), QStringLiteral("preview"));
+    EXPECT_EQ(folder.fileName(), u"preview"_s);
     EXPECT_EQ(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
+    EXPECT_TRUE(file.writeForView(u"<B>x</B>"_s));
 }
 
-struct WriteCase
+TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOrGivesTheReason)
 {
-    const char *name;
-    QString fragment;
-    QByteArray fragmentBytes;
-};
-
-void PrintTo(const WriteCase &value, std::ostream *out)
-{
-    *out << value.name;
-}
-
-class PreviewFileWrites : public PreviewFileTest, public testing::WithParamInterface<WriteCase>
-{
-};
-
-TEST_P(PreviewFileWrites, PlainOpeningLineThenFragmentAndClosingTagsWithCrLf)
-{
-    ASSERT_TRUE(file.writeForView(GetParam().fragment));
-    EXPECT_EQ(bytes(), PageBytes("<HTML><BODY>", GetParam().fragmentBytes));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fragments, PreviewFileWrites,
-    testing::Values(WriteCase {"BoldLetter", QStringLiteral("<B>H</B>"), "<B>H</B>"},
-                    WriteCase {"Utf8", QStringLiteral("<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"),
-                               "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
-                    WriteCase {"LineBreaksBecomeCrLf", QStringLiteral("<B>a\nb\r\nc\rd</B>"),
-                               "<B>a\r\nb\r\nc\r\nd</B>"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(PreviewFileTest, WritingAgainStartsFromScratch)
-{
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>one</B>")));
-    ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<I>two</I>")));
-    EXPECT_EQ(bytes(), PageBytes("<HTML><BODY>", "<I>two</I>"));
-}
-
-class PictureUrls : public testing::TestWithParam<QString>
-{
-};
-
-TEST_P(PictureUrls, StayInsideTheAttributeAndLeadBackToTheFile)
-{
-    const QString url = PictureUrl(GetParam());
-    for (const char unsafe : {'"', '\'', ' ', '#', '&', '<', '>', '\n'})
-        EXPECT_FALSE(url.contains(QLatin1Char(unsafe))) << url.toStdString() << " has " << unsafe;
-    for (const QChar c : url)
-        EXPECT_LT(c.unicode(), 0x80) << url.toStdString();
-    EXPECT_EQ(QUrl(url, QUrl::StrictMode).toLocalFile(), GetParam()) << url.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(FileNames, PictureUrls,
-                         testing::Values(QStringLiteral("/tmp/my holiday.jpg"),
-                                         QStringLiteral("/tmp/say \"cheese\".gif"),
-                                         QStringLiteral("/tmp/it's #1.jpg"),
-                                         QStringLiteral("/tmp/100% & more.jpg"),
-                                         QStringLiteral("/tmp/caf\u00E9 \u2020 \U0001F600.jpg"),
-                                         QStringLiteral("/tmp/a\"><script>x</script>.jpg"),
-                                         QStringLiteral("/tmp/back\\slash.jpg")));
-
-TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterIt)
-{
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>first\nsecond</B>\nthird")));
-    ASSERT_EQ(file.replaceOpeningLine(ColorOpeningLine(RGB(255, 128, 0))),
-              PreviewFile::Replaced::Yes);
-    EXPECT_EQ(bytes(),
-              PageBytes("<HTML><BODY BGCOLOR=\"#FF8000\">", "<B>first\r\nsecond</B>\r\nthird"));
-}
-
-struct UnchangedCase
-{
-    const char *name;
-    std::optional<QByteArray> content; // none: no file
-};
-
-void PrintTo(const UnchangedCase &value, std::ostream *out)
-{
-    *out << value.name;
-}
-
-class NothingToReplace : public PreviewFileTest, public testing::WithParamInterface<UnchangedCase>
-{
-};
-
-TEST_P(NothingToReplace, LeavesTheFileAsItWas)
-{
-    if (GetParam().content)
-        WriteBytes(file.path(), *GetParam().content);
-    EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::NothingToReplace);
-    EXPECT_EQ(QFile::exists(file.path()), GetParam().content.has_value());
-    if (GetParam().content) {
-        EXPECT_EQ(bytes(), *GetParam().content);
+    const std::pair<QString, QByteArray> cases[] = {
+        {u"<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"_s,
+         "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
+        {u"<B>a\nb\r\nc\rd</B>"_s, "<B>a\r\nb\r\nc\r\nd</B>"}};
+    for (const auto &[fragment, fragmentBytes] : cases) {
+        ASSERT_TRUE(file.writeForView(fragment));
+        EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", fragmentBytes));
+        // Writing again starts from scratch, whatever line 1 became meanwhile.
+        ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, NothingToReplace,
-    testing::Values(UnchangedCase {"Missing", std::nullopt}, UnchangedCase {"Empty", QByteArray()},
-                    UnchangedCase {"OneLine", QByteArray("<HTML><BODY>\r\n")},
-                    UnchangedCase {"OneLineWithoutLineEnd", QByteArray("<HTML><BODY>")}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(PreviewFileTest, ReadsLinesEndedByLfOrCrAlone)
-{
-    WriteBytes(file.path(), "<HTML><BODY>\n<B>x</B></BODY></HTML>");
-    ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
-    EXPECT_EQ(bytes(), "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n<B>x</B></BODY></HTML>");
-}
-
-TEST_F(PreviewFileTest, AFolderThatCannotHoldItGivesTheReason)
-{
-    WriteBytes(folder.filePath(QStringLiteral("plain file")), "x");
-    const PreviewFile unwritable(folder.filePath(QStringLiteral("plain file")));
+    // A plain file where its folder should be cannot hold it.
+    const PreviewFile unwritable(file.path());
     QString error;
-    EXPECT_FALSE(unwritable.writeForView(QStringLiteral("<B>x</B>"), &error));
+    EXPECT_FALSE(unwritable.writeForView(u"<B>x</B>"_s, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST_F(PreviewFileTest, RemovingAMissingFileIsNoFailure)
+TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)
 {
-    ASSERT_TRUE(file.writeForView(QStringLiteral("<B>x</B>")));
-    file.remove();
-    file.remove();
-    EXPECT_FALSE(QFile::exists(file.path()));
+    for (const QString &name :
+         {u"/tmp/my holiday.jpg"_s, u"/tmp/say \"cheese\".gif"_s, u"/tmp/it's #1.jpg"_s,
+          u"/tmp/100% & more.jpg"_s, u"/tmp/caf\u00E9 \u2020 \U0001F600.jpg"_s,
+          u"/tmp/a\"><script>x</script>.jpg"_s, u"/tmp/back\\slash.jpg"_s}) {
+        const QString url = PictureUrl(name);
+        const std::string shown = url.toStdString();
+        for (const char unsafe : {'"', '\'', ' ', '#', '&', '<', '>', '\n'})
+            EXPECT_FALSE(url.contains(QLatin1Char(unsafe))) << shown << " has " << unsafe;
+        for (const QChar c : url)
+            EXPECT_LT(c.unicode(), 0x80) << shown;
+        EXPECT_EQ(QUrl(url, QUrl::StrictMode).toLocalFile(), name) << shown;
+    }
+}
+
+TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterItOrLeavesTheFileAlone)
+{
+    using enum PreviewFile::Replaced;
+    const QByteArray white = "\xEF\xBB\xBF<HTML><BODY BGCOLOR=\"white\">\r\n";
+    const QByteArray rest = "<B>x</B></BODY></HTML>";
+    // What the file holds (none: no file), what becomes of it, and what it holds then.
+    const std::tuple<const char *, std::optional<QByteArray>, PreviewFile::Replaced, QByteArray>
+        cases[] = {{"page", PageBytes("<HTML><BODY>", "<B>a\r\nb</B>\r\nc"), Yes,
+                    PageBytes("<HTML><BODY BGCOLOR=\"white\">", "<B>a\r\nb</B>\r\nc")},
+                   {"lines ended by LF", "<HTML><BODY>\n" + rest, Yes, white + rest},
+                   {"lines ended by CR", "<HTML><BODY>\r" + rest, Yes, white + rest},
+                   {"missing", std::nullopt, NothingToReplace, {}},
+                   {"empty", "", NothingToReplace, ""},
+                   {"one line", "<HTML><BODY>\r\n", NothingToReplace, "<HTML><BODY>\r\n"},
+                   {"one line without line end", "<HTML><BODY>", NothingToReplace, "<HTML><BODY>"}};
+    for (const auto &[name, before, replaced, after] : cases) {
+        SCOPED_TRACE(name);
+        file.remove();
+        if (before)
+            WriteBytes(file.path(), *before);
+        EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), replaced);
+        EXPECT_EQ(QFile::exists(file.path()), before.has_value());
+        EXPECT_EQ(fileBytes(), after);
+    }
 }
 
 } // namespace

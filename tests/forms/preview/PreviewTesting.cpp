@@ -3,18 +3,13 @@
 #include "forms/preview/Tinta2.h"
 #include "forms/preview/ViewHtmlFade.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
 
-namespace {
-
 constexpr int LoadTimeoutMs = 10000;
 constexpr int SettleTimeoutMs = 5000;
-
-} // namespace
 
 QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment)
 {
@@ -32,29 +27,18 @@ QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected)
     QColor seen;
     // The caller compares what was seen, which names the colour when it never settled.
     static_cast<void>(QTest::qWaitFor(
-        [&] {
-            seen = view.grab().toImage().pixelColor(point);
-            return seen == expected;
-        },
+        [&] { return (seen = view.grab().toImage().pixelColor(point)) == expected; },
         SettleTimeoutMs));
     return seen;
 }
 
 QVariant RunScript(QWebEngineView &view, const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    view.page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, SettleTimeoutMs)) << "no script result";
-    return result;
-}
-
-PreviewFixture::PreviewFixture()
-{
-    mainWindow.resize(200, 100);
+    std::optional<QVariant> result;
+    view.page()->runJavaScript(script, [&](const QVariant &value) { result = value; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, SettleTimeoutMs))
+        << "no script result";
+    return result.value_or(QVariant());
 }
 
 Tinta2 *PreviewFixture::view(const QString &outputText, bool stayOnTop)
@@ -65,10 +49,7 @@ Tinta2 *PreviewFixture::view(const QString &outputText, bool stayOnTop)
 Tinta2 *PreviewFixture::viewAndLoad(const QString &outputText)
 {
     Tinta2 *preview = view(outputText);
-    EXPECT_NE(preview, nullptr);
-    if (preview) {
-        EXPECT_TRUE(WaitForLoad(*preview->browser()));
-    }
+    EXPECT_TRUE(preview && WaitForLoad(*preview->browser())) << "the preview did not load";
     return preview;
 }
 

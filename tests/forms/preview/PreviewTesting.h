@@ -8,11 +8,14 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 class QWebEngineView;
 class Tinta2;
@@ -28,11 +31,20 @@ QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected);
 
 QVariant RunScript(QWebEngineView &view, const QString &script);
 
+// Sets an environment variable until the returned guard goes.
+inline auto SetVariableInScope(const char *name, const QByteArray &value)
+{
+    const std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    qputenv(name, value);
+    return qScopeGuard([name, saved] { saved ? qputenv(name, *saved) : qunsetenv(name); });
+}
+
 // A main window, its services and a preview file in a folder of its own.
 class PreviewFixture : public testing::Test
 {
 protected:
-    PreviewFixture();
+    PreviewFixture() { mainWindow.resize(200, 100); }
 
     Tinta2 *view(const QString &outputText, bool stayOnTop = false);
     Tinta2 *viewAndLoad(const QString &outputText);
