@@ -29,17 +29,22 @@ void clickOn(QScrollBar *bar, QStyle::SubControl part)
 struct BarCase
 {
     const char *name;
-    int fade;
-    int bar;
-    QStyle::SubControl click; // SC_None for keys only
-    int pageUps;
-    int rights;
-    int value;
-    int label;
+    int fade, bar;
+    QStyle::SubControl click; // none: keys only
+    int pageUps, rights, value, label;
     const char *caption;
     QColor color;
     const char *hex;
 };
+
+using enum QStyle::SubControl;
+const BarCase barCases[] = {
+    {"Green1Keys", 0, 2, SC_None, 12, 8, 128, 2, "Green: 128", {255, 128, 0}, "#FF8000"},
+    {"Red1ArrowLeft", 0, 1, SC_ScrollBarSubLine, 0, 0, 254, 1, "Red: 254", {254, 0, 0}, "#FE0000"},
+    {"Blue1ArrowRight", 0, 3, SC_ScrollBarAddLine, 0, 0, 1, 3, "Blue: 1", {255, 0, 1}, "#FF0001"},
+    {"Green2Track", 0, 5, SC_ScrollBarAddPage, 0, 0, 10, 5, "Green: 10", {0, 10, 255}, "#000AFF"},
+    {"Blue3Key", 4, 9, SC_None, 0, 1, 1, 10, "Blue: 1", {0, 255, 1}, "#00FF01"},
+    {"Red3Track", 6, 7, SC_ScrollBarAddPage, 0, 0, 10, 7, "Red: 10", {10, 255, 0}, "#0AFF00"}};
 
 class BarMoves : public ColorPickers, public testing::WithParamInterface<BarCase>
 {
@@ -50,7 +55,7 @@ TEST_P(BarMoves, ShowTheirColourInTheLabelTheBoxAndTheChart)
     const BarCase &c = GetParam();
     chooseFade(c.fade);
     QScrollBar *moved = bar(c.bar);
-    if (c.click != QStyle::SC_None)
+    if (c.click != SC_None)
         clickOn(moved, c.click);
     moved->setFocus();
     for (int page = 0; page < c.pageUps; ++page)
@@ -67,38 +72,21 @@ TEST_P(BarMoves, ShowTheirColourInTheLabelTheBoxAndTheChart)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bars, BarMoves,
-    testing::Values(BarCase {"GreenKeyedTo128", 0, 2, QStyle::SC_None, 12, 8, 128, 2, "Green: 128",
-                             QColor(255, 128, 0), "#FF8000"},
-                    BarCase {"RedArrowLeft", 0, 1, QStyle::SC_ScrollBarSubLine, 0, 0, 254, 1,
-                             "Red: 254", QColor(254, 0, 0), "#FE0000"},
-                    BarCase {"BlueArrowRight", 0, 3, QStyle::SC_ScrollBarAddLine, 0, 0, 1, 3,
-                             "Blue: 1", QColor(255, 0, 1), "#FF0001"},
-                    BarCase {"SecondGreenTrack", 0, 5, QStyle::SC_ScrollBarAddPage, 0, 0, 10, 5,
-                             "Green: 10", QColor(0, 10, 255), "#000AFF"},
-                    BarCase {"ThirdBlueKey", 4, 9, QStyle::SC_None, 0, 1, 1, 10, "Blue: 1",
-                             QColor(0, 255, 1), "#00FF01"},
-                    BarCase {"ThirdRedTrack", 6, 7, QStyle::SC_ScrollBarAddPage, 0, 0, 10, 7,
-                             "Red: 10", QColor(10, 255, 0), "#0AFF00"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bars, BarMoves, testing::ValuesIn(barCases),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ColorPickers, ChartBandsRunFromColourOneTowardTheNext)
 {
-    const struct
-    {
-        int fade;
-        int band;
-        QColor color;
-    } bands[] = {{0, 1, QColor(255, 0, 0)},  {0, 2, QColor(252, 0, 3)},
-                 {0, 80, QColor(3, 0, 252)}, {1, 80, QColor(3, 0, 252)}, // rainbow as normal
-                 {4, 1, QColor(255, 0, 0)},  {4, 41, QColor(0, 0, 255)}, // middle is colour 2
-                 {4, 80, QColor(0, 249, 6)}, {5, 41, QColor(0, 0, 255)},
-                 {3, 42, QColor(255, 0, 0)}, // the repeater's second segment runs back
-                 {6, 42, QColor(0, 255, 0)}}; // the three-colour repeater's third segment
-    for (const auto &b : bands) {
-        chooseFade(b.fade);
-        EXPECT_EQ(band(b.band), b.color) << "fade " << b.fade << ", band " << b.band;
+    const std::tuple<int, int, QColor> bands[] = {
+        {0, 1, QColor(255, 0, 0)},  {0, 2, QColor(252, 0, 3)},
+        {0, 80, QColor(3, 0, 252)}, {1, 80, QColor(3, 0, 252)}, // rainbow as normal
+        {4, 1, QColor(255, 0, 0)},  {4, 41, QColor(0, 0, 255)}, // middle is colour 2
+        {4, 80, QColor(0, 249, 6)}, {5, 41, QColor(0, 0, 255)},
+        {3, 42, QColor(255, 0, 0)}, // the repeater's second segment runs back
+        {6, 42, QColor(0, 255, 0)}}; // the three-colour repeater's third segment
+    for (const auto &[fade, number, colour] : bands) {
+        chooseFade(fade);
+        EXPECT_EQ(band(number), colour) << "fade " << fade << ", band " << number;
     }
 
     chooseFade(0);
@@ -117,10 +105,8 @@ TEST_F(ColorPickers, ColourThreeIsOfferedOnlyWhenTheFadeUsesIt)
         EXPECT_EQ(background(box(3)), offered ? QColor(0, 255, 0) : QColor(150, 150, 150)) << fade;
         EXPECT_EQ(box(3)->text(), u"#00FF00"_s);
     }
-}
 
-TEST_F(ColorPickers, ReofferingColourThreeShowsItsCurrentBars)
-{
+    // Colour three follows its bars while greyed and shows them when offered again.
     chooseFade(4);
     bar(7)->setFocus();
     QTest::keyClick(bar(7), Qt::Key_PageUp);
@@ -131,23 +117,20 @@ TEST_F(ColorPickers, ReofferingColourThreeShowsItsCurrentBars)
     EXPECT_EQ(background(box(3)), QColor(10, 255, 0));
 }
 
-class RepeatCharts : public ColorPickers, public testing::WithParamInterface<int>
+TEST_F(ColorPickers, RepeaterChartsLookAlikeAndLeaveTheNextFadeStartingAtColourOne)
 {
-};
-
-TEST_P(RepeatCharts, LookAlikeAndLeaveTheNextFadeStartingAtColourOne)
-{
-    chooseFade(GetParam());
-    const QImage first = chart()->image();
-    QTest::mouseClick(chart(), Qt::LeftButton);
-    EXPECT_EQ(chart()->image(), first);
-    dialogs.answerInput(u"2"_s);
-    EXPECT_EQ(generate(u"Hi"_s),
-              uR"(<FONT FACE="Arial" SIZE=3><FONT COLOR="#FF0000">H</FONT>)"
-              uR"(<FONT COLOR="#0000FF">i</FONT></FONT>)"_s);
+    for (const int repeater : {3, 6}) {
+        chooseFade(repeater);
+        const QImage first = chart()->image();
+        QTest::mouseClick(chart(), Qt::LeftButton);
+        EXPECT_EQ(chart()->image(), first);
+        dialogs.answerInput(u"2"_s);
+        EXPECT_EQ(generate(u"Hi"_s),
+                  uR"(<FONT FACE="Arial" SIZE=3><FONT COLOR="#FF0000">H</FONT>)"
+                  uR"(<FONT COLOR="#0000FF">i</FONT></FONT>)"_s)
+            << repeater;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Repeaters, RepeatCharts, testing::Values(3, 6));
 
 TEST_F(ColorPickers, MysteryFadeDrawsColoursOneAndTwoAndShowsThem)
 {
