@@ -59,7 +59,6 @@ protected:
         window = std::make_unique<Tintra3>(services);
         services.mainWindow = window.get();
         window->fontNameList().addItems({"Arial", "Comic Sans MS", "DejaVu Sans"});
-        window->fontNameList().setCurrentIndex(0);
         window->fontSizeList().addItems({"1", "2", "3", "4", "5", "6", "7"});
         window->fontSizeList().setCurrentIndex(2);
         SlideIn(*window);

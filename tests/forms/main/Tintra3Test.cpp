@@ -32,10 +32,9 @@ TEST_F(MainWindow, LoadsWithItsCaptionsTextsColoursAndOptions)
     EXPECT_EQ(fades()->itemText(0), u"Normal Fade"_s);
     EXPECT_EQ(fades()->itemText(8), u"No Fade"_s);
     const std::array<int, 9> values {255, 0, 0, 0, 0, 255, 0, 255, 0};
-    for (int number = 1; number <= 9; ++number) {
-        EXPECT_EQ(bar(number)->value(), values[number - 1]) << number;
-        EXPECT_EQ(bar(number)->maximum(), 255);
-    }
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_EQ(std::pair(bar(n)->value(), bar(n)->maximum()), std::pair(values[n - 1], 255))
+            << n;
     EXPECT_EQ(box(1)->text(), u"#FF0000"_s);
     EXPECT_EQ(label(8), u"Green: 255"_s);
     EXPECT_EQ(label(10), u"Blue: 0"_s);
