@@ -106,6 +106,7 @@ TEST_F(MainWindow, GenerateFadeReadsTheMenuItemsAndTheFont)
 
     // A typed name that is not listed is no font.
     QLineEdit *typedName = window->fontNameList().lineEdit();
+    ASSERT_NE(typedName, nullptr);
     typedName->clear();
     QTest::keyClicks(typedName, u"Nowhere"_s);
     EXPECT_TRUE(generate(u"Hi"_s).startsWith(uR"(<FONT FACE="" SIZE=5>)"_s));
