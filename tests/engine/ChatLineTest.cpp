@@ -1,9 +1,4 @@
-#include "engine/FadeGenerator.h"
-#include "engine/PlainFadeHost.h"
-#include "engine/RandomSource.h"
-#include "engine/SegmentState.h"
-
-#include <QRegularExpression>
+#include "FadeRun.h"
 
 #include <gtest/gtest.h>
 
@@ -11,61 +6,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class GuardedHost : public PlainFadeHost
+// A chat line takes no count and shows no progress.
+QString chatLine(FadeRun &run)
 {
-public:
-    GuardedHost(Rgb color1, Rgb color2, Rgb color3)
-        : PlainFadeHost(color1, color2, color3)
-    { }
-    void setChannel(int bar, int value) override
-    {
-        barsSet.append({bar, value});
-        PlainFadeHost::setChannel(bar, value);
-    }
-    QString askCount(const QString &, const QString &, const QString &) override
-    {
-        ADD_FAILURE() << "a chat line never asks for a count";
-        return {};
-    }
-    void showProgress() override { ADD_FAILURE() << "a chat line shows no progress"; }
-
-    QList<std::pair<int, int>> barsSet;
-};
-
-struct ChatRun
-{
-    FadeRequest request;
-    GuardedHost host;
-    SegmentState segments;
-    RandomSource random {3, [] {
-                             return quint64(0);
-                         }};
-
-    ChatRun(const QString &message, int mode, Rgb color1 = {255, 0, 0}, Rgb color2 = {0, 0, 255},
-            Rgb color3 = {0, 255, 0})
-        : host(color1, color2, color3)
-    {
-        request.message = message;
-        request.fadeMode = mode;
-        request.dialect = MarkupDialect::ChatLine;
-        request.options = {u"Arial"_s, u"7"_s, false, true, true, false};
-    }
-
-    QString line()
-    {
-        const FadeResult result = GenerateFade(request, host, segments, random);
-        EXPECT_EQ(result.status, FadeResult::Status::Done);
-        return result.output.value_or(QString());
-    }
-};
-
-QStringList letterColors(const QString &line)
-{
-    static const QRegularExpression color(u"COLOR=#([0-9A-F]{6})>"_s);
-    QStringList colors;
-    for (const QRegularExpressionMatch &match : color.globalMatch(line))
-        colors << match.captured(1);
-    return colors;
+    run.request.dialect = MarkupDialect::ChatLine;
+    const QString line = run.markup();
+    EXPECT_EQ(run.host.progressShown, 0);
+    EXPECT_TRUE(run.host.countBoxes.isEmpty());
+    return line;
 }
 
 } // namespace
@@ -98,17 +46,19 @@ TEST(ChatLine, ShortMarkupWithoutClosingTags)
          u"<FONT COLOR=#FF0000>x"_s},
     };
     for (const auto &c : cases) {
-        ChatRun run(c.message, c.mode);
+        FadeRun run(c.message, c.mode);
+        run.request.options.italic = true;
+        run.request.options.underline = true;
         run.request.options.bold = c.bold;
         run.request.options.waving = c.waving;
-        EXPECT_EQ(run.line(), c.line) << c.name;
+        EXPECT_EQ(chatLine(run), c.line) << c.name;
     }
 }
 
 TEST(ChatLine, RepeaterSegmentsAreSevenLettersLong)
 {
-    ChatRun run(u"abcdefghijklm"_s, FadeMode::Repeater);
-    const QStringList colors = letterColors(run.line());
+    FadeRun run(u"abcdefghijklm"_s, FadeMode::Repeater);
+    const QStringList colors = letterColors(chatLine(run));
     ASSERT_EQ(colors.size(), 13);
     EXPECT_EQ(colors[0], u"FF0000"_s);
     EXPECT_EQ(colors[3], u"800080"_s);
@@ -120,26 +70,27 @@ TEST(ChatLine, RepeaterSegmentsAreSevenLettersLong)
 
 TEST(ChatLine, WhiteBecomesOneStepLessBlue)
 {
-    ChatRun run(u"ab"_s, FadeMode::Normal, {255, 255, 255}, {0, 0, 255}, {255, 255, 255});
-    EXPECT_EQ(letterColors(run.line()).first(), u"FFFFFE"_s);
-    EXPECT_EQ(run.host.barsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
+    FadeRun run(u"ab"_s);
+    run.host = RecordingHost(u"5"_s, {255, 255, 255}, Blue, {255, 255, 255});
+    EXPECT_EQ(letterColors(chatLine(run)).first(), u"FFFFFE"_s);
+    EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
 }
 
 TEST(ChatLine, HasNoLengthLimitAndRefusesOnlyAnEmptyMessage)
 {
-    ChatRun longRun(QString(3000, u'x'), FadeMode::Normal);
-    EXPECT_EQ(letterColors(longRun.line()).size(), 3000);
+    FadeRun longRun(QString(3000, u'x'));
+    EXPECT_EQ(letterColors(chatLine(longRun)).size(), 3000);
 
-    ChatRun empty(QString(), FadeMode::Normal);
-    const FadeResult result = GenerateFade(empty.request, empty.host, empty.segments, empty.random);
+    FadeRun empty(QString(), FadeMode::Normal, MarkupDialect::ChatLine);
+    const FadeResult result = empty.generate();
     EXPECT_EQ(result.status, FadeResult::Status::Refused);
     EXPECT_EQ(result.notice->text, u"Hey Man, Enter Some Text!"_s);
 }
 
 TEST(ChatLine, DudadodovOnOneLetterDrawsTheBarsAndSendsColourOne)
 {
-    ChatRun run(u"x"_s, FadeMode::DUDadodov);
-    const QString line = run.line();
-    EXPECT_EQ(run.host.barsSet.size(), 9);
+    FadeRun run(u"x"_s, FadeMode::DUDadodov);
+    const QString line = chatLine(run);
+    EXPECT_EQ(run.host.channelsSet.size(), 9);
     EXPECT_EQ(line, u"<FONT COLOR=#"_s + Hex6(RGB(run.host.color(1))) + u">x"_s);
 }

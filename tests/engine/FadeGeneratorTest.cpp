@@ -1,86 +1,10 @@
-#include "engine/FadeGenerator.h"
-
-#include "engine/PlainFadeHost.h"
-#include "engine/RandomSource.h"
-#include "engine/SegmentState.h"
-
-#include <QRegularExpression>
+#include "FadeRun.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const Rgb Red {255, 0, 0};
-const Rgb Blue {0, 0, 255};
-const Rgb Green {0, 255, 0};
-
-// Stands in for a window: remembers the bars the run set, the count boxes it opened and
-// whether it showed its progress.
-class RecordingHost : public PlainFadeHost
-{
-public:
-    explicit RecordingHost(QString countAnswer = u"5"_s, Rgb color1 = Red, Rgb color2 = Blue,
-                           Rgb color3 = Green)
-        : PlainFadeHost(color1, color2, color3, std::move(countAnswer))
-    { }
-
-    void setChannel(int bar, int value) override
-    {
-        barsSet.append(bar);
-        PlainFadeHost::setChannel(bar, value);
-    }
-    void showProgress() override { ++progressShown; }
-    QString askCount(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
-    {
-        countBoxes.append({prompt, title, defaultText});
-        return PlainFadeHost::askCount(prompt, title, defaultText);
-    }
-
-    QList<int> barsSet;
-    int progressShown = 0;
-    QList<QStringList> countBoxes;
-};
-
-struct PageRun
-{
-    FadeRequest request;
-    RecordingHost host;
-    SegmentState segments;
-    RandomSource random {1, [] {
-                             return quint64(0);
-                         }};
-
-    explicit PageRun(const QString &message, int mode = FadeMode::Normal,
-                     MarkupDialect dialect = MarkupDialect::Page)
-    {
-        request.message = message;
-        request.fadeMode = mode;
-        request.dialect = dialect;
-        request.options.fontFace = u"Arial"_s;
-        request.options.fontSize = u"2"_s;
-    }
-
-    FadeResult generate() { return GenerateFade(request, host, segments, random); }
-    QString markup()
-    {
-        const FadeResult result = generate();
-        EXPECT_EQ(result.status, FadeResult::Status::Done);
-        return result.output.value_or(QString());
-    }
-};
-
-// The colours of the letters, in order, as the markup writes them.
-QStringList letterColors(const QString &markup)
-{
-    static const QRegularExpression color(uR"(COLOR="?#([0-9A-F]{6}))"_s);
-    QStringList colors;
-    for (const QRegularExpressionMatch &match : color.globalMatch(markup))
-        colors << match.captured(1);
-    return colors;
-}
 
 QString page(const QString &body)
 {
@@ -96,7 +20,7 @@ QString letter(const QString &color, const QString &character)
 
 TEST(GenerateFade, NormalFadeOfHiWithBold)
 {
-    PageRun run(u"Hi"_s);
+    FadeRun run(u"Hi"_s);
     run.request.options.bold = true;
     EXPECT_EQ(run.markup(),
               uR"(<FONT FACE="Arial" SIZE=2><B><FONT COLOR="#FF0000">H</FONT>)"
@@ -105,7 +29,7 @@ TEST(GenerateFade, NormalFadeOfHiWithBold)
 
 TEST(GenerateFade, LineBreakTakesOneTurnAndOneStep)
 {
-    PageRun run(u"A\r\nB"_s);
+    FadeRun run(u"A\r\nB"_s);
     EXPECT_EQ(run.markup(),
               page(letter(u"FF0000"_s, u"A"_s) + u"<br>"_s + letter(u"800080"_s, u"B"_s)));
 }
@@ -149,7 +73,7 @@ TEST(GenerateFade, LetterColoursOfEachMode)
          {u"FF0000"_s, u"0000FF"_s, u"00FF00"_s, u"0000FF"_s, u"FF0000"_s}},
     };
     for (const auto &c : cases) {
-        PageRun run(c.message, c.mode);
+        FadeRun run(c.message, c.mode);
         run.host = RecordingHost(c.count.isNull() ? u"5"_s : c.count);
         EXPECT_EQ(letterColors(run.markup()), c.colors) << c.name;
     }
@@ -157,7 +81,7 @@ TEST(GenerateFade, LetterColoursOfEachMode)
 
 TEST(GenerateFade, NormalFadeOfTheLongestMessageStopsOneStepShortOfColourTwo)
 {
-    PageRun run(QString(MaximumLetters, u'x'));
+    FadeRun run(QString(MaximumLetters, u'x'));
     const QStringList colors = letterColors(run.markup());
     ASSERT_EQ(colors.size(), MaximumLetters);
     EXPECT_EQ(colors.first(), u"FF0000"_s);
@@ -167,7 +91,7 @@ TEST(GenerateFade, NormalFadeOfTheLongestMessageStopsOneStepShortOfColourTwo)
 
 TEST(GenerateFade, RainbowWithCountTwoStartsANewRandomSegmentEveryLetter)
 {
-    PageRun run(u"abcdefgh"_s, FadeMode::Rainbow);
+    FadeRun run(u"abcdefgh"_s, FadeMode::Rainbow);
     run.host = RecordingHost(u"2"_s);
     const QStringList colors = letterColors(run.markup());
     ASSERT_EQ(colors.size(), 8);
@@ -183,7 +107,7 @@ TEST(GenerateFade, RainbowWithCountTwoStartsANewRandomSegmentEveryLetter)
 TEST(GenerateFade, SegmentRunsStartAgainAtColourOne)
 {
     for (const int mode : {FadeMode::Repeater, FadeMode::TCRepeater, FadeMode::Rainbow}) {
-        PageRun run(u"abcdefg"_s, mode);
+        FadeRun run(u"abcdefg"_s, mode);
         const QString first = run.markup();
         EXPECT_EQ(run.segments.StageIndex, 0);
         if (mode != FadeMode::Rainbow) {
@@ -209,11 +133,11 @@ TEST(GenerateFade, CountBoxOfEachSegmentMode)
          u"TCRepeater Fade"_s},
     };
     for (const auto &c : cases) {
-        PageRun run(u"abc"_s, c.mode);
+        FadeRun run(u"abc"_s, c.mode);
         run.generate();
         EXPECT_EQ(run.host.countBoxes, (QList<QStringList> {{c.prompt, c.title, u"5"_s}}));
     }
-    PageRun normal(u"abc"_s);
+    FadeRun normal(u"abc"_s);
     normal.generate();
     EXPECT_TRUE(normal.host.countBoxes.isEmpty());
 }
@@ -244,7 +168,7 @@ TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
         {u"abc"_s, FadeMode::TCRepeater, u"5.5"_s, Status::Refused, QString(), notFading, 1},
     };
     for (const auto &c : cases) {
-        PageRun run(c.message, c.mode);
+        FadeRun run(c.message, c.mode);
         run.host = RecordingHost(c.count);
         run.segments.StageIndex = 1;
         const FadeResult result = run.generate();
@@ -261,9 +185,9 @@ TEST(GenerateFade, LengthLimitCountsLettersNotCodeUnits)
     QString emoji;
     for (int i = 0; i < 1400; ++i)
         emoji += u"👍🏽"_s;
-    PageRun run(emoji);
+    FadeRun run(emoji);
     EXPECT_EQ(letterColors(run.markup()).size(), 1400);
-    PageRun oneMore(emoji + u"a"_s);
+    FadeRun oneMore(emoji + u"a"_s);
     EXPECT_EQ(oneMore.generate().status, FadeResult::Status::Refused);
 }
 
@@ -298,7 +222,7 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
 
 TEST(GenerateFade, WavingRaisesLevelsLowersAndLevelsEveryTurn)
 {
-    PageRun run(u"abcd"_s);
+    FadeRun run(u"abcd"_s);
     run.request.options.waving = true;
     const QString markup = run.markup();
     EXPECT_TRUE(markup.contains(u"<sup><FONT COLOR=\"#FF0000\">a</FONT></sup><FONT"_s));
@@ -306,7 +230,7 @@ TEST(GenerateFade, WavingRaisesLevelsLowersAndLevelsEveryTurn)
     EXPECT_TRUE(markup.contains(u"\">c</FONT></sub><FONT"_s));
     EXPECT_TRUE(markup.endsWith(u"\">d</FONT></FONT>"_s));
 
-    PageRun withBreak(u"a\r\nbc"_s);
+    FadeRun withBreak(u"a\r\nbc"_s);
     withBreak.request.options.waving = true;
     const QString broken = withBreak.markup();
     EXPECT_TRUE(broken.contains(u">a</FONT></sup><br><sub><FONT"_s));
@@ -343,7 +267,7 @@ TEST(GenerateFade, PageMarkupFraming)
          false, false, page(letter(u"FF0000"_s, u"e\u0301"_s))},
     };
     for (const auto &c : cases) {
-        PageRun run(c.message, c.mode);
+        FadeRun run(c.message, c.mode);
         run.request.options.bold = c.bold;
         run.request.options.italic = c.italic;
         run.request.options.underline = c.underline;
@@ -365,10 +289,10 @@ TEST(GenerateFade, MysteryModesDrawTheirBarsBeforeFading)
     };
     for (const auto &c : cases) {
         for (int seed = 0; seed < 50; ++seed) {
-            PageRun run(u"Hello"_s, c.mode);
+            FadeRun run(u"Hello"_s, c.mode);
             run.random = RandomSource(quint64(seed));
             const QStringList colors = letterColors(run.markup());
-            EXPECT_EQ(run.host.barsSet, c.bars);
+            EXPECT_EQ(run.host.barsSet(), c.bars);
             for (int which = 1; which <= c.bars.size() / 3; ++which) {
                 const Rgb color = run.host.color(which);
                 for (const int channel : {color.red, color.green, color.blue})
@@ -384,7 +308,7 @@ TEST(GenerateFade, MysteryModesDrawTheirBarsBeforeFading)
 
 TEST(GenerateFade, RandomizeGivesNeighboursDifferentColoursOnAStoppedClock)
 {
-    PageRun run(QString(300, u'x'), FadeMode::Randomize);
+    FadeRun run(QString(300, u'x'), FadeMode::Randomize);
     const QStringList colors = letterColors(run.markup());
     ASSERT_EQ(colors.size(), 300);
     for (qsizetype i = 1; i < colors.size(); ++i)
@@ -393,10 +317,10 @@ TEST(GenerateFade, RandomizeGivesNeighboursDifferentColoursOnAStoppedClock)
 
 TEST(GenerateFade, ReportsTheLastTurnsColour)
 {
-    PageRun run(u"ab\r\n"_s);
+    FadeRun run(u"ab\r\n"_s);
     const FadeResult result = run.generate();
     ASSERT_TRUE(result.lastColor);
     EXPECT_EQ(*result.lastColor, RGB(128, 0, 128)); // the line break's turn, 2 steps from red
-    PageRun noFade(u"ab"_s, FadeMode::NoFade);
+    FadeRun noFade(u"ab"_s, FadeMode::NoFade);
     EXPECT_FALSE(noFade.generate().lastColor);
 }

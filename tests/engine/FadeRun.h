@@ -1,0 +1,90 @@
+#pragma once
+
+#include "engine/FadeGenerator.h"
+#include "engine/PlainFadeHost.h"
+#include "engine/RandomSource.h"
+#include "engine/SegmentState.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+inline const Rgb Red {255, 0, 0};
+inline const Rgb Blue {0, 0, 255};
+inline const Rgb Green {0, 255, 0};
+
+// Stands in for a window: remembers the bars the run set, the count boxes it opened and
+// whether it showed its progress.
+class RecordingHost : public PlainFadeHost
+{
+public:
+    explicit RecordingHost(QString countAnswer = QStringLiteral("5"), Rgb color1 = Red,
+                           Rgb color2 = Blue, Rgb color3 = Green)
+        : PlainFadeHost(color1, color2, color3, std::move(countAnswer))
+    { }
+
+    void setChannel(int bar, int value) override
+    {
+        channelsSet.append({bar, value});
+        PlainFadeHost::setChannel(bar, value);
+    }
+    void showProgress() override { ++progressShown; }
+    QString askCount(const QString &prompt, const QString &title,
+                     const QString &defaultText) override
+    {
+        countBoxes.append({prompt, title, defaultText});
+        return PlainFadeHost::askCount(prompt, title, defaultText);
+    }
+
+    QList<int> barsSet() const
+    {
+        QList<int> bars;
+        for (const auto &[bar, value] : channelsSet)
+            bars << bar;
+        return bars;
+    }
+
+    QList<std::pair<int, int>> channelsSet; // bar, value
+    int progressShown = 0;
+    QList<QStringList> countBoxes;
+};
+
+// One run of the generator, as the engine tests set it up: Arial, size 2, red, blue and green.
+struct FadeRun
+{
+    FadeRequest request;
+    RecordingHost host;
+    SegmentState segments;
+    RandomSource random {1, [] {
+                             return quint64(0);
+                         }};
+
+    explicit FadeRun(const QString &message, int mode = FadeMode::Normal,
+                     MarkupDialect dialect = MarkupDialect::Page)
+    {
+        request.message = message;
+        request.fadeMode = mode;
+        request.dialect = dialect;
+        request.options.fontFace = QStringLiteral("Arial");
+        request.options.fontSize = QStringLiteral("2");
+    }
+
+    FadeResult generate() { return GenerateFade(request, host, segments, random); }
+    QString markup()
+    {
+        const FadeResult result = generate();
+        EXPECT_EQ(result.status, FadeResult::Status::Done);
+        return result.output.value_or(QString());
+    }
+};
+
+// The colours of the letters, in order, as either markup writes them.
+inline QStringList letterColors(const QString &markup)
+{
+    static const QRegularExpression color(QStringLiteral(R"(COLOR="?#([0-9A-F]{6}))"));
+    QStringList colors;
+    for (const QRegularExpressionMatch &match : color.globalMatch(markup))
+        colors << match.captured(1);
+    return colors;
+}
