@@ -76,7 +76,8 @@ FadeArguments::Action FadeArguments::parse(const QStringList &arguments)
 {
     if (!m_parser.parse(arguments))
         return refuse(m_parser.errorText());
-    if (m_parser.isSet(m_help))
+    // Qt adds --help-all beside --help; the fader has no Qt options worth listing apart.
+    if (m_parser.isSet(m_help) || m_parser.isSet(u"help-all"_s))
         return Action::Help;
     if (m_parser.isSet(m_version))
         return Action::Version;

@@ -164,9 +164,11 @@ TEST(FadeCommand, SameSeedSameColours)
 
 TEST(FadeCommand, HelpAndVersion)
 {
-    const Outcome help = fade({u"--help"_s});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.output.contains("--chat"));
+    for (const QString &option : {u"--help"_s, u"--help-all"_s}) {
+        const Outcome help = fade({option});
+        EXPECT_EQ(help.exitCode, 0) << qPrintable(option);
+        EXPECT_TRUE(help.output.contains("--chat")) << qPrintable(option);
+    }
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith("tintra-fade "));
