@@ -1,0 +1,34 @@
+# bash completion for tintra-fade: its options and the names of its fades.
+
+_tintra_fade()
+{
+    local current=${COMP_WORDS[COMP_CWORD]}
+    local option=${COMP_WORDS[COMP_CWORD - 1]}
+    # bash splits --mode=value at the equals sign.
+    if [[ $option == = && $COMP_CWORD -ge 2 ]]; then
+        option=${COMP_WORDS[COMP_CWORD - 2]}
+    elif [[ $current == = ]]; then
+        current=
+    fi
+    COMPREPLY=()
+    case $option in
+    -m | --mode)
+        mapfile -t COMPREPLY < <(compgen -W 'normal rainbow randomize repeater ttintra
+            dudadodov tcrepeater twmystery none' -- "$current")
+        return
+        ;;
+    -1 | -2 | -3 | --color1 | --color2 | --color3 | --face | --size | -c | --count | --seed)
+        return
+        ;;
+    esac
+    local word
+    for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
+        [[ $word == -- ]] && return
+    done
+    if [[ $current == -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
+            --face --size -b --bold -i --italic -u --underline -w --wave -c --count --chat
+            --seed -h --help --help-all -v --version --' -- "$current")
+    fi
+}
+complete -F _tintra_fade tintra-fade

@@ -1,0 +1,32 @@
+# fish completion for tintra-fade: its options and the names of its fades.
+
+function __tintra_fade_modes
+    printf '%s\t%s\n' \
+        normal 'One gradient from the first colour toward the second' \
+        rainbow 'Segments toward new random colours' \
+        randomize 'A random colour for every letter' \
+        repeater 'Segments back and forth between the first two colours' \
+        ttintra 'From the first colour through the second to the third' \
+        dudadodov 'As ttintra with three random colours' \
+        tcrepeater 'Segments through the three colours and back' \
+        twmystery 'As normal with two random colours' \
+        none 'No colours'
+end
+
+complete -c tintra-fade -f
+complete -c tintra-fade -s h -l help -d 'Show a summary of the options'
+complete -c tintra-fade -l help-all -d 'Show the same summary'
+complete -c tintra-fade -s v -l version -d 'Show the version'
+complete -c tintra-fade -s m -l mode -x -a '(__tintra_fade_modes)' -d 'The fade'
+complete -c tintra-fade -s 1 -l color1 -x -d 'The first colour, RRGGBB'
+complete -c tintra-fade -s 2 -l color2 -x -d 'The second colour, RRGGBB'
+complete -c tintra-fade -s 3 -l color3 -x -d 'The third colour, RRGGBB'
+complete -c tintra-fade -l face -x -d 'The font face'
+complete -c tintra-fade -l size -x -d 'The font size'
+complete -c tintra-fade -s b -l bold -d Bold
+complete -c tintra-fade -s i -l italic -d Italic
+complete -c tintra-fade -s u -l underline -d Underline
+complete -c tintra-fade -s w -l wave -d 'Raise and lower the letters in turn'
+complete -c tintra-fade -s c -l count -x -d 'Letters per segment, 2-500'
+complete -c tintra-fade -l chat -d 'Write a chat line instead of a page fragment'
+complete -c tintra-fade -l seed -x -d 'Seed of the random colours'
