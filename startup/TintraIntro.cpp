@@ -87,10 +87,10 @@ void TintraIntro::Form_Load()
 
 void TintraIntro::loadFontNames()
 {
-    if (ReadFontList(*m_mainWindow, *this, m_fonts.file))
+    if (ReadFontList(*m_mainWindow, *this, m_fonts.file, m_services.clock))
         return;
     for (const QString &name : m_fonts.installedFonts())
-        LoadFontName(*m_mainWindow, *this, name);
+        LoadFontName(*m_mainWindow, *this, name, m_services.clock);
     // A cache that cannot be written only costs the next start the listing again.
     WriteFontList(*m_mainWindow, m_fonts.file);
 }

@@ -29,10 +29,17 @@ QStringList entries(const QComboBox &list)
 }
 
 // Starts the program's intro over a cache folder of its own and a fixed set of installed fonts,
-// counting how often the installed fonts are listed.
+// counting how often the installed fonts are listed and how often the clock is read.
 class Startup : public testing::Test
 {
 protected:
+    Startup()
+    {
+        m_services.clock = [this] {
+            return ++clockReadings * 0.001;
+        };
+    }
+
     QString cachePath() const { return m_folder.filePath(u"cache/Font Names.INI"_s); }
 
     TintraIntro &start(const QStringList &installed = {u"Alpha"_s, u"Beta"_s, u"Gamma"_s},
@@ -51,6 +58,7 @@ protected:
     QComboBox &names() const { return m_intro->mainWindow().fontNameList(); }
 
     int listings = 0;
+    int clockReadings = 0;
     AnsweringDialogs m_dialogs;
 
 private:
@@ -71,15 +79,19 @@ TEST_F(Startup, FirstRunListsTheInstalledFontsAndWritesTheCache)
     EXPECT_EQ(intro.findChild<QLineEdit *>(u"Text1"_s)->text(), u"Beta"_s);
     EXPECT_FALSE(intro.isVisible());
     EXPECT_TRUE(m_dialogs.notices().empty());
+    // The pause before loading and one per name, each on the program's clock.
+    EXPECT_EQ(clockReadings, 2 * (1 + 3));
 }
 
 TEST_F(Startup, SecondRunReadsTheCacheInsteadOfListingFonts)
 {
     start({u"Alpha"_s, u"Beta"_s});
     listings = 0;
+    clockReadings = 0;
     start({u"Something"_s, u"Else"_s});
     EXPECT_EQ(listings, 0);
     EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(clockReadings, 2 * (1 + 2));
 }
 
 TEST_F(Startup, AHandEditedCacheGivesItsNamesByTheReadingRule)

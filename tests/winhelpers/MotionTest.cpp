@@ -5,7 +5,9 @@
 #include "winhelpers/WindowMotion.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
+#include <QAbstractEventDispatcher>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -120,6 +122,20 @@ TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile
     QTimer::singleShot(0, [&] { ran = true; });
     Pause(1e-11);
     EXPECT_TRUE(ran);
+}
+
+TEST(Pause, SleepsUntilAnEventComesInsteadOfPollingForOne)
+{
+    const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    QSignalSpy asleep(dispatcher, &QAbstractEventDispatcher::aboutToBlock);
+    QSignalSpy awake(dispatcher, &QAbstractEventDispatcher::awake);
+    bool ran = false;
+    QTimer::singleShot(20, [&] { ran = true; });
+    Pause(0.05);
+    EXPECT_TRUE(ran);
+    EXPECT_GE(asleep.count(), 1);
+    // A loop that polls wakes thousands of times in a twentieth of a second.
+    EXPECT_LT(awake.count(), 50);
 }
 
 TEST(AnsweringDialogs, AnswersInTurnThenCancels)
