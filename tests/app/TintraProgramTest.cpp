@@ -1,20 +1,43 @@
 #include "app/TintraProgram.h"
 
 #include "forms/main/Tintra3.h"
+#include "tests/testing/FreshUserFolders.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(TintraProgram, StartsWithTheFontListsFilledAndTheWindowInView)
+// Each test starts the program as on a machine where it never ran before.
+class TintraProgramTest : public testing::Test
+{
+protected:
+    FreshUserFolders folders;
+};
+
+TEST_F(TintraProgramTest, StartsAwayFromTheUsersFoldersWithNoCacheLeftByEarlierRuns)
+{
+    const QString realHome = QString::fromLocal8Bit(getpwuid(geteuid())->pw_dir);
+    const QString cache = FontListFile::defaultPath();
+    EXPECT_FALSE(cache.startsWith(realHome + u'/')) << cache.toStdString();
+    EXPECT_FALSE(QFile::exists(cache)) << cache.toStdString();
+    TintraProgram program;
+    EXPECT_TRUE(cache.startsWith(folders.home() + u'/')) << cache.toStdString();
+    EXPECT_TRUE(QFile::exists(cache));
+}
+
+TEST_F(TintraProgramTest, StartsWithTheFontListsFilledAndTheWindowInView)
 {
     TintraProgram program;
     Tintra3 &window = program.mainWindow();
@@ -32,7 +55,7 @@ TEST(TintraProgram, StartsWithTheFontListsFilledAndTheWindowInView)
                 (screen.width() - window.frameGeometry().width()) / 2, 1);
 }
 
-TEST(TintraProgram, ClosingTheMainWindowEndsTheProgram)
+TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
 {
     TintraProgram program;
     QTimer::singleShot(0, &program.mainWindow(), &QWidget::close);

@@ -51,9 +51,6 @@ TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
     const auto runtime = SetVariableInScope("XDG_RUNTIME_DIR", {});
     const auto temporary = SetVariableInScope("TMPDIR", home.path().toUtf8());
     const auto cache = SetVariableInScope("XDG_CACHE_HOME", home.filePath(u"cache"_s).toUtf8());
-    // The cache folder comes from the variable only outside the test mode of the other tests.
-    QStandardPaths::setTestModeEnabled(false);
-    const auto restoreTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
 
     const PreviewFile file = PreviewFile::forUser();
     const QFileInfo folder(QFileInfo(file.path()).path());
