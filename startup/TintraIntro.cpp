@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -43,6 +44,18 @@ QLabel *whiteLabel(QWidget &window, const QString &name, const QRectF &twips,
     auto *label = placeText<QLabel>(window, name, twips, caption, pointSize);
     SetPaletteColor(*label, QPalette::WindowText, RGB(255, 255, 255));
     return label;
+}
+
+// The platform names a family that several foundries make once per foundry, as
+// "Name [foundry]"; a font face is asked for by the family alone, and each once.
+QStringList familyNames(const QStringList &installed)
+{
+    static const QRegularExpression foundryTag(uR"( \[[^\]]*\]$)"_s);
+    QStringList families;
+    for (const QString &name : installed)
+        families << QString(name).remove(foundryTag);
+    families.removeDuplicates();
+    return families;
 }
 
 } // namespace
@@ -89,7 +102,7 @@ void TintraIntro::loadFontNames()
 {
     if (ReadFontList(*m_mainWindow, *this, m_fonts.file, m_services.clock))
         return;
-    for (const QString &name : m_fonts.installedFonts())
+    for (const QString &name : familyNames(m_fonts.installedFonts()))
         LoadFontName(*m_mainWindow, *this, name, m_services.clock);
     // A cache that cannot be written only costs the next start the listing again.
     WriteFontList(*m_mainWindow, m_fonts.file);

@@ -83,6 +83,20 @@ TEST_F(Startup, FirstRunListsTheInstalledFontsAndWritesTheCache)
     EXPECT_EQ(clockReadings, 2 * (1 + 3));
 }
 
+TEST_F(Startup, FontsListedPerFoundryBecomePlainFamilyNamesEachOnceAndReadBackWhole)
+{
+    const QStringList families {u"C059"_s, u"Nimbus Sans"_s, u"Arial"_s, u"Comic Sans MS"_s};
+    start({u"C059 [urw]"_s, u"Nimbus Sans [URW ]"_s, u"C059 [other]"_s, u"Arial"_s, u"Arial"_s,
+           u"Nimbus Sans"_s, u"Comic Sans MS [monotype]"_s});
+    EXPECT_EQ(entries(names()), families);
+    EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
+    EXPECT_EQ(ReadBytes(cachePath()), FontListFile::bytesOf(families));
+
+    start({});
+    EXPECT_EQ(entries(names()), families);
+    EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
+}
+
 TEST_F(Startup, SecondRunReadsTheCacheInsteadOfListingFonts)
 {
     start({u"Alpha"_s, u"Beta"_s});

@@ -104,12 +104,15 @@ TEST_F(MainWindow, GenerateFadeReadsTheMenuItemsAndTheFont)
     EXPECT_TRUE(
         generate(u"Hi"_s).startsWith(uR"(<FONT FACE="Comic Sans MS" SIZE=5><B><I><U><FONT)"_s));
 
-    // A typed name that is not listed is no font.
+    // A typed name is used as typed, listed or not.
     QLineEdit *typedName = window->fontNameList().lineEdit();
     ASSERT_NE(typedName, nullptr);
-    typedName->clear();
-    QTest::keyClicks(typedName, u"Nowhere"_s);
-    EXPECT_TRUE(generate(u"Hi"_s).startsWith(uR"(<FONT FACE="" SIZE=5>)"_s));
+    for (const QString &name : {u"Nowhere Sans"_s, u"dejavu sans"_s, u"Arial"_s}) {
+        typedName->clear();
+        QTest::keyClicks(typedName, name);
+        EXPECT_TRUE(generate(u"Hi"_s).startsWith(uR"(<FONT FACE=")"_s + name + uR"(" SIZE=5>)"_s))
+            << name.toStdString();
+    }
 }
 
 TEST_F(MainWindow, GenerateFadeRefusesAnEmptyOrOverlongMessage)
