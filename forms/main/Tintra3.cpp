@@ -455,7 +455,8 @@ void Tintra3::Command5_Click()
 
 void Tintra3::Command6_Click()
 {
-    ViewHtmlFade(*this, Text10->toPlainText(), m_services, StayT->isChecked());
+    ViewHtmlFade(*this, Text10->toPlainText(), m_services, StayT->isChecked(),
+                 PreviewFile(m_services.previewFolder));
 }
 
 void Tintra3::Command7_Click()

@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -59,6 +61,25 @@ TEST_F(TintraProgramTest, StartsWithTheFontListsFilledAndTheWindowInView)
                 (screen.height() - window.frameGeometry().height()) / 2, 1);
     EXPECT_NEAR(window.frameGeometry().left(),
                 (screen.width() - window.frameGeometry().width()) / 2, 1);
+}
+
+TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
+{
+    const QDir runtime(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    const auto previewFolders = [&runtime] {
+        return runtime.entryList({u"Tintra-preview-*"_s}, QDir::Dirs);
+    };
+    // Left by a program that crashed.
+    ASSERT_TRUE(runtime.mkdir(u"Tintra-preview-%1-x1y2z3"_s.arg(INT_MAX)));
+    {
+        const TintraProgram program;
+        const QStringList folders = previewFolders();
+        ASSERT_EQ(folders.size(), 1);
+        EXPECT_TRUE(
+            folders[0].startsWith(u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid())))
+            << folders[0].toStdString();
+    }
+    EXPECT_EQ(previewFolders(), QStringList());
 }
 
 TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)

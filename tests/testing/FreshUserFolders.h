@@ -21,9 +21,10 @@ public:
 
     QString home() const { return m_home.path(); }
 
-private:
+    // Sets another variable until the folders go.
     void set(const char *name, const QByteArray &value);
 
+private:
     QTemporaryDir m_home;
     std::vector<std::pair<const char *, std::optional<QByteArray>>> m_saved;
 };
