@@ -65,10 +65,14 @@ TintraIntro::TintraIntro(Services &services, FontSources fonts)
     , m_fonts(std::move(fonts))
 {
     setObjectName(u"TintraIntro"_s);
-    setWindowTitle(QString());
+    // The caption is empty to the eye. Qt shows the application's name in place of an empty
+    // title, but a blank one it shows as it is.
+    setWindowTitle(u" "_s);
     resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
     Label1 = whiteLabel(*this, u"Label1"_s, {120, 0, 3615, 975},
                         u"DUV or QY's Tintra version 4.0!!!"_s, 14.25);
+    // The title is longer than the label is wide at that size; the label has room for two lines.
+    Label1->setWordWrap(true);
     Label2 = whiteLabel(*this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
     Text1 = placeText<QLineEdit>(*this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
     // The box only reports progress: nothing typed reaches it.

@@ -255,9 +255,9 @@ void Tintra3::Form_Load()
     PlaceAboveScreen(*this);
     CentreHorizontally(*this);
     show();
-    // The window frame's size is known only once the window is shown.
-    PlaceAboveScreen(*this);
-    CentreHorizontally(*this);
+    // The window frame's size is known only once the window is shown, with some window managers
+    // a while later, and the window waits up there until start-up slides it in.
+    HoldAboveScreen(*this);
     setWindowTitle(u"DUV or QY's HTML Razod Ozura 4.0"_s);
     Text7->setPlainText(u"Your message here"_s);
     Picture1_Click();

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -175,11 +176,22 @@ TEST_F(Startup, SizesOneToSevenWithThreeChosen)
     EXPECT_EQ(sizes.currentText(), u"3"_s);
 }
 
-TEST_F(Startup, TheIntroShowsItsTitleAndIgnoresTyping)
+TEST_F(Startup, TheIntroShowsItsTitleWholeAnEmptyCaptionAndIgnoresTyping)
 {
     TintraIntro &intro = start();
-    EXPECT_EQ(intro.findChild<QLabel *>(u"Label1"_s)->text(),
-              u"DUV or QY's Tintra version 4.0!!!"_s);
+    const QLabel *title = intro.findChild<QLabel *>(u"Label1"_s);
+    EXPECT_EQ(title->text(), u"DUV or QY's Tintra version 4.0!!!"_s);
+    const QRect room = title->contentsRect();
+    const QRect needed =
+        QFontMetrics(title->font())
+            .boundingRect(room,
+                          int(title->alignment()) | (title->wordWrap() ? Qt::TextWordWrap : 0),
+                          title->text());
+    EXPECT_LE(needed.width(), room.width());
+    EXPECT_LE(needed.height(), room.height());
+    // Qt puts the application's name in an empty title's place; a blank one shows nothing.
+    EXPECT_FALSE(intro.windowTitle().isEmpty());
+    EXPECT_TRUE(intro.windowTitle().trimmed().isEmpty());
     EXPECT_EQ(intro.findChild<QLabel *>(u"Label2"_s)->text(), u"Now Loading Fonts:"_s);
     auto *progress = intro.findChild<QLineEdit *>(u"Text1"_s);
     const QString shown = progress->text();

@@ -88,6 +88,38 @@ TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
     EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
 }
 
+TEST(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    const QRect screen = window.screen()->geometry();
+    const auto centredLeft = [&] {
+        return (screen.width() - window.frameGeometry().width()) / 2;
+    };
+    const auto heldAbove = [&] {
+        EXPECT_EQ(window.frameGeometry().bottom(), -1);
+        EXPECT_NEAR(window.frameGeometry().left(), centredLeft(), 1);
+    };
+    HoldAboveScreen(window);
+    heldAbove();
+    // What a window manager does when it frames the window late: it moves it down and the
+    // frame makes it larger.
+    window.move(window.pos() + QPoint(4, 30));
+    heldAbove();
+    window.resize(310, 230);
+    QCoreApplication::processEvents();
+    heldAbove();
+    HoldAboveScreen(window);
+    SlideIn(window);
+    EXPECT_NEAR(window.frameGeometry().top(),
+                (screen.height() - window.frameGeometry().height()) / 2, 1);
+    // Released: where the user drags it, it stays.
+    window.move(20, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(20, 10));
+}
+
 TEST(WindowMotion, StayOnTopWorksBeforeShowingAndChangesAShownWindowInPlace)
 {
     QWidget window;
