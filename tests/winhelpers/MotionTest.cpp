@@ -57,19 +57,30 @@ TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
     EXPECT_EQ(TwipsToPixels(QRectF(120, 4680, 1815, 375), 96), QRect(8, 312, 121, 25));
 }
 
-TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
+// A shown window on the screen.
+class WindowMotion : public testing::Test
 {
+protected:
+    WindowMotion()
+    {
+        window.resize(300, 200);
+        window.show();
+    }
+
+    QRect frame() const { return window.frameGeometry(); }
+    int centredLeft() const { return (screen.width() - frame().width()) / 2; }
+    int centredTop() const { return (screen.height() - frame().height()) / 2; }
+
     QWidget window;
-    window.resize(300, 200);
-    window.show();
     const QRect screen = window.screen()->geometry();
-    const auto frame = [&] {
-        return window.frameGeometry();
-    };
+};
+
+TEST_F(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
+{
     PlaceAboveScreen(window);
     EXPECT_EQ(frame().bottom(), -1);
     SlideIn(window);
-    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
+    EXPECT_NEAR(frame().top(), centredTop(), 1);
     SlideOut(window);
     EXPECT_GT(frame().top(), screen.height());
 
@@ -80,26 +91,19 @@ TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
     window.hide();
     ReturnMainWindow(services);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(frame().left(), (screen.width() - frame().width()) / 2, 1);
-    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
+    EXPECT_NEAR(frame().left(), centredLeft(), 1);
+    EXPECT_NEAR(frame().top(), centredTop(), 1);
 
     PlaceAboveScreen(window);
     SlideInToBottom(window);
     EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
 }
 
-TEST(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
+TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
 {
-    QWidget window;
-    window.resize(300, 200);
-    window.show();
-    const QRect screen = window.screen()->geometry();
-    const auto centredLeft = [&] {
-        return (screen.width() - window.frameGeometry().width()) / 2;
-    };
     const auto heldAbove = [&] {
-        EXPECT_EQ(window.frameGeometry().bottom(), -1);
-        EXPECT_NEAR(window.frameGeometry().left(), centredLeft(), 1);
+        EXPECT_EQ(frame().bottom(), -1);
+        EXPECT_NEAR(frame().left(), centredLeft(), 1);
     };
     HoldAboveScreen(window);
     heldAbove();
@@ -112,15 +116,14 @@ TEST(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
     heldAbove();
     HoldAboveScreen(window);
     SlideIn(window);
-    EXPECT_NEAR(window.frameGeometry().top(),
-                (screen.height() - window.frameGeometry().height()) / 2, 1);
+    EXPECT_NEAR(frame().top(), centredTop(), 1);
     // Released: where the user drags it, it stays.
     window.move(20, 10);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(20, 10));
+    EXPECT_EQ(frame().topLeft(), QPoint(20, 10));
 }
 
-TEST(WindowMotion, StayOnTopWorksBeforeShowingAndChangesAShownWindowInPlace)
+TEST(StayOnTop, WorksBeforeShowingAndChangesAShownWindowInPlace)
 {
     QWidget window;
     StayOnTop(window);
