@@ -37,6 +37,8 @@ bool isOwnFolder(const QString &path)
 QString privateCacheFolder()
 {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty())
+        return {};
     const QString folder = cache + u"/preview"_s;
     QDir().mkpath(cache);
     // Created private, and made private again should it have been opened up since.
