@@ -14,6 +14,7 @@ TintraProgram::TintraProgram(FontSources fonts)
     , m_intro(m_services, std::move(fonts))
 {
     m_services.desktop = m_desktop.get();
+    m_services.previewFolder = m_previewFolder.path();
     m_intro.Form_Load();
     QObject::connect(&mainWindow(), &Tintra3::programEnded, QCoreApplication::instance(),
                      &QCoreApplication::quit);

@@ -1,5 +1,6 @@
 #include "engine/RandomSource.h"
 #include "forms/main/Tintra3.h"
+#include "winhelpers/Pause.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -73,5 +76,38 @@ BENCHMARK(ScrollBarChange)
     ->ArgsProduct({{0, 3, 4}, {0, 1}})
     ->ArgNames({"fade", "repaint"})
     ->Unit(benchmark::kMicrosecond);
+
+double processCpuSeconds()
+{
+    timespec used {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return double(used.tv_sec) + double(used.tv_nsec) / 1e9;
+}
+
+// Closing the main window: the farewell's ten gradients 0.1 second apart and the slide-off.
+// It mostly waits, so what counts is the CPU time it takes meanwhile: cpu_share is the
+// process's CPU time over the wall time of the farewell.
+void Farewell(benchmark::State &state)
+{
+    AnsweringDialogs dialogs;
+    RandomSource random(1);
+    Services services(dialogs, random);
+    double cpuSeconds = 0;
+    double wallSeconds = 0;
+    for (auto _ : state) {
+        Tintra3 window(services);
+        const double cpuStart = processCpuSeconds();
+        const double wallStart = SteadySeconds();
+        window.close();
+        const double wall = SteadySeconds() - wallStart;
+        cpuSeconds += processCpuSeconds() - cpuStart;
+        wallSeconds += wall;
+        state.SetIterationTime(wall);
+    }
+    state.counters["cpu_ms"] = cpuSeconds * 1e3 / double(state.iterations());
+    state.counters["cpu_share_%"] = 100 * cpuSeconds / wallSeconds;
+}
+
+BENCHMARK(Farewell)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +46,18 @@ QLabel *whiteLabel(QWidget &window, const QString &name, const QRectF &twips,
     return label;
 }
 
+// The platform names a family that several foundries make once per foundry, as
+// "Name [foundry]"; a font face is asked for by the family alone, and each once.
+QStringList familyNames(const QStringList &installed)
+{
+    static const QRegularExpression foundryTag(uR"( \[[^\]]*\]$)"_s);
+    QStringList families;
+    for (const QString &name : installed)
+        families << QString(name).remove(foundryTag);
+    families.removeDuplicates();
+    return families;
+}
+
 } // namespace
 
 TintraIntro::TintraIntro(Services &services, FontSources fonts)
@@ -52,10 +65,14 @@ TintraIntro::TintraIntro(Services &services, FontSources fonts)
     , m_fonts(std::move(fonts))
 {
     setObjectName(u"TintraIntro"_s);
-    setWindowTitle(QString());
+    // The caption is empty to the eye. Qt shows the application's name in place of an empty
+    // title, but a blank one it shows as it is.
+    setWindowTitle(u" "_s);
     resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
     Label1 = whiteLabel(*this, u"Label1"_s, {120, 0, 3615, 975},
                         u"DUV or QY's Tintra version 4.0!!!"_s, 14.25);
+    // The title is longer than the label is wide at that size; the label has room for two lines.
+    Label1->setWordWrap(true);
     Label2 = whiteLabel(*this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
     Text1 = placeText<QLineEdit>(*this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
     // The box only reports progress: nothing typed reaches it.
@@ -87,10 +104,10 @@ void TintraIntro::Form_Load()
 
 void TintraIntro::loadFontNames()
 {
-    if (ReadFontList(*m_mainWindow, *this, m_fonts.file))
+    if (ReadFontList(*m_mainWindow, *this, m_fonts.file, m_services.clock))
         return;
-    for (const QString &name : m_fonts.installedFonts())
-        LoadFontName(*m_mainWindow, *this, name);
+    for (const QString &name : familyNames(m_fonts.installedFonts()))
+        LoadFontName(*m_mainWindow, *this, name, m_services.clock);
     // A cache that cannot be written only costs the next start the listing again.
     WriteFontList(*m_mainWindow, m_fonts.file);
 }

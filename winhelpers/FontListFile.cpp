@@ -1,7 +1,5 @@
 #include "winhelpers/FontListFile.h"
 
-#include "winhelpers/Pause.h"
-
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -99,22 +97,24 @@ bool WriteFontList(const QWidget &window, const FontListFile &file)
     return file.write(names);
 }
 
-bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file)
+bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file,
+                  const MonotonicClock &clock)
 {
     const std::optional<QStringList> names = file.read();
     if (!names)
         return false;
     for (const QString &name : *names)
-        LoadFontName(receiver, progress, name);
+        LoadFontName(receiver, progress, name, clock);
     return true;
 }
 
-void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name)
+void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name,
+                  const MonotonicClock &clock)
 {
     if (QComboBox *box = fontBox(receiver))
         box->addItem(name);
     if (auto *text = progress.findChild<QLineEdit *>(u"Text1"_s))
         text->setText(name);
     // The shortest wait there is: until the clock ticks, so the name is seen for a moment.
-    Pause(1e-90);
+    Pause(1e-90, clock);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "winhelpers/Pause.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -41,8 +43,12 @@ private:
 bool WriteFontList(const QWidget &window, const FontListFile &file);
 
 // Adds the file's names to the receiving window's Combo1 one by one, showing each in the
-// progress window's Text1 for a moment; false, adding nothing, when the file gives no names.
-bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file);
+// progress window's Text1 for a moment on the clock; false, adding nothing, when the file gives
+// no names.
+bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file,
+                  const MonotonicClock &clock);
 
-// Adds one name to the receiving window's Combo1 and shows it in the progress window's Text1.
-void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name);
+// Adds one name to the receiving window's Combo1 and shows it in the progress window's Text1
+// until the clock ticks.
+void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name,
+                  const MonotonicClock &clock);

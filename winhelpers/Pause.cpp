@@ -1,8 +1,29 @@
 #include "winhelpers/Pause.h"
 
-#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+
+namespace {
+
+// The longest the event loop runs before the clock is read again.
+constexpr double LongestRound = 1;
+
+// Runs the event loop for about the given time (to the nearest millisecond), asleep while there
+// is nothing to do. However short the time, what is pending runs once.
+void runEventsFor(double seconds)
+{
+    QEventLoop loop;
+    const auto milliseconds =
+        std::chrono::milliseconds(std::lround(std::min(seconds, LongestRound) * 1000));
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
 
 double SteadySeconds()
 {
@@ -15,7 +36,9 @@ void Pause(double seconds, const MonotonicClock &clock)
     if (!(seconds > 0))
         return;
     const double start = clock();
+    double elapsed = 0;
     do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    } while (clock() - start < seconds);
+        runEventsFor(seconds - elapsed);
+        elapsed = clock() - start;
+    } while (elapsed < seconds);
 }

@@ -7,7 +7,8 @@ using MonotonicClock = std::function<double()>;
 
 double SteadySeconds();
 
-// Returns after the given number of seconds, processing pending window events meanwhile. A
-// positive wait processes the events at least once, however fine the clock; zero or a negative
-// wait returns at once.
+// Returns after the given number of seconds on the clock, running the event loop meanwhile:
+// events are handled as they come, and the thread sleeps while none do. A positive wait
+// processes the pending events at least once, however fine the clock; zero or a negative wait
+// returns at once.
 void Pause(double seconds, const MonotonicClock &clock = SteadySeconds);

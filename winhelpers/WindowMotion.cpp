@@ -1,6 +1,7 @@
 #include "winhelpers/WindowMotion.h"
 
 #include "engine/ColorValue.h"
+#include "winhelpers/AboveScreenHold.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/Twips.h"
 
@@ -96,8 +97,14 @@ void PlaceAboveScreen(QWidget &window)
     moveTo(window, placement, placement.frameTwips.left(), -placement.frameTwips.height());
 }
 
+void HoldAboveScreen(QWidget &window)
+{
+    AboveScreenHold::hold(window);
+}
+
 void SlideIn(QWidget &window)
 {
+    AboveScreenHold::release(window);
     const Placement placement = placementOf(window);
     const int centre =
         CentredPosition(placement.screenTwips.height(), placement.frameTwips.height());
@@ -108,6 +115,7 @@ void SlideIn(QWidget &window)
 
 void SlideInToBottom(QWidget &window)
 {
+    AboveScreenHold::release(window);
     const Placement placement = placementOf(window);
     const int rest = RoundHalfEven(placement.screenTwips.height() - placement.frameTwips.height());
     const double left = placement.frameTwips.left();
@@ -117,6 +125,7 @@ void SlideInToBottom(QWidget &window)
 
 void SlideOut(QWidget &window)
 {
+    AboveScreenHold::release(window);
     const Placement placement = placementOf(window);
     const double left = placement.frameTwips.left();
     for (const int top : SlideOutTops(RoundHalfEven(placement.frameTwips.top()),

@@ -28,6 +28,10 @@ void CentreOnScreen(QWidget &window);
 // Places the window just above its screen's top edge.
 void PlaceAboveScreen(QWidget &window);
 
+// Places the window above its screen, centred horizontally, and keeps it there, even when a
+// window manager frames it later, until it next slides.
+void HoldAboveScreen(QWidget &window);
+
 // Slides the window down until its top reaches the vertical centre.
 void SlideIn(QWidget &window);
 

@@ -76,15 +76,6 @@ QLabel *label(QWidget *window, const QString &name, const QRectF &twips, const Q
     return label;
 }
 
-// The text of the entry chosen in a list; empty when nothing in the list is chosen, as when a
-// name typed into the box matches no entry.
-QString selectedEntry(const QComboBox &list)
-{
-    const int index = list.isEditable() ? list.findText(list.currentText(), Qt::MatchExactly)
-                                        : list.currentIndex();
-    return index >= 0 ? list.itemText(index) : QString();
-}
-
 QStringList entries(const QComboBox &list)
 {
     QStringList texts;
@@ -264,9 +255,9 @@ void Tintra3::Form_Load()
     PlaceAboveScreen(*this);
     CentreHorizontally(*this);
     show();
-    // The window frame's size is known only once the window is shown.
-    PlaceAboveScreen(*this);
-    CentreHorizontally(*this);
+    // The window frame's size is known only once the window is shown, with some window managers
+    // a while later, and the window waits up there until start-up slides it in.
+    HoldAboveScreen(*this);
     setWindowTitle(u"DUV or QY's HTML Razod Ozura 4.0"_s);
     Text7->setPlainText(u"Your message here"_s);
     Picture1_Click();
@@ -411,8 +402,9 @@ void Tintra3::Command1_Click()
 {
     FadeRequest request;
     request.message = Text7->toPlainText().replace(u'\n', u"\r\n"_s);
-    request.options = {selectedEntry(*Combo1), selectedEntry(*Combo2), Bold->isChecked(),
-                       Italics->isChecked(),   Underline->isChecked(), Waving->isChecked()};
+    // The font name is what the box shows, chosen or typed.
+    request.options = {Combo1->currentText(), Combo2->currentText(),  Bold->isChecked(),
+                       Italics->isChecked(),  Underline->isChecked(), Waving->isChecked()};
     request.fadeMode = Combo3->currentIndex();
     const FadeResult result = GenerateFade(request, *this, m_segmentState, m_services.random);
     if (result.notice)
@@ -463,7 +455,8 @@ void Tintra3::Command5_Click()
 
 void Tintra3::Command6_Click()
 {
-    ViewHtmlFade(*this, Text10->toPlainText(), m_services, StayT->isChecked());
+    ViewHtmlFade(*this, Text10->toPlainText(), m_services, StayT->isChecked(),
+                 PreviewFile(m_services.previewFolder));
 }
 
 void Tintra3::Command7_Click()

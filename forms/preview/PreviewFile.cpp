@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -56,31 +58,11 @@ bool writeAll(QIODevice &device, QByteArrayView content)
     return true;
 }
 
-QString privateCacheFolder()
-{
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    const QString folder = cache + QStringLiteral("/preview");
-    const QFileDevice::Permissions ownerOnly =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    QDir().mkpath(cache);
-    // Created private, and made private again should it have been opened up since.
-    QDir().mkdir(folder, ownerOnly);
-    QFile::setPermissions(folder, ownerOnly);
-    return folder;
-}
-
 } // namespace
 
 PreviewFile::PreviewFile(QString folder)
     : m_folder(std::move(folder))
 { }
-
-PreviewFile PreviewFile::forUser()
-{
-    // Qt hands out the runtime folder only when it belongs to the user with mode 0700.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return PreviewFile(runtime.isEmpty() ? privateCacheFolder() : runtime);
-}
 
 QString PreviewFile::path() const
 {
@@ -103,6 +85,8 @@ PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QStr
 {
     QByteArray content;
     {
+        if (QFileInfo(path()).isSymLink())
+            return Replaced::NothingToReplace;
         QFile file(path());
         if (!file.open(QIODevice::ReadOnly))
             return Replaced::NothingToReplace;
@@ -123,6 +107,14 @@ void PreviewFile::remove() const
 
 bool PreviewFile::write(const QByteArray &content, QString *error) const
 {
+    if (m_folder.isEmpty()) {
+        if (error)
+            *error = u"there is no folder for it"_s;
+        return false;
+    }
+    // A link at the page's name is taken away rather than followed, as the save below would.
+    if (QFileInfo(path()).isSymLink())
+        QFile::remove(path());
     // Written aside and renamed over the old file, so a failed write never leaves half a page.
     // Unbuffered, so that a write the disk cuts short is seen before the rename.
     QSaveFile file(path());

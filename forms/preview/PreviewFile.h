@@ -5,19 +5,15 @@
 
 // The small page the preview window renders: the opening tags on line 1, the fragment and the
 // closing tags after it. It is UTF-8 with CR LF line ends and starts with a byte order mark,
-// which tells the browser the encoding without adding anything to line 1. It lives in a folder
-// only its user can enter, so no one else can plant or link a file under its fixed name.
+// which tells the browser the encoding without adding anything to line 1. It lives in the
+// program's private folder (PreviewFolder), and a link found under its name is never followed.
 class PreviewFile
 {
 public:
     static constexpr QLatin1String FileName {"DUVxORxQYzVIEWER.HTM"};
 
-    // The file in the given folder, which must already exist.
+    // The file in the given folder, which must already exist; with none, it cannot be written.
     explicit PreviewFile(QString folder);
-
-    // The file in the user's runtime folder, or, where there is none, in a private folder of
-    // the user's cache, created on the way.
-    static PreviewFile forUser();
 
     QString path() const;
     QUrl url() const;
@@ -32,7 +28,8 @@ public:
         WriteFailed,
     };
 
-    // Puts a new line 1 in place of the old one and keeps everything after it.
+    // Puts a new line 1 in place of the old one and keeps everything after it. A link under the
+    // page's name is no page.
     Replaced replaceOpeningLine(const QString &line1, QString *error = nullptr) const;
 
     // Deleting a file that is already gone is no failure.

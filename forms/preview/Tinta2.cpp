@@ -1,6 +1,7 @@
 #include "forms/preview/Tinta2.h"
 
 #include "forms/preview/BackgroundLines.h"
+#include "forms/preview/PreviewBrowser.h"
 #include "forms/preview/PreviewNotices.h"
 #include "winhelpers/Dialogs.h"
 #include "winhelpers/GradientBackground.h"
@@ -10,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QWebEngineView>
 
 namespace {
 
@@ -79,6 +79,11 @@ void Tinta2::Form_Load(bool stayOnTop)
     Navigate();
 }
 
+QWebEngineView *Tinta2::browser() const
+{
+    return WebBrowser1;
+}
+
 void Tinta2::bringForward(bool stayOnTop)
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -94,7 +99,7 @@ void Tinta2::Form_Paint()
 
 void Tinta2::createBrowser()
 {
-    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1 = new PreviewBrowser(m_file.url(), this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(twipsToPixels(120, 120, 4935, 3015));
 }
@@ -117,8 +122,10 @@ void Tinta2::Command2_Click()
 {
     const QString fileName = m_dialogs.chooseOpenFile(
         this, QStringLiteral("Open"), QStringLiteral("Picture Files (*.jpg *.gif)"));
-    if (!fileName.isEmpty())
-        changeBackground(PictureOpeningLine(fileName));
+    if (fileName.isEmpty())
+        return;
+    WebBrowser1->allowPicture(fileName);
+    changeBackground(PictureOpeningLine(fileName));
 }
 
 void Tinta2::Command3_Click()
@@ -143,7 +150,7 @@ void Tinta2::changeBackground(const QString &line1)
 
 void Tinta2::Navigate()
 {
-    WebBrowser1->load(m_file.url());
+    WebBrowser1->showPage();
 }
 
 void Tinta2::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class Dialogs;
+class PreviewBrowser;
 class QPushButton;
 class QWebEngineView;
 
@@ -30,7 +31,7 @@ public:
     bool isOpen() const { return m_open; }
 
     // None until the window is first loaded.
-    QWebEngineView *browser() const { return WebBrowser1; }
+    QWebEngineView *browser() const;
 
 public slots:
     void Command1_Click();
@@ -53,7 +54,7 @@ private:
     Dialogs &m_dialogs;
     const PreviewFile m_file;
     bool m_open = false;
-    QWebEngineView *WebBrowser1 = nullptr;
+    PreviewBrowser *WebBrowser1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;

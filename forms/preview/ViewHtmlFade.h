@@ -15,4 +15,4 @@ struct Services;
 // Refusals and failures are shown in message boxes; the output text is never changed.
 // Returns the preview window, or none when nothing was previewed.
 Tinta2 *ViewHtmlFade(QWidget &mainWindow, const QString &outputText, const Services &services,
-                     bool stayOnTop, const PreviewFile &file = PreviewFile::forUser());
+                     bool stayOnTop, const PreviewFile &file);

@@ -1,24 +1,55 @@
 #include "app/TintraProgram.h"
 
 #include "forms/main/Tintra3.h"
+#include "tests/testing/FreshUserFolders.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <pwd.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(TintraProgram, StartsWithTheFontListsFilledAndTheWindowInView)
+// Each test starts the program as on a machine where it never ran before.
+class TintraProgramTest : public testing::Test
+{
+protected:
+    FreshUserFolders folders;
+};
+
+TEST_F(TintraProgramTest, StartsAwayFromTheUsersFoldersWithNoCacheLeftByEarlierRuns)
+{
+    const QString realHome = QString::fromLocal8Bit(getpwuid(geteuid())->pw_dir);
+    const QString cache = FontListFile::defaultPath();
+    EXPECT_FALSE(cache.startsWith(realHome + u'/')) << cache.toStdString();
+    EXPECT_FALSE(QFile::exists(cache)) << cache.toStdString();
+    TintraProgram program;
+    EXPECT_TRUE(cache.startsWith(folders.home() + u'/')) << cache.toStdString();
+    EXPECT_TRUE(QFile::exists(cache));
+}
+
+TEST_F(TintraProgramTest, StartsWithTheFontListsFilledAndTheWindowInView)
 {
     TintraProgram program;
     Tintra3 &window = program.mainWindow();
-    EXPECT_EQ(window.fontNameList().count(), QFontDatabase::families().size());
+    // Plain family names, each once, so the cache gives every one of them back.
+    QStringList names;
+    for (int i = 0; i < window.fontNameList().count(); ++i)
+        names << window.fontNameList().itemText(i);
+    EXPECT_FALSE(names.isEmpty());
+    EXPECT_EQ(names.filter(u"["_s).size(), 0) << qPrintable(names.join(u','));
+    EXPECT_EQ(QStringList(names).removeDuplicates(), 0);
+    EXPECT_EQ(FontListFile().read(), names);
     EXPECT_GE(window.fontNameList().currentIndex(), 0);
     QComboBox &sizes = window.fontSizeList();
     ASSERT_EQ(sizes.count(), 7);
@@ -32,7 +63,26 @@ TEST(TintraProgram, StartsWithTheFontListsFilledAndTheWindowInView)
                 (screen.width() - window.frameGeometry().width()) / 2, 1);
 }
 
-TEST(TintraProgram, ClosingTheMainWindowEndsTheProgram)
+TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
+{
+    const QDir runtime(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    const auto previewFolders = [&runtime] {
+        return runtime.entryList({u"Tintra-preview-*"_s}, QDir::Dirs);
+    };
+    // Left by a program that crashed.
+    ASSERT_TRUE(runtime.mkdir(u"Tintra-preview-%1-x1y2z3"_s.arg(INT_MAX)));
+    {
+        const TintraProgram program;
+        const QStringList folders = previewFolders();
+        ASSERT_EQ(folders.size(), 1);
+        EXPECT_TRUE(
+            folders[0].startsWith(u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid())))
+            << folders[0].toStdString();
+    }
+    EXPECT_EQ(previewFolders(), QStringList());
+}
+
+TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
 {
     TintraProgram program;
     QTimer::singleShot(0, &program.mainWindow(), &QWidget::close);

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -29,10 +30,17 @@ QStringList entries(const QComboBox &list)
 }
 
 // Starts the program's intro over a cache folder of its own and a fixed set of installed fonts,
-// counting how often the installed fonts are listed.
+// counting how often the installed fonts are listed and how often the clock is read.
 class Startup : public testing::Test
 {
 protected:
+    Startup()
+    {
+        m_services.clock = [this] {
+            return ++clockReadings * 0.001;
+        };
+    }
+
     QString cachePath() const { return m_folder.filePath(u"cache/Font Names.INI"_s); }
 
     TintraIntro &start(const QStringList &installed = {u"Alpha"_s, u"Beta"_s, u"Gamma"_s},
@@ -51,6 +59,7 @@ protected:
     QComboBox &names() const { return m_intro->mainWindow().fontNameList(); }
 
     int listings = 0;
+    int clockReadings = 0;
     AnsweringDialogs m_dialogs;
 
 private:
@@ -71,15 +80,33 @@ TEST_F(Startup, FirstRunListsTheInstalledFontsAndWritesTheCache)
     EXPECT_EQ(intro.findChild<QLineEdit *>(u"Text1"_s)->text(), u"Beta"_s);
     EXPECT_FALSE(intro.isVisible());
     EXPECT_TRUE(m_dialogs.notices().empty());
+    // The pause before loading and one per name, each on the program's clock.
+    EXPECT_EQ(clockReadings, 2 * (1 + 3));
+}
+
+TEST_F(Startup, FontsListedPerFoundryBecomePlainFamilyNamesEachOnceAndReadBackWhole)
+{
+    const QStringList families {u"C059"_s, u"Nimbus Sans"_s, u"Arial"_s, u"Comic Sans MS"_s};
+    start({u"C059 [urw]"_s, u"Nimbus Sans [URW ]"_s, u"C059 [other]"_s, u"Arial"_s, u"Arial"_s,
+           u"Nimbus Sans"_s, u"Comic Sans MS [monotype]"_s});
+    EXPECT_EQ(entries(names()), families);
+    EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
+    EXPECT_EQ(ReadBytes(cachePath()), FontListFile::bytesOf(families));
+
+    start({});
+    EXPECT_EQ(entries(names()), families);
+    EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
 }
 
 TEST_F(Startup, SecondRunReadsTheCacheInsteadOfListingFonts)
 {
     start({u"Alpha"_s, u"Beta"_s});
     listings = 0;
+    clockReadings = 0;
     start({u"Something"_s, u"Else"_s});
     EXPECT_EQ(listings, 0);
     EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(clockReadings, 2 * (1 + 2));
 }
 
 TEST_F(Startup, AHandEditedCacheGivesItsNamesByTheReadingRule)
@@ -149,11 +176,22 @@ TEST_F(Startup, SizesOneToSevenWithThreeChosen)
     EXPECT_EQ(sizes.currentText(), u"3"_s);
 }
 
-TEST_F(Startup, TheIntroShowsItsTitleAndIgnoresTyping)
+TEST_F(Startup, TheIntroShowsItsTitleWholeAnEmptyCaptionAndIgnoresTyping)
 {
     TintraIntro &intro = start();
-    EXPECT_EQ(intro.findChild<QLabel *>(u"Label1"_s)->text(),
-              u"DUV or QY's Tintra version 4.0!!!"_s);
+    const QLabel *title = intro.findChild<QLabel *>(u"Label1"_s);
+    EXPECT_EQ(title->text(), u"DUV or QY's Tintra version 4.0!!!"_s);
+    const QRect room = title->contentsRect();
+    const QRect needed =
+        QFontMetrics(title->font())
+            .boundingRect(room,
+                          int(title->alignment()) | (title->wordWrap() ? Qt::TextWordWrap : 0),
+                          title->text());
+    EXPECT_LE(needed.width(), room.width());
+    EXPECT_LE(needed.height(), room.height());
+    // Qt puts the application's name in an empty title's place; a blank one shows nothing.
+    EXPECT_FALSE(intro.windowTitle().isEmpty());
+    EXPECT_TRUE(intro.windowTitle().trimmed().isEmpty());
     EXPECT_EQ(intro.findChild<QLabel *>(u"Label2"_s)->text(), u"Now Loading Fonts:"_s);
     auto *progress = intro.findChild<QLineEdit *>(u"Text1"_s);
     const QString shown = progress->text();

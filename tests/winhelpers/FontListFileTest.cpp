@@ -124,12 +124,18 @@ TEST(FontListFile, WindowsReadAndWriteTheirFontBox)
 
     FontWindow receiver;
     FontWindow progress;
-    ASSERT_TRUE(ReadFontList(receiver.window, progress.window, file));
+    // Each name stays in view until the clock it is given ticks.
+    int readings = 0;
+    const auto clock = [&readings] {
+        return ++readings * 0.001;
+    };
+    ASSERT_TRUE(ReadFontList(receiver.window, progress.window, file, clock));
     EXPECT_EQ(receiver.names(), (QStringList {u"Arial"_s, u"Symbol"_s}));
     EXPECT_EQ(progress.progress->text(), u"Symbol"_s);
+    EXPECT_EQ(readings, 2 * 2);
 
     FontWindow untouched;
     EXPECT_FALSE(ReadFontList(untouched.window, progress.window,
-                              FontListFile(folder.filePath(u"missing"_s))));
+                              FontListFile(folder.filePath(u"missing"_s)), clock));
     EXPECT_EQ(untouched.fonts->count(), 0);
 }

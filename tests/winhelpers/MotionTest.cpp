@@ -5,7 +5,9 @@
 #include "winhelpers/WindowMotion.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
+#include <QAbstractEventDispatcher>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -55,19 +57,30 @@ TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
     EXPECT_EQ(TwipsToPixels(QRectF(120, 4680, 1815, 375), 96), QRect(8, 312, 121, 25));
 }
 
-TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
+// A shown window on the screen.
+class WindowMotion : public testing::Test
 {
+protected:
+    WindowMotion()
+    {
+        window.resize(300, 200);
+        window.show();
+    }
+
+    QRect frame() const { return window.frameGeometry(); }
+    int centredLeft() const { return (screen.width() - frame().width()) / 2; }
+    int centredTop() const { return (screen.height() - frame().height()) / 2; }
+
     QWidget window;
-    window.resize(300, 200);
-    window.show();
     const QRect screen = window.screen()->geometry();
-    const auto frame = [&] {
-        return window.frameGeometry();
-    };
+};
+
+TEST_F(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
+{
     PlaceAboveScreen(window);
     EXPECT_EQ(frame().bottom(), -1);
     SlideIn(window);
-    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
+    EXPECT_NEAR(frame().top(), centredTop(), 1);
     SlideOut(window);
     EXPECT_GT(frame().top(), screen.height());
 
@@ -78,15 +91,39 @@ TEST(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
     window.hide();
     ReturnMainWindow(services);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(frame().left(), (screen.width() - frame().width()) / 2, 1);
-    EXPECT_NEAR(frame().top(), (screen.height() - frame().height()) / 2, 1);
+    EXPECT_NEAR(frame().left(), centredLeft(), 1);
+    EXPECT_NEAR(frame().top(), centredTop(), 1);
 
     PlaceAboveScreen(window);
     SlideInToBottom(window);
     EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
 }
 
-TEST(WindowMotion, StayOnTopWorksBeforeShowingAndChangesAShownWindowInPlace)
+TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
+{
+    const auto heldAbove = [&] {
+        EXPECT_EQ(frame().bottom(), -1);
+        EXPECT_NEAR(frame().left(), centredLeft(), 1);
+    };
+    HoldAboveScreen(window);
+    heldAbove();
+    // What a window manager does when it frames the window late: it moves it down and the
+    // frame makes it larger.
+    window.move(window.pos() + QPoint(4, 30));
+    heldAbove();
+    window.resize(310, 230);
+    QCoreApplication::processEvents();
+    heldAbove();
+    HoldAboveScreen(window);
+    SlideIn(window);
+    EXPECT_NEAR(frame().top(), centredTop(), 1);
+    // Released: where the user drags it, it stays.
+    window.move(20, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().topLeft(), QPoint(20, 10));
+}
+
+TEST(StayOnTop, WorksBeforeShowingAndChangesAShownWindowInPlace)
 {
     QWidget window;
     StayOnTop(window);
@@ -120,6 +157,20 @@ TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile
     QTimer::singleShot(0, [&] { ran = true; });
     Pause(1e-11);
     EXPECT_TRUE(ran);
+}
+
+TEST(Pause, SleepsUntilAnEventComesInsteadOfPollingForOne)
+{
+    const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    QSignalSpy asleep(dispatcher, &QAbstractEventDispatcher::aboutToBlock);
+    QSignalSpy awake(dispatcher, &QAbstractEventDispatcher::awake);
+    bool ran = false;
+    QTimer::singleShot(20, [&] { ran = true; });
+    Pause(0.05);
+    EXPECT_TRUE(ran);
+    EXPECT_GE(asleep.count(), 1);
+    // A loop that polls wakes thousands of times in a twentieth of a second.
+    EXPECT_LT(awake.count(), 50);
 }
 
 TEST(AnsweringDialogs, AnswersInTurnThenCancels)

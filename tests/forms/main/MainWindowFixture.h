@@ -2,6 +2,7 @@
 
 #include "engine/RandomSource.h"
 #include "forms/main/Tintra3.h"
+#include "forms/preview/PreviewFolder.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/WindowMotion.h"
@@ -56,6 +57,7 @@ protected:
         services.clock = [this] {
             return now += 0.05;
         };
+        services.previewFolder = previewFolder.path();
         window = std::make_unique<Tintra3>(services);
         services.mainWindow = window.get();
         window->fontNameList().addItems({"Arial", "Comic Sans MS", "DejaVu Sans"});
@@ -121,6 +123,7 @@ protected:
     }
 
     double now = 0;
+    const PreviewFolder previewFolder;
     WatchingDialogs dialogs;
     RandomSource random {7, [] {
                              return quint64(12345);

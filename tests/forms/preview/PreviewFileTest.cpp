@@ -4,16 +4,13 @@
 #include "forms/preview/BackgroundLines.h"
 
 #include <QFile>
-#include <QScopeGuard>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <tuple>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,40 +28,6 @@ TEST_F(PreviewFileTest, LivesUnderItsFixedNameAndRemovingItTwiceIsNoFailure)
     EXPECT_FALSE(QFile::exists(file.path()));
 }
 
-TEST(PreviewFileForUser, LivesInAFolderOnlyTheUserCanEnter)
-{
-    const QFileInfo folder(QFileInfo(PreviewFile::forUser().path()).path());
-    ASSERT_TRUE(folder.isDir());
-    EXPECT_EQ(folder.permissions() &
-                  (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther | QFile::ReadGroup |
-                   QFile::WriteGroup | QFile::ExeGroup),
-              QFile::Permissions());
-}
-
-TEST(PreviewFileForUser, FallsBackToAPrivateCacheFolderWithoutARuntimeFolder)
-{
-    // Without the variable Qt makes do with "runtime-<user>" in the temporary folder, and gives
-    // up when that name is taken by something that is not the user's private folder.
-    QTemporaryDir home;
-    const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
-    WriteBytes(home.filePath(u"runtime-"_s + user), "taken");
-    const auto runtime = SetVariableInScope("XDG_RUNTIME_DIR", {});
-    const auto temporary = SetVariableInScope("TMPDIR", home.path().toUtf8());
-    const auto cache = SetVariableInScope("XDG_CACHE_HOME", home.filePath(u"cache"_s).toUtf8());
-    // The cache folder comes from the variable only outside the test mode of the other tests.
-    QStandardPaths::setTestModeEnabled(false);
-    const auto restoreTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
-
-    const PreviewFile file = PreviewFile::forUser();
-    const QFileInfo folder(QFileInfo(file.path()).path());
-    EXPECT_TRUE(folder.filePath().startsWith(home.filePath(u"cache/"_s)))
-        << folder.filePath().toStdString();
-    EXPECT_EQ(folder.fileName(), u"preview"_s);
-    EXPECT_EQ(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_TRUE(file.writeForView(u"<B>x</B>"_s));
-}
-
 TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOrGivesTheReason)
 {
     const std::pair<QString, QByteArray> cases[] = {
@@ -77,11 +40,33 @@ TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOr
         // Writing again starts from scratch, whatever line 1 became meanwhile.
         ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
     }
-    // A plain file where its folder should be cannot hold it.
-    const PreviewFile unwritable(file.path());
-    QString error;
-    EXPECT_FALSE(unwritable.writeForView(u"<B>x</B>"_s, &error));
-    EXPECT_FALSE(error.isEmpty());
+    // A plain file where its folder should be cannot hold it, nor can no folder at all.
+    for (const QString &unusable : {file.path(), QString()}) {
+        const PreviewFile unwritable(unusable);
+        QString error;
+        EXPECT_FALSE(unwritable.writeForView(u"<B>x</B>"_s, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(QFile::exists(PreviewFile::FileName));
+    }
+}
+
+TEST_F(PreviewFileTest, NeverWritesNorReadsThroughALinkPlantedUnderItsName)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(u"precious"_s);
+    WriteBytes(target, "precious\r\nlines\r\n");
+    ASSERT_TRUE(QFile::link(target, file.path()));
+    EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::NothingToReplace);
+    ASSERT_TRUE(file.writeForView(u"<B>x</B>"_s));
+    EXPECT_FALSE(QFileInfo(file.path()).isSymLink());
+    EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<B>x</B>"));
+    EXPECT_EQ(ReadBytes(target), QByteArray("precious\r\nlines\r\n"));
+
+    file.remove();
+    ASSERT_TRUE(QFile::link(target, file.path()));
+    file.remove();
+    EXPECT_FALSE(QFileInfo(file.path()).isSymLink());
+    EXPECT_EQ(ReadBytes(target), QByteArray("precious\r\nlines\r\n"));
 }
 
 TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)

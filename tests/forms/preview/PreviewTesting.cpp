@@ -32,13 +32,13 @@ QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected)
     return seen;
 }
 
-QVariant RunScript(QWebEngineView &view, const QString &script)
+QString ShownText(QWebEngineView &view)
 {
-    std::optional<QVariant> result;
-    view.page()->runJavaScript(script, [&](const QVariant &value) { result = value; });
+    std::optional<QString> result;
+    view.page()->toPlainText([&](const QString &text) { result = text; });
     EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, SettleTimeoutMs))
-        << "no script result";
-    return result.value_or(QVariant());
+        << "no text came back";
+    return result.value_or(QString());
 }
 
 Tinta2 *PreviewFixture::view(const QString &outputText, bool stayOnTop)

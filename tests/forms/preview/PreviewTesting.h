@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QVariant>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -29,7 +28,8 @@ bool WaitForLoad(QWebEngineView &view);
 // The colour a user sees at a point of the view once it has settled, within a few seconds.
 QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected);
 
-QVariant RunScript(QWebEngineView &view, const QString &script);
+// The text the page shows.
+QString ShownText(QWebEngineView &view);
 
 // Sets an environment variable until the returned guard goes.
 inline auto SetVariableInScope(const char *name, const QByteArray &value)

@@ -1,0 +1,145 @@
+#include "forms/preview/PreviewFolder.h"
+
+#include "forms/preview/PreviewFile.h"
+#include "tests/testing/FreshUserFolders.h"
+#include "tests/testing/TestFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <pwd.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+
+QFile::Permissions permissions(const QString &path)
+{
+    // Qt reports the owner's rights twice, as the owner's and as the user's.
+    return QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
+QString ownPrefix()
+{
+    return u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid());
+}
+
+TEST(PreviewFolder, IsPrivateToItsProgramAndGoesWithEverythingInIt)
+{
+    QTemporaryDir parent;
+    QString path;
+    {
+        const PreviewFolder folder(parent.path());
+        path = folder.path();
+        const QFileInfo info(path);
+        EXPECT_EQ(info.absolutePath(), parent.path());
+        EXPECT_TRUE(info.fileName().startsWith(ownPrefix())) << path.toStdString();
+        EXPECT_EQ(permissions(path), OwnerOnly);
+        ASSERT_TRUE(PreviewFile(path).writeForView(u"<B>x</B>"_s));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(PreviewFolder, TwoProgramsPreviewIndependently)
+{
+    QTemporaryDir parent;
+    auto first = std::make_unique<PreviewFolder>(parent.path());
+    const PreviewFolder second(parent.path());
+    ASSERT_NE(first->path(), second.path());
+    const PreviewFile firstPage(first->path());
+    const PreviewFile secondPage(second.path());
+    ASSERT_TRUE(firstPage.writeForView(u"<B>first</B>"_s));
+    ASSERT_TRUE(secondPage.writeForView(u"<B>second</B>"_s));
+    EXPECT_TRUE(ReadBytes(firstPage.path()).contains("first"));
+    EXPECT_TRUE(ReadBytes(secondPage.path()).contains("second"));
+
+    // One program ending takes only its own page along.
+    first.reset();
+    EXPECT_FALSE(QFile::exists(firstPage.path()));
+    EXPECT_TRUE(ReadBytes(secondPage.path()).contains("second"));
+    secondPage.remove();
+    EXPECT_FALSE(QFile::exists(secondPage.path()));
+    EXPECT_TRUE(QFileInfo(second.path()).isDir());
+}
+
+TEST(PreviewFolder, RemovesTheFoldersOfProgramsNoLongerRunningAndNothingElse)
+{
+    QTemporaryDir parent;
+    const QDir folder(parent.path());
+    const QString deadPid = QString::number(std::numeric_limits<pid_t>::max());
+    const QString dead = u"Tintra-preview-"_s + deadPid + u"-a1B2c3"_s;
+    ASSERT_TRUE(folder.mkpath(dead + u"/inner"_s));
+    WriteBytes(folder.filePath(dead + u"/DUVxORxQYzVIEWER.HTM"_s), "old page");
+    QTemporaryDir elsewhere;
+    WriteBytes(elsewhere.filePath(u"keep"_s), "keep");
+    const QString linked = u"Tintra-preview-"_s + deadPid + u"-link"_s;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), folder.filePath(linked)));
+    const QStringList kept {u"Tintra-preview-1-xYz123"_s, ownPrefix() + u"other"_s,
+                            u"Tintra-"_s + deadPid + u"-abc"_s, u"Tintra-preview-x-abc"_s};
+    for (const QString &name : kept)
+        ASSERT_TRUE(folder.mkdir(name));
+
+    const PreviewFolder fresh(parent.path());
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(dead)));
+    for (const QString &name : kept)
+        EXPECT_TRUE(QFileInfo(folder.filePath(name)).isDir()) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(folder.filePath(linked)).isSymLink());
+    EXPECT_EQ(ReadBytes(elsewhere.filePath(u"keep"_s)), QByteArray("keep"));
+}
+
+TEST(PreviewFolder, LivesInTheUsersRuntimeFolder)
+{
+    const FreshUserFolders user;
+    const PreviewFolder folder;
+    EXPECT_EQ(QFileInfo(folder.path()).absolutePath(), qEnvironmentVariable("XDG_RUNTIME_DIR"));
+}
+
+// A user without a runtime folder: without the variable Qt makes do with "runtime-<user>" in
+// the temporary folder, and gives up when that name is taken by something that is not the
+// user's private folder.
+class WithoutRuntimeFolder : public testing::Test
+{
+protected:
+    WithoutRuntimeFolder()
+    {
+        user.set("XDG_RUNTIME_DIR", {});
+        user.set("TMPDIR", user.home().toLocal8Bit());
+        const QString name = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+        WriteBytes(home.filePath(u"runtime-"_s + name), "taken");
+    }
+
+    FreshUserFolders user;
+    const QDir home {user.home()};
+};
+
+TEST_F(WithoutRuntimeFolder, APrivateFolderOfTheCacheServes)
+{
+    const PreviewFolder folder;
+    const QFileInfo info(folder.path());
+    EXPECT_EQ(info.absolutePath(),
+              qEnvironmentVariable("XDG_CACHE_HOME") + u'/' + QCoreApplication::applicationName() +
+                  u"/preview"_s);
+    EXPECT_EQ(permissions(info.absolutePath()), OwnerOnly);
+    EXPECT_TRUE(PreviewFile(folder.path()).writeForView(u"<B>x</B>"_s));
+}
+
+TEST_F(WithoutRuntimeFolder, NorACacheThereIsNoFolderAndNoPageIsWritten)
+{
+    WriteBytes(home.filePath(u"not a folder"_s), "x");
+    user.set("XDG_CACHE_HOME", home.filePath(u"not a folder"_s).toLocal8Bit());
+    const PreviewFolder folder;
+    EXPECT_TRUE(folder.path().isEmpty());
+    EXPECT_FALSE(folder.errorString().isEmpty());
+    EXPECT_FALSE(PreviewFile(folder.path()).writeForView(u"<B>x</B>"_s));
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// Points HOME and the XDG folders (configuration, cache, data, state and a private runtime
+// folder) into a new empty temporary folder for as long as it lives, so nothing an earlier run
+// left behind in the user's folders can reach a test, and nothing a test writes reaches them.
+class FreshUserFolders
+{
+public:
+    FreshUserFolders();
+    ~FreshUserFolders();
+
+    FreshUserFolders(const FreshUserFolders &) = delete;
+    FreshUserFolders &operator=(const FreshUserFolders &) = delete;
+
+    QString home() const { return m_home.path(); }
+
+    // Sets another variable until the folders go.
+    void set(const char *name, const QByteArray &value);
+
+private:
+    QTemporaryDir m_home;
+    std::vector<std::pair<const char *, std::optional<QByteArray>>> m_saved;
+};
