@@ -28,8 +28,7 @@ struct ChatRoomFixture
         tree.addChild(room, "RICHCNTL");
         inputLine = tree.addChild(room, "RICHCNTL");
         tree.addChild(room, "_AOL_Listbox");
-        services.desktop = &tree;
-        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s}, &owner);
+        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s}, tree, &owner);
     }
 
     InMemoryWindowTree tree;

@@ -1,76 +1,68 @@
 #pragma once
 
-#include "engine/FadeHost.h"
-#include "engine/SegmentState.h"
-
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
-class PictureBox;
+class ChoiceList;
+class FaderPanel;
 class QCheckBox;
-class QComboBox;
 class QFrame;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QScrollBar;
+class WindowTree;
 struct Services;
 
 // The chat fader window: a strip at the bottom of the screen, above every other window, that
 // fades the typed line and posts it into the chat room. Constructing it loads it: it paints its
 // background, slides in from above the screen and offers the main window's font names from the
-// second on.
-class TintaAOL : public QWidget, private FadeHost
+// second on. Closed, it slides away and brings back the window it belongs to, the main window.
+class TintaAOL : public QWidget
 {
     Q_OBJECT
 
 public:
+    // Posts into the chat room on this desktop.
     TintaAOL(Services &services, const QStringList &mainWindowFontNames, QWidget *parent = nullptr);
 
-public slots:
-    void Command1_Click();
-    void Combo1_Click();
+    // Posts into the chat room of the given window tree, which outlives the window.
+    TintaAOL(Services &services, const QStringList &mainWindowFontNames, WindowTree &desktop,
+             QWidget *parent = nullptr);
+
+    ~TintaAOL() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void Command1_Click();
+    void Combo1_Click();
+    void HScroll_Change(int which);
 
 private:
-    void createControls();
+    TintaAOL(Services &services, const QStringList &mainWindowFontNames,
+             std::unique_ptr<WindowTree> desktop, QWidget *parent);
+
     void createMessageColumn();
     void createOptions();
     void createColorPickers();
-    void connectControls();
     void Form_Load(const QStringList &mainWindowFontNames);
     void Form_Unload();
-    void HScroll_Change(int bar);
-    void paintchart();
-    bool Text7_KeyPress(const QKeyEvent &event);
     QString chosenFontFace() const;
 
-    Rgb color(int which) const override;
-    void setChannel(int bar, int value) override;
-    QString askCount(const QString &prompt, const QString &title,
-                     const QString &defaultText) override;
-
     Services &m_services;
-    SegmentState m_segmentState;
-    qint16 ThreeColourChart = 0; // 1: the chart shows the fade over all three colours
-    bool m_unloading = false;
+    std::unique_ptr<WindowTree> m_ownDesktop; // when no tree was given
+    WindowTree &m_desktop;
 
-    QPlainTextEdit *Text7 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QComboBox *Combo2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    std::array<QScrollBar *, 9> HScroll {}; // HScroll1 .. HScroll9
-    std::array<QFrame *, 3> Swatch {}; // Picture1, Picture2, Picture4
-    PictureBox *Picture3 = nullptr;
+    QPlainTextEdit *m_message = nullptr;
+    QLineEdit *m_lastColor = nullptr; // Text1, out of sight, shows the last letter's colour
+    ChoiceList *m_fadeList = nullptr;
+    ChoiceList *m_fontNames = nullptr;
+    QCheckBox *m_waving = nullptr;
+    QCheckBox *m_bold = nullptr;
+    QCheckBox *m_elite = nullptr;
+    std::array<QFrame *, 3> m_swatches {};
+    FaderPanel *m_panel = nullptr;
 };

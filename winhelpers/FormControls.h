@@ -10,8 +10,6 @@
 
 #include <utility>
 
-class QScrollBar;
-
 // Creates a control on the window under the control's name, at its place given in twips.
 template<typename Control, typename... Arguments>
 Control *PlaceControl(QWidget &window, const QString &name, const QRectF &twips,
@@ -22,9 +20,6 @@ Control *PlaceControl(QWidget &window, const QString &name, const QRectF &twips,
     control->setGeometry(TwipsToPixels(twips, LogicalDpi(window)));
     return control;
 }
-
-// A horizontal bar for one colour channel, 0 to 255, a step of 1 and a page of 10.
-QScrollBar *PlaceColorBar(QWidget &window, const QString &name, const QRectF &twips, int value);
 
 // Sets one colour of the widget's palette, as a background or text colour.
 void SetPaletteColor(QWidget &widget, QPalette::ColorRole role, ColorValue color);

@@ -53,12 +53,16 @@ protected:
         inputLine = tree.addChild(room, "RICHCNTL");
         tree.addChild(room, "_AOL_Listbox");
 
-        services.mainWindow = &mainWindow;
-        services.desktop = &tree;
         mainWindow.resize(400, 300);
         mainWindow.show();
         SlideOut(mainWindow);
-        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s}, &mainWindow);
+        open(tree);
+    }
+
+    void open(WindowTree &desktop)
+    {
+        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s}, desktop,
+                              &mainWindow);
         QApplication::setActiveWindow(window);
     }
 
@@ -378,7 +382,8 @@ TEST_F(ChatWindow, AnEmptyMessageIsRefusedAndWithoutARoomNothingIsSentOrSaid)
     EXPECT_TRUE(tree.deliveries().empty());
 
     InMemoryWindowTree empty;
-    services.desktop = &empty;
+    window->close();
+    open(empty);
     EXPECT_EQ(send(u"Hi"_s), std::nullopt);
     EXPECT_TRUE(empty.deliveries().empty());
     EXPECT_EQ(dialogs.notices(), refused);

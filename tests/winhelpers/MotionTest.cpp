@@ -84,12 +84,8 @@ TEST_F(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
     SlideOut(window);
     EXPECT_GT(frame().top(), screen.height());
 
-    AnsweringDialogs dialogs;
-    RandomSource random(1);
-    Services services {dialogs, random};
-    services.mainWindow = &window;
     window.hide();
-    ReturnMainWindow(services);
+    ReturnMainWindow(window);
     EXPECT_TRUE(window.isVisible());
     EXPECT_NEAR(frame().left(), centredLeft(), 1);
     EXPECT_NEAR(frame().top(), centredTop(), 1);

@@ -59,7 +59,6 @@ protected:
         };
         services.previewFolder = previewFolder.path();
         window = std::make_unique<Tintra3>(services);
-        services.mainWindow = window.get();
         window->fontNameList().addItems({"Arial", "Comic Sans MS", "DejaVu Sans"});
         window->fontSizeList().addItems({"1", "2", "3", "4", "5", "6", "7"});
         window->fontSizeList().setCurrentIndex(2);

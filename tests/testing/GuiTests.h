@@ -1,0 +1,6 @@
+#pragma once
+
+// Runs the tests of a window test binary in user folders of their own, away from the user's and
+// from what earlier runs left, with an application object around them. What must happen before
+// the application object is made runs first.
+int RunGuiTests(int argc, char **argv, void (*beforeApplication)() = nullptr);
