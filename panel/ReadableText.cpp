@@ -24,8 +24,9 @@ double luminance(ColorValue color)
 
 double ContrastRatio(ColorValue first, ColorValue second)
 {
-    const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 ColorValue ReadableTextColor(ColorValue background)
