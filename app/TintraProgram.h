@@ -1,16 +1,12 @@
 #pragma once
 
-#include "chat/WindowTree.h"
 #include "engine/RandomSource.h"
 #include "startup/TintraIntro.h"
 #include "winhelpers/QtDialogs.h"
 #include "winhelpers/Services.h"
 
-#include <memory>
-
-// The running program: its services (the desktop's window tree among them) and the intro
-// window, whose load starts everything. The application quits when the main window's farewell
-// ends.
+// The running program: its services and the intro window, whose load starts everything. The
+// application quits when the main window's farewell ends.
 class TintraProgram
 {
 public:
@@ -24,7 +20,6 @@ public:
 private:
     QtDialogs m_dialogs;
     RandomSource m_random;
-    std::unique_ptr<WindowTree> m_desktop;
     Services m_services;
     TintraIntro m_intro;
 };

@@ -7,11 +7,9 @@
 
 class Dialogs;
 class RandomSource;
-class WindowTree;
 
 // What every window borrows from the program: its dialogs, its one random source, the clock
-// its pauses run on, the main window, which the windows know only as a widget, and the
-// desktop's window tree, in which the chat window looks for the chat room.
+// its pauses run on, and the main window, which the windows know only as a widget.
 struct Services
 {
     Services(Dialogs &dialogs, RandomSource &random)
@@ -23,5 +21,4 @@ struct Services
     RandomSource &random;
     MonotonicClock clock = SteadySeconds;
     QPointer<QWidget> mainWindow; // set at start-up, for ReturnMainWindow
-    WindowTree *desktop = nullptr; // none: the chat window sends nowhere
 };
