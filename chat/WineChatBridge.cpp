@@ -47,13 +47,17 @@ void WineChatBridge::startNext()
 {
     if (m_running || m_waiting.empty())
         return;
+    const QByteArray line = m_waiting.front();
+    m_waiting.pop_front();
     m_running = true;
     m_stopped = false;
-    m_process.start(m_wine, {m_helper});
-    m_process.write(m_waiting.front());
-    m_process.closeWriteChannel();
-    m_waiting.pop_front();
     m_timeLimit.start();
+    m_process.start(m_wine, {m_helper});
+    // A start that fails at once has already finished the line.
+    if (m_running) {
+        m_process.write(line);
+        m_process.closeWriteChannel();
+    }
 }
 
 void WineChatBridge::stop()

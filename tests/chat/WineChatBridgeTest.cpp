@@ -121,6 +121,18 @@ TEST(WineChatBridge, SendsOneLineAtATimeInOrder)
     EXPECT_FALSE(QFile::exists(wine.folder() + u"/overlapped"_s));
 }
 
+TEST(WineChatBridge, FailsEveryLineWhenWineDoesNotStart)
+{
+    const QTemporaryDir folder;
+    WineChatBridge bridge(folder.filePath(u"wine"_s), u"tintra-post.exe"_s);
+    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+
+    bridge.send("first");
+    bridge.send("second");
+
+    EXPECT_EQ(outcomes(done, 2), std::vector(2, Outcome::Failed));
+}
+
 TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTime)
 {
     FakeWine wine(u"exec sleep 30"_s);
