@@ -1,6 +1,5 @@
 #include "app/TintraProgram.h"
 
-#include "chat/DesktopWindowTree.h"
 #include "forms/main/Tintra3.h"
 
 #include <QCoreApplication>
@@ -8,12 +7,9 @@
 
 TintraProgram::TintraProgram(FontSources fonts)
     : m_random(RandomSource::monotonicNanoseconds())
-    // The chat room search lets this program's windows go on working while it looks.
-    , m_desktop(MakeDesktopWindowTree([] { QCoreApplication::processEvents(); }))
     , m_services(m_dialogs, m_random)
     , m_intro(m_services, std::move(fonts))
 {
-    m_services.desktop = m_desktop.get();
     m_services.previewFolder = m_previewFolder.path();
     m_intro.Form_Load();
     QObject::connect(&mainWindow(), &Tintra3::programEnded, QCoreApplication::instance(),

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "chat/WindowTree.h"
 #include "engine/RandomSource.h"
 #include "forms/preview/PreviewFolder.h"
 #include "startup/TintraIntro.h"
 #include "winhelpers/QtDialogs.h"
 #include "winhelpers/Services.h"
 
-#include <memory>
-
-// The running program: its services (the desktop's window tree and the private preview folder
-// among them) and the intro window, whose load starts everything. The application quits when
-// the main window's farewell ends.
+// The running program: its services (the private preview folder among them) and the intro
+// window, whose load starts everything. The application quits when the main window's farewell
+// ends.
 class TintraProgram
 {
 public:
@@ -27,7 +24,6 @@ private:
     PreviewFolder m_previewFolder;
     QtDialogs m_dialogs;
     RandomSource m_random;
-    std::unique_ptr<WindowTree> m_desktop;
     Services m_services;
     TintraIntro m_intro;
 };

@@ -1,6 +1,7 @@
 #include "chat/TintaAOL.h"
 
-#include "chat/ChatRoomSearch.h"
+#include "chat/ChatSender.h"
+#include "chat/DesktopChatSender.h"
 #include "engine/EliteText.h"
 #include "engine/FadeChart.h"
 #include "engine/FadeGenerator.h"
@@ -24,6 +25,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -90,8 +93,14 @@ ChartPattern chartPattern(qint16 threeColourChart, int fadeMode)
 } // namespace
 
 TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames, QWidget *parent)
+    : TintaAOL(services, mainWindowFontNames, MakeDesktopChatSender(), parent)
+{ }
+
+TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
+                   std::unique_ptr<ChatSender> chatSender, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(services)
+    , m_chatSender(std::move(chatSender))
 {
     setObjectName(u"TintaAOL"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -102,6 +111,8 @@ TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames, Q
     connectControls();
     Form_Load(mainWindowFontNames);
 }
+
+TintaAOL::~TintaAOL() = default;
 
 void TintaAOL::createControls()
 {
@@ -315,8 +326,8 @@ void TintaAOL::Command1_Click()
         m_services.dialogs.messageBox(this, *result.notice);
     if (result.lastColor)
         SetPaletteColor(*Text1, QPalette::Base, *result.lastColor);
-    if (result.status == FadeResult::Status::Done && result.output && m_services.desktop)
-        PostToChat(*m_services.desktop, result.output->toStdString());
+    if (result.status == FadeResult::Status::Done && result.output)
+        m_chatSender->send(result.output->toStdString());
 }
 
 Rgb TintaAOL::color(int which) const

@@ -7,7 +7,9 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
+class ChatSender;
 class PictureBox;
 class QCheckBox;
 class QComboBox;
@@ -22,13 +24,16 @@ struct Services;
 // The chat fader window: a strip at the bottom of the screen, above every other window, that
 // fades the typed line and posts it into the chat room. Constructing it loads it: it paints its
 // background, slides in from above the screen and offers the main window's font names from the
-// second on.
+// second on. Its lines go to this desktop's chat room, or wherever the given sender takes them.
 class TintaAOL : public QWidget, private FadeHost
 {
     Q_OBJECT
 
 public:
     TintaAOL(Services &services, const QStringList &mainWindowFontNames, QWidget *parent = nullptr);
+    TintaAOL(Services &services, const QStringList &mainWindowFontNames,
+             std::unique_ptr<ChatSender> chatSender, QWidget *parent = nullptr);
+    ~TintaAOL() override;
 
 public slots:
     void Command1_Click();
@@ -57,6 +62,7 @@ private:
                      const QString &defaultText) override;
 
     Services &m_services;
+    std::unique_ptr<ChatSender> m_chatSender;
     SegmentState m_segmentState;
     qint16 ThreeColourChart = 0; // 1: the chart shows the fade over all three colours
     bool m_unloading = false;

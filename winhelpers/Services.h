@@ -8,12 +8,10 @@
 
 class Dialogs;
 class RandomSource;
-class WindowTree;
 
 // What every window borrows from the program: its dialogs, its one random source, the clock
-// its pauses run on, the main window, which the windows know only as a widget, the desktop's
-// window tree, in which the chat window looks for the chat room, and the program's private
-// folder for the preview page.
+// its pauses run on, the main window, which the windows know only as a widget, and the
+// program's private folder for the preview page.
 struct Services
 {
     Services(Dialogs &dialogs, RandomSource &random)
@@ -25,6 +23,5 @@ struct Services
     RandomSource &random;
     MonotonicClock clock = SteadySeconds;
     QPointer<QWidget> mainWindow; // set at start-up, for ReturnMainWindow
-    WindowTree *desktop = nullptr; // none: the chat window sends nowhere
     QString previewFolder; // empty: there is none, and nothing can be previewed
 };

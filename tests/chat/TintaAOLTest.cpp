@@ -1,5 +1,6 @@
 #include "chat/TintaAOL.h"
 
+#include "chat/WindowTreeSender.h"
 #include "chat/testing/InMemoryWindowTree.h"
 #include "engine/RandomSource.h"
 #include "winhelpers/PictureBox.h"
@@ -24,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -54,11 +56,16 @@ protected:
         tree.addChild(room, "_AOL_Listbox");
 
         services.mainWindow = &mainWindow;
-        services.desktop = &tree;
         mainWindow.resize(400, 300);
         mainWindow.show();
         SlideOut(mainWindow);
-        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s}, &mainWindow);
+        open(tree);
+    }
+
+    void open(WindowTree &desktop)
+    {
+        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s},
+                              std::make_unique<WindowTreeSender>(desktop), &mainWindow);
         QApplication::setActiveWindow(window);
     }
 
@@ -378,7 +385,8 @@ TEST_F(ChatWindow, AnEmptyMessageIsRefusedAndWithoutARoomNothingIsSentOrSaid)
     EXPECT_TRUE(tree.deliveries().empty());
 
     InMemoryWindowTree empty;
-    services.desktop = &empty;
+    window->close();
+    open(empty);
     EXPECT_EQ(send(u"Hi"_s), std::nullopt);
     EXPECT_TRUE(empty.deliveries().empty());
     EXPECT_EQ(dialogs.notices(), refused);
