@@ -1,4 +1,5 @@
 #include "chat/TintaAOL.h"
+#include "chat/WindowTreeSender.h"
 #include "chat/testing/InMemoryWindowTree.h"
 #include "engine/RandomSource.h"
 #include "winhelpers/Services.h"
@@ -14,6 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -28,7 +31,8 @@ struct ChatRoomFixture
         tree.addChild(room, "RICHCNTL");
         inputLine = tree.addChild(room, "RICHCNTL");
         tree.addChild(room, "_AOL_Listbox");
-        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s}, tree, &owner);
+        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s},
+                              std::make_unique<WindowTreeSender>(tree), &owner);
     }
 
     InMemoryWindowTree tree;

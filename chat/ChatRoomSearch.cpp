@@ -58,18 +58,19 @@ bool isChatRoom(const WindowTree &tree, WindowHandle candidate)
 
 } // namespace
 
-void PostToChat(WindowTree &tree, const std::string &message)
+bool PostToChat(WindowTree &tree, const std::string &message)
 {
     const WindowHandle room = LocateChatRoom(tree);
     if (room == NoWindow) {
-        return;
+        return false;
     }
     const WindowHandle inputLine = FindSecondChildOfClass(tree, room, RichTextClass);
     if (inputLine == NoWindow) {
-        return;
+        return false;
     }
     tree.setText(inputLine, message);
     tree.typeCharacter(inputLine, CarriageReturn);
+    return true;
 }
 
 WindowHandle LocateChatRoom(WindowTree &tree)

@@ -6,8 +6,9 @@
 #include <string_view>
 
 // Puts message (UTF-8) into the chat room's input line and presses Enter there, so the client
-// sends it as one line; does nothing when no chat room is open.
-void PostToChat(WindowTree &tree, const std::string &message);
+// sends it as one line; does nothing when no chat room is open or the room has no input line.
+// Returns whether the line went in.
+bool PostToChat(WindowTree &tree, const std::string &message);
 
 // The chat room among the client's first 101 document windows, or NoWindow. Lets pending
 // events run between the windows it examines.

@@ -1,7 +1,7 @@
 #include "chat/TintaAOL.h"
 
-#include "chat/ChatRoomSearch.h"
-#include "chat/DesktopWindowTree.h"
+#include "chat/ChatSender.h"
+#include "chat/DesktopChatSender.h"
 #include "engine/FadeGenerator.h"
 #include "panel/ChoiceList.h"
 #include "panel/ColorBars.h"
@@ -18,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,23 +61,14 @@ QCheckBox *option(QWidget &window, const QString &name, const QRectF &twips, con
 } // namespace
 
 TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames, QWidget *parent)
-    // The chat room search lets this program's windows go on working while it looks.
-    : TintaAOL(services, mainWindowFontNames,
-               MakeDesktopWindowTree([] { QCoreApplication::processEvents(); }), parent)
+    : TintaAOL(services, mainWindowFontNames, MakeDesktopChatSender(), parent)
 { }
 
 TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
-                   std::unique_ptr<WindowTree> desktop, QWidget *parent)
-    : TintaAOL(services, mainWindowFontNames, *desktop, parent)
-{
-    m_ownDesktop = std::move(desktop);
-}
-
-TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames, WindowTree &desktop,
-                   QWidget *parent)
+                   std::unique_ptr<ChatSender> chatSender, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(services)
-    , m_desktop(desktop)
+    , m_chatSender(std::move(chatSender))
 {
     setObjectName(u"TintaAOL"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -216,5 +206,5 @@ void TintaAOL::Command1_Click()
     request.dialect = MarkupDialect::ChatLine;
     const FadeResult result = m_panel->fade(request, *m_lastColor);
     if (result.status == FadeResult::Status::Done && result.output)
-        PostToChat(m_desktop, result.output->toStdString());
+        m_chatSender->send(result.output->toStdString());
 }

@@ -6,31 +6,28 @@
 #include <array>
 #include <memory>
 
+class ChatSender;
 class ChoiceList;
 class FaderPanel;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
-class WindowTree;
 struct Services;
 
 // The chat fader window: a strip at the bottom of the screen, above every other window, that
 // fades the typed line and posts it into the chat room. Constructing it loads it: it paints its
 // background, slides in from above the screen and offers the main window's font names from the
-// second on. Closed, it slides away and brings back the window it belongs to, the main window.
+// second on. Its lines go to this desktop's chat room, or wherever the given sender takes them.
+// Closed, it slides away and brings back the window it belongs to, the main window.
 class TintaAOL : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Posts into the chat room on this desktop.
     TintaAOL(Services &services, const QStringList &mainWindowFontNames, QWidget *parent = nullptr);
-
-    // Posts into the chat room of the given window tree, which outlives the window.
-    TintaAOL(Services &services, const QStringList &mainWindowFontNames, WindowTree &desktop,
-             QWidget *parent = nullptr);
-
+    TintaAOL(Services &services, const QStringList &mainWindowFontNames,
+             std::unique_ptr<ChatSender> chatSender, QWidget *parent = nullptr);
     ~TintaAOL() override;
 
 protected:
@@ -42,9 +39,6 @@ private slots:
     void HScroll_Change(int which);
 
 private:
-    TintaAOL(Services &services, const QStringList &mainWindowFontNames,
-             std::unique_ptr<WindowTree> desktop, QWidget *parent);
-
     void createMessageColumn();
     void createOptions();
     void createColorPickers();
@@ -53,8 +47,7 @@ private:
     QString chosenFontFace() const;
 
     Services &m_services;
-    std::unique_ptr<WindowTree> m_ownDesktop; // when no tree was given
-    WindowTree &m_desktop;
+    std::unique_ptr<ChatSender> m_chatSender;
 
     QPlainTextEdit *m_message = nullptr;
     QLineEdit *m_lastColor = nullptr; // Text1, out of sight, shows the last letter's colour

@@ -1,7 +1,6 @@
 #include "chat/User32WindowTree.h"
 
-#include "chat/Windows1252.h"
-
+#include <string>
 #include <utility>
 #include <windows.h>
 
@@ -22,6 +21,31 @@ WindowHandle toHandle(HWND window)
 WindowHandle relative(WindowHandle window, UINT relation)
 {
     return window == NoWindow ? NoWindow : toHandle(GetWindow(toHwnd(window), relation));
+}
+
+std::wstring toWide(const std::string &utf8)
+{
+    const int length = static_cast<int>(utf8.size());
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(),
+                        static_cast<int>(wide.size()));
+    return wide;
+}
+
+// A character the code page cannot hold becomes the code page's default character, '?', rather
+// than a look-alike letter that would change the word. UTF-8 as the ANSI code page holds every
+// character and takes no such flag.
+std::string toAnsiCodePage(const std::string &utf8)
+{
+    const std::wstring wide = toWide(utf8);
+    const int length = static_cast<int>(wide.size());
+    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    std::string ansi(
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, nullptr),
+        '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(),
+                        static_cast<int>(ansi.size()), nullptr, nullptr);
+    return ansi;
 }
 
 } // namespace
@@ -76,7 +100,7 @@ void User32WindowTree::setText(WindowHandle window, const std::string &utf8Text)
     if (window == NoWindow) {
         return;
     }
-    const std::string ansiText = ToWindows1252(utf8Text);
+    const std::string ansiText = toAnsiCodePage(utf8Text);
     SendMessageA(toHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansiText.c_str()));
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 // The Windows desktop through user32. Text goes out through the ANSI calls, as the chat client
-// reads it: UTF-8 is converted to windows-1252 first.
+// reads it: UTF-8 is converted to the system's ANSI code page first.
 class User32WindowTree : public WindowTree
 {
 public:

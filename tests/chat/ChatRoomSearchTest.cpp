@@ -80,12 +80,12 @@ INSTANTIATE_TEST_SUITE_P(ChatRoomSearch, RoomAfterDocuments, testing::Values(0, 
 
 TEST_F(ChatClient, SearchesAfreshOnEverySendAndWithNoDocumentSendsNothing)
 {
-    PostToChat(tree, "too early");
+    EXPECT_FALSE(PostToChat(tree, "too early"));
     EXPECT_TRUE(tree.deliveries().empty());
     EXPECT_EQ(tree.pumpRuns(), 100);
 
     const Room room = addRoom();
-    PostToChat(tree, "in time");
+    EXPECT_TRUE(PostToChat(tree, "in time"));
     EXPECT_EQ(tree.textOf(room.inputLine), "in time");
     EXPECT_EQ(tree.deliveries().size(), 2U);
 }
@@ -96,7 +96,7 @@ TEST_F(ChatClient, RoomWithOneRichTextControlReceivesNothing)
     tree.addChild(room, "RICHCNTL");
     tree.addChild(room, "_AOL_Listbox");
 
-    PostToChat(tree, "hello");
+    EXPECT_FALSE(PostToChat(tree, "hello"));
 
     EXPECT_EQ(LocateChatRoom(tree), room);
     EXPECT_TRUE(tree.deliveries().empty());
@@ -107,7 +107,7 @@ TEST_F(ChatClient, SendsTheWholeMessageThenOneCarriageReturnToTheInputLine)
     const Room room = addRoom();
     const std::string message = "first line\r\nsecond line\nthird with \xC3\xA5";
 
-    PostToChat(tree, message);
+    EXPECT_TRUE(PostToChat(tree, message));
 
     const std::vector<Delivery> expected {{Delivery::Text, room.inputLine, message},
                                           {Delivery::Character, room.inputLine, "\r"}};

@@ -1,5 +1,6 @@
 #include "chat/TintaAOL.h"
 
+#include "chat/WindowTreeSender.h"
 #include "chat/testing/InMemoryWindowTree.h"
 #include "engine/RandomSource.h"
 #include "winhelpers/PictureBox.h"
@@ -24,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -61,8 +63,8 @@ protected:
 
     void open(WindowTree &desktop)
     {
-        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s}, desktop,
-                              &mainWindow);
+        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s},
+                              std::make_unique<WindowTreeSender>(desktop), &mainWindow);
         QApplication::setActiveWindow(window);
     }
 

@@ -1,0 +1,289 @@
+#include "chat/WineChatBridge.h"
+
+#include "chat/DesktopChatSender.h"
+#include "chat/TintaAOL.h"
+#include "engine/RandomSource.h"
+#include "tests/testing/TestFiles.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/testing/AnsweringDialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <memory>
+#include <signal.h>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Outcome = WineChatBridge::Outcome;
+
+// A wine that runs no Windows program: it notes its arguments and the line it is given, then
+// does what the test asks. It complains in a file when two of it run at once.
+class FakeWine
+{
+public:
+    explicit FakeWine(const QString &then)
+    {
+        const QString script = uR"sh(#!/bin/sh
+cd "$(dirname "$0")"
+[ -e running ] && touch overlapped
+touch running
+echo $$ > pid
+printf '%s\n' "$*" >> arguments
+{ cat; echo; } >> lines
+rm running
+)sh"_s + then +
+            u'\n';
+        WriteBytes(path(), script.toUtf8());
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString folder() const { return m_folder.path(); }
+    QString path() const { return m_folder.filePath(u"wine"_s); }
+    QByteArray file(const QString &name) const { return ReadBytes(m_folder.filePath(name)); }
+    bool ran() const { return QFile::exists(m_folder.filePath(u"arguments"_s)); }
+
+    bool lastRunHasEnded() const
+    {
+        const pid_t pid = file(u"pid"_s).trimmed().toInt();
+        return pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH;
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// Waits, running events, until the bridge has dealt with count lines.
+std::vector<Outcome> outcomes(QSignalSpy &done, qsizetype count)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done.size() >= count; }, 10000));
+    std::vector<Outcome> seen;
+    for (const QList<QVariant> &signal : done)
+        seen.push_back(signal.at(0).value<Outcome>());
+    return seen;
+}
+
+struct HelperAnswer
+{
+    const char *then;
+    Outcome outcome;
+};
+
+class HelperAnswers : public testing::TestWithParam<HelperAnswer>
+{
+};
+
+TEST_P(HelperAnswers, GiveTheOutcome)
+{
+    FakeWine wine(QString::fromUtf8(GetParam().then));
+    WineChatBridge bridge(wine.path(), u"/opt/helper/tintra-post.exe"_s);
+    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+
+    bridge.send("<FONT COLOR=#FF0000>\xD0\xB6\r\nline two");
+
+    EXPECT_EQ(outcomes(done, 1), std::vector {GetParam().outcome});
+    EXPECT_EQ(wine.file(u"arguments"_s), "/opt/helper/tintra-post.exe\n");
+    EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(WineChatBridge, HelperAnswers,
+                         testing::Values(HelperAnswer {"exit 0", Outcome::Posted},
+                                         HelperAnswer {"exit 3", Outcome::NoRoom},
+                                         HelperAnswer {"exit 2", Outcome::Failed},
+                                         HelperAnswer {"kill -SEGV $$", Outcome::Failed}));
+
+TEST(WineChatBridge, SendsOneLineAtATimeInOrder)
+{
+    FakeWine wine(u"sleep 0.1"_s);
+    WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s);
+    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+
+    for (const char *line : {"first", "second", "third"})
+        bridge.send(line);
+
+    EXPECT_EQ(outcomes(done, 3), std::vector(3, Outcome::Posted));
+    EXPECT_EQ(wine.file(u"lines"_s), "first\nsecond\nthird\n");
+    EXPECT_FALSE(QFile::exists(wine.folder() + u"/overlapped"_s));
+}
+
+TEST(WineChatBridge, FailsEveryLineWhenWineDoesNotStart)
+{
+    const QTemporaryDir folder;
+    WineChatBridge bridge(folder.filePath(u"wine"_s), u"tintra-post.exe"_s);
+    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+
+    bridge.send("first");
+    bridge.send("second");
+
+    EXPECT_EQ(outcomes(done, 2), std::vector(2, Outcome::Failed));
+}
+
+TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTime)
+{
+    FakeWine wine(u"exec sleep 30"_s);
+    WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s, 200ms);
+    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+    QElapsedTimer clock;
+    clock.start();
+
+    bridge.send("hello");
+
+    EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::TimedOut});
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(wine.lastRunHasEnded());
+}
+
+TEST(WineChatBridge, DeliversTheLinesStillOnTheirWayWhenItGoes)
+{
+    FakeWine wine(u"sleep 0.1"_s);
+    auto bridge = std::make_unique<WineChatBridge>(wine.path(), u"tintra-post.exe"_s);
+    bridge->send("sent");
+    bridge->send("and closed at once");
+
+    bridge.reset();
+
+    EXPECT_EQ(wine.file(u"lines"_s), "sent\nand closed at once\n");
+}
+
+// The program's folder, with or without tintra-post.exe where it is installed beside it.
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(bool withHelper)
+    {
+        QDir().mkpath(program());
+        if (withHelper) {
+            const QString helper = ChatHelperPath(program());
+            QDir().mkpath(QFileInfo(helper).path());
+            WriteBytes(helper, "MZ");
+        }
+    }
+
+    QString program() const { return m_root.filePath(u"bin"_s); }
+
+private:
+    QTemporaryDir m_root;
+};
+
+// A PATH of the test's choosing for as long as it lives.
+class SearchPath
+{
+public:
+    explicit SearchPath(const QString &folders)
+        : m_saved(qgetenv("PATH"))
+    {
+        qputenv("PATH", folders.toLocal8Bit());
+    }
+    ~SearchPath() { qputenv("PATH", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+// The chat window as "AOL4 Chat Talker" opens it, sending through the given sender.
+struct ChatWindowWith
+{
+    explicit ChatWindowWith(std::unique_ptr<ChatSender> sender)
+        : window(new TintaAOL(services, {}, std::move(sender), &owner))
+    { }
+
+    QPlainTextEdit *message() const { return window->findChild<QPlainTextEdit *>(u"Text7"_s); }
+
+    void send(const QString &text) const
+    {
+        window->findChild<QComboBox *>(u"Combo1"_s)->setCurrentIndex(0);
+        message()->setPlainText(text);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    }
+
+    AnsweringDialogs dialogs;
+    RandomSource random {7};
+    Services services {dialogs, random};
+    QWidget owner;
+    QPointer<TintaAOL> window;
+};
+
+struct Installation
+{
+    bool wineOnPath;
+    bool helperInstalled;
+};
+
+class DesktopOnLinux : public testing::TestWithParam<Installation>
+{
+};
+
+// The chat window takes the Wine bridge only when both wine and the helper are there; otherwise
+// "Send Text!" goes nowhere, without a word, as on a desktop without a client.
+TEST_P(DesktopOnLinux, SendsThroughWineOnlyWithWineAndTheHelper)
+{
+    const auto [wineOnPath, helperInstalled] = GetParam();
+    FakeWine wine(u"exit 0"_s);
+    const QTemporaryDir withoutWine;
+    const ProgramFolder folder(helperInstalled);
+    // The fake needs the usual tools, and no other wine may be found.
+    const SearchPath path(wineOnPath ? wine.folder() + u":/usr/bin:/bin"_s : withoutWine.path());
+    std::unique_ptr<ChatSender> sender = MakeDesktopChatSender(folder.program());
+    auto *bridge = dynamic_cast<WineChatBridge *>(sender.get());
+    ASSERT_EQ(bridge != nullptr, wineOnPath && helperInstalled);
+    ChatWindowWith chat(std::move(sender));
+
+    chat.send(u"Hi"_s);
+
+    if (bridge) {
+        QSignalSpy done(bridge, &WineChatBridge::lineDone);
+        EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::Posted});
+        EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i\n");
+        EXPECT_EQ(wine.file(u"arguments"_s).trimmed(), ChatHelperPath(folder.program()));
+    } else {
+        EXPECT_FALSE(wine.ran());
+    }
+    EXPECT_TRUE(chat.dialogs.notices().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(WineChatBridge, DesktopOnLinux,
+                         testing::Values(Installation {true, true}, Installation {false, true},
+                                         Installation {true, false}));
+
+// A hanging helper holds up neither "Send Text!" nor the window, and is stopped.
+TEST(WineChatBridge, LeavesTheChatWindowResponsiveWhileTheHelperHangs)
+{
+    FakeWine wine(u"exec sleep 30"_s);
+    auto sender = std::make_unique<WineChatBridge>(wine.path(), u"tintra-post.exe"_s, 1s);
+    QSignalSpy done(sender.get(), &WineChatBridge::lineDone);
+    ChatWindowWith chat(std::move(sender));
+    QElapsedTimer clock;
+    clock.start();
+
+    chat.send(u"Hi"_s);
+    EXPECT_LT(clock.elapsed(), 500);
+    bool eventsRan = false;
+    QTimer::singleShot(0, [&] { eventsRan = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wine.ran(); }, 5000));
+    QTest::keyClick(chat.message(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(chat.message(), u" there"_s);
+
+    EXPECT_TRUE(eventsRan);
+    EXPECT_EQ(chat.message()->toPlainText(), u"Hi there"_s);
+    EXPECT_TRUE(done.isEmpty());
+    EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::TimedOut});
+    EXPECT_TRUE(wine.lastRunHasEnded());
+    EXPECT_TRUE(chat.dialogs.notices().empty());
+}
+
+} // namespace
