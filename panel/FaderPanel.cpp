@@ -64,11 +64,13 @@ void FaderPanel::paintBands(const std::array<ColorValue, ChartBandCount> &bands)
 {
     const Real width = Real(m_chart.scaleWidth()) / ChartBandCount;
     const double height = m_chart.scaleHeight();
+    std::array<PictureBox::Box, ChartBandCount> boxes;
     Real left = 0;
-    for (const ColorValue band : bands) {
-        m_chart.fillBox({left, 0}, {left + width, height}, band);
+    for (int band = 0; band < ChartBandCount; ++band) {
+        boxes[band] = {{left, 0}, {left + width, height}, bands[band]};
         left += width;
     }
+    m_chart.fillBoxes(boxes);
 }
 
 FadeResult FaderPanel::fade(const FadeRequest &request, QWidget &lastColorBox)

@@ -2,8 +2,16 @@
 
 void SetPaletteColor(QWidget &widget, QPalette::ColorRole role, ColorValue color)
 {
-    const Rgb rgb = SplitColor(color);
+    SetPaletteColors(widget, {{role, color}});
+}
+
+void SetPaletteColors(QWidget &widget,
+                      std::initializer_list<std::pair<QPalette::ColorRole, ColorValue>> colors)
+{
     QPalette palette = widget.palette();
-    palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
+    for (const auto &[role, color] : colors) {
+        const Rgb rgb = SplitColor(color);
+        palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
+    }
     widget.setPalette(palette);
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <utility>
 
 // Creates a control on the window under the control's name, at its place given in twips.
@@ -23,3 +24,7 @@ Control *PlaceControl(QWidget &window, const QString &name, const QRectF &twips,
 
 // Sets one colour of the widget's palette, as a background or text colour.
 void SetPaletteColor(QWidget &widget, QPalette::ColorRole role, ColorValue color);
+
+// Sets several colours of the widget's palette at once, so it repaints once.
+void SetPaletteColors(QWidget &widget,
+                      std::initializer_list<std::pair<QPalette::ColorRole, ColorValue>> colors);

@@ -77,8 +77,8 @@ QLabel *whiteLabel(QWidget &window, const QString &name, const QRectF &twips,
 // The colour's hex text on its background, in black or white, whichever reads better.
 void showColor(QLineEdit &box, ColorValue background, ColorValue color)
 {
-    SetPaletteColor(box, QPalette::Base, background);
-    SetPaletteColor(box, QPalette::Text, ReadableTextColor(background));
+    SetPaletteColors(
+        box, {{QPalette::Base, background}, {QPalette::Text, ReadableTextColor(background)}});
     box.setText(HColor1(color));
 }
 
