@@ -188,14 +188,6 @@ TEST_F(ChatWindow, SwatchAndChartFollowABarAndADoubleClickChoosesTheColour)
     EXPECT_EQ(swatch(u"Picture2"_s), QColor(1, 2, 3));
 }
 
-TEST_F(ChatWindow, SendsTheLineOfTheExampleAndShowsItsLastColour)
-{
-    pick(fades(), 0);
-    pick(fonts(), 1); // without bold, no face is named
-    EXPECT_EQ(send(u"Hi"_s), "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i");
-    EXPECT_EQ(control<QLineEdit>(u"Text1"_s)->palette().color(QPalette::Base), QColor(128, 0, 128));
-}
-
 enum Options { Waving = 1, Bold = 2, Elite = 4 }; // the option boxes, in order
 
 struct LineCase
@@ -230,6 +222,7 @@ TEST_P(SentLine, IsExactlyTheChatMarkup)
 INSTANTIATE_TEST_SUITE_P(
     Examples, SentLine,
     testing::Values(
+        LineCase {"TheExample", 0, 0, 1, u"Hi", "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i"},
         LineCase {"BoldWithArial", 0, Bold, 0, u"Hi",
                   R"(<FONT FACE="Arial"><B><FONT COLOR=#FF0000>H<FONT COLOR=#800080>i)"},
         LineCase {"NoFadeSendsTheMessageAsTyped", 8, Bold, 0, u"Hi\nyou", "Hi\r\nyou"},
@@ -280,19 +273,6 @@ TEST_F(ChatWindow, WhiteLosesOneStepOfBlueBeforeItIsSent)
     EXPECT_EQ(swatch(u"Picture4"_s), Grey);
     pick(fades(), 6);
     EXPECT_EQ(swatch(u"Picture4"_s), QColor(255, 255, 254));
-}
-
-TEST_F(ChatWindow, AMysteryFadeDrawsTheBarsAndTheDisplaysFollow)
-{
-    pick(fades(), 5);
-    const std::optional<std::string> line = send(u"x"_s);
-    const QColor first(bar(1)->value(), bar(2)->value(), bar(3)->value());
-    EXPECT_NE(first, Red);
-    EXPECT_EQ(swatch(u"Picture1"_s), first);
-    EXPECT_EQ(band(0), first);
-    EXPECT_EQ(line, "<FONT COLOR=#" + first.name().mid(1).toUpper().toStdString() + ">x");
-    for (int number = 1; number <= 9; ++number)
-        EXPECT_LT(bar(number)->value(), 255);
 }
 
 TEST_F(ChatWindow, AnEmptyMessageIsRefusedAndWithoutARoomNothingIsSentOrSaid)

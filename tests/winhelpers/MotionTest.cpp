@@ -1,9 +1,5 @@
-#include "engine/RandomSource.h"
 #include "winhelpers/Pause.h"
-#include "winhelpers/Services.h"
-#include "winhelpers/Twips.h"
 #include "winhelpers/WindowMotion.h"
-#include "winhelpers/testing/AnsweringDialogs.h"
 
 #include <QAbstractEventDispatcher>
 #include <QScreen>
@@ -15,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,15 +40,6 @@ TEST(SlideTops, StepDownBySlideStepsToWhereTheWindowStops)
         for (size_t step = 1; step + 1 < tops.size(); ++step)
             EXPECT_EQ(tops[step] - tops[step - 1], SlideStep) << step;
     }
-}
-
-TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
-{
-    EXPECT_EQ(TwipsToPixels(7830, 96), 522);
-    EXPECT_EQ(TwipsToPixels(400, 96), 27); // 26.67
-    EXPECT_EQ(TwipsToPixels(7830, 144), 783);
-    EXPECT_DOUBLE_EQ(PixelsToTwips(266, 96), 3990);
-    EXPECT_EQ(TwipsToPixels(QRectF(120, 4680, 1815, 375), 96), QRect(8, 312, 121, 25));
 }
 
 // A shown window on the screen.
@@ -167,18 +152,6 @@ TEST(Pause, SleepsUntilAnEventComesInsteadOfPollingForOne)
     EXPECT_GE(asleep.count(), 1);
     // A loop that polls wakes thousands of times in a twentieth of a second.
     EXPECT_LT(awake.count(), 50);
-}
-
-TEST(AnsweringDialogs, AnswersInTurnThenCancels)
-{
-    AnsweringDialogs dialogs;
-    dialogs.answerInput(u"7"_s);
-    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), u"7"_s);
-    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), QString());
-    EXPECT_EQ(dialogs.questions().size(), 2U);
-    EXPECT_EQ(dialogs.chooseColor(nullptr, 0), std::nullopt);
-    dialogs.messageBox(nullptr, {u"Hi"_s, NoticeIcon::Question, u"T"_s});
-    EXPECT_EQ(dialogs.notices().back().icon, NoticeIcon::Question);
 }
 
 } // namespace
