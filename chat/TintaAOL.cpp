@@ -8,7 +8,6 @@
 #include "panel/EliteTyping.h"
 #include "panel/FaderPanel.h"
 #include "panel/TabMovesFocus.h"
-#include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"

@@ -11,7 +11,6 @@
 #include "panel/ReadableText.h"
 #include "panel/TabMovesFocus.h"
 #include "winhelpers/ControlLayout.h"
-#include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/Pause.h"
