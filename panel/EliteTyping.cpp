@@ -31,7 +31,7 @@ bool EliteTyping::eventFilter(QObject *watched, QEvent *event)
         return false;
     // The substitute comes back through this filter; the tables map it to itself.
     QKeyEvent retyped(key.type(), key.key(), key.modifiers(), QString(substitute),
-                      key.isAutoRepeat(), key.count());
+                      key.isAutoRepeat(), static_cast<quint16>(key.count()));
     QCoreApplication::sendEvent(&m_box, &retyped);
     return true;
 }

@@ -11,9 +11,9 @@ class RandomSource;
 // its pauses run on and the program's private folder for the preview page.
 struct Services
 {
-    Services(Dialogs &dialogs, RandomSource &random)
-        : dialogs(dialogs)
-        , random(random)
+    Services(Dialogs &programDialogs, RandomSource &programRandom)
+        : dialogs(programDialogs)
+        , random(programRandom)
     { }
 
     Dialogs &dialogs;

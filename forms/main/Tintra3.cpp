@@ -143,9 +143,9 @@ void Tintra3::createTextBoxes()
 void Tintra3::createCommands()
 {
     const auto command = [this](const QString &name, const QRectF &twips, const QString &caption,
-                                void (Tintra3::*click)()) {
+                                void (Tintra3::*handler)()) {
         auto *button = PlaceControl<QPushButton>(*this, name, twips, caption);
-        connect(button, &QPushButton::clicked, this, click);
+        connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
     command(u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s, &Tintra3::Command3_Click);

@@ -64,11 +64,11 @@ TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
     ASSERT_TRUE(runtime.mkdir(u"Tintra-preview-%1-x1y2z3"_s.arg(INT_MAX)));
     {
         const TintraProgram program;
-        const QStringList folders = previewFolders();
-        ASSERT_EQ(folders.size(), 1);
+        const QStringList made = previewFolders();
+        ASSERT_EQ(made.size(), 1);
         EXPECT_TRUE(
-            folders[0].startsWith(u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid())))
-            << folders[0].toStdString();
+            made[0].startsWith(u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid())))
+            << made[0].toStdString();
     }
     EXPECT_EQ(previewFolders(), QStringList());
 }

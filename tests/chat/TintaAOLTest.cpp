@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase {"NoFadeWavingWithBold", 8, Waving | Bold, 1, u"ab",
                   R"(<FONT FACE="Comic Sans MS"><B><sup>a</sup>b)"},
         LineCase {"EliteGoesToTheRoomAsTyped", 8, Elite, -1, u"hi", "h\xC3\xAE"}), // î in UTF-8
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LineCase> &row) { return std::string(row.param.name); });
 
 // Only a picked font counts: a name typed into the box picks nothing, so the face is empty.
 TEST_F(ChatWindow, ATypedFontNameIsNotPicked)

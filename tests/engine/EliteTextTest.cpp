@@ -17,7 +17,7 @@ QChar fromWindows1252(uchar code)
     case 0x87:
         return QChar(0x2021); // ‡
     default:
-        return QChar(code);
+        return QChar(char16_t(code));
     }
 }
 
