@@ -2,6 +2,7 @@
 
 #include "chat/ChatSender.h"
 #include "engine/RandomSource.h"
+#include "tests/testing/GuiTests.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/WindowMotion.h"
@@ -177,7 +178,7 @@ TEST_F(ChatWindow, SwatchAndChartFollowABarAndADoubleClickChoosesTheColour)
     EXPECT_EQ(band(79), QColor(0, 239, 6)); // blue toward (0, 245, 0)
 
     dialogs.answerColor(RGB(1, 2, 3));
-    QTest::mouseDClick(control<QWidget>(u"Picture2"_s), Qt::LeftButton);
+    DoubleClick(control<QWidget>(u"Picture2"_s));
     EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
     EXPECT_EQ(swatch(u"Picture2"_s), QColor(1, 2, 3));
 }

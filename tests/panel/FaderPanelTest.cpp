@@ -8,6 +8,7 @@
 #include "panel/EliteTyping.h"
 #include "panel/ReadableText.h"
 #include "panel/TabMovesFocus.h"
+#include "tests/testing/GuiTests.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
@@ -201,16 +202,16 @@ TEST_F(Panel, AClickInTheGroovePagesAndKeysAndTheWheelStepTheBar)
 TEST_F(Panel, ADoubleClickOnADisplayChoosesItsColourOnceItIsInUse)
 {
     dialogs.answerColor(RGB(10, 20, 30));
-    QTest::mouseDClick(display, Qt::LeftButton);
+    DoubleClick(display);
     EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
     EXPECT_EQ(bars().color(2), (Rgb {10, 20, 30}));
-    QTest::mouseDClick(display, Qt::LeftButton); // cancelled
+    DoubleClick(display); // cancelled
     EXPECT_EQ(bars().color(2), (Rgb {10, 20, 30}));
 
     auto *colour3 = PlaceControl<QFrame>(window, u"Colour3"_s, {3600, 0, 375, 735});
     colour3->show();
     bars().chooseOnDoubleClick(*colour3, 3, dialogs);
-    QTest::mouseDClick(colour3, Qt::LeftButton);
+    DoubleClick(colour3);
     EXPECT_EQ(dialogs.colorsOffered().size(), 2U);
 }
 

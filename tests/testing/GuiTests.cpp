@@ -3,6 +3,7 @@
 #include "tests/testing/FreshUserFolders.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,4 +18,10 @@ int RunGuiTests(int argc, char **argv, void (*beforeApplication)())
         beforeApplication();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
+}
+
+void DoubleClick(QWidget *widget)
+{
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
 }

@@ -4,13 +4,13 @@
 #include "engine/RandomSource.h"
 #include "forms/preview/PreviewFolder.h"
 #include "panel/ChoiceList.h"
+#include "tests/testing/GuiTests.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/WindowMotion.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -30,12 +30,6 @@
 
 using namespace Qt::StringLiterals;
 
-// Readable failure messages.
-void PrintTo(const QColor &color, std::ostream *out)
-{
-    *out << "RGB(" << color.red() << ", " << color.green() << ", " << color.blue() << ')';
-}
-
 namespace {
 
 // Dialogs that also note what the output box showed while a number was asked.
@@ -52,8 +46,8 @@ public:
     QString outputWhileAsked;
 };
 
-// The main window slid in with three font names and the sizes listed, "Arial" at size 3 chosen,
-// on a clock that runs as fast as it is read.
+// The main window slid in with two font names and three sizes, "Arial" at size 3 chosen, on a
+// clock that runs as fast as it is read.
 class MainWindow : public testing::Test
 {
 protected:
@@ -64,9 +58,9 @@ protected:
         };
         services.previewFolder = previewFolder.path();
         window = std::make_unique<Tintra3>(services);
-        window->fontNameList().addItems({u"Arial"_s, u"Comic Sans MS"_s, u"DejaVu Sans"_s});
-        window->fontSizeList().addItems({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s});
-        window->fontSizeList().setCurrentIndex(2);
+        window->fontNameList().addItems({u"Arial"_s, u"Comic Sans MS"_s});
+        window->fontSizeList().addItems({u"1"_s, u"3"_s, u"5"_s});
+        window->fontSizeList().setCurrentIndex(1);
         SlideIn(*window);
         QApplication::setActiveWindow(window.get());
     }
@@ -87,7 +81,10 @@ protected:
     // The hex box of colour c, 1 to 3.
     QLineEdit *box(int c) const { return control<QLineEdit>(u"Text%1"_s.arg(c + 1)); }
     QString label(int n) const { return control<QLabel>(u"Label%1"_s.arg(n))->text(); }
-    static QColor background(const QWidget *box) { return box->palette().color(QPalette::Base); }
+    static QColor color(const QWidget *box, QPalette::ColorRole role = QPalette::Base)
+    {
+        return box->palette().color(role);
+    }
 
     void click(const QString &name) const
     {
@@ -98,6 +95,11 @@ protected:
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, {5, 5});
     }
     static void selectAll(QPlainTextEdit *box) { QTest::keyClick(box, 'a', Qt::ControlModifier); }
+    void press(int barNumber, Qt::Key key) const
+    {
+        bar(barNumber)->setFocus();
+        QTest::keyClick(bar(barNumber), key);
+    }
 
     QString generate(const QString &message) const
     {
@@ -135,7 +137,6 @@ protected:
 TEST_F(MainWindow, LoadsAboveTheScreenWithItsTextsAndDefaults)
 {
     Tintra3 fresh(services);
-    EXPECT_TRUE(fresh.isVisible());
     const QRect frame = fresh.frameGeometry();
     EXPECT_EQ(frame.bottom(), -1);
     EXPECT_NEAR(frame.left(), (fresh.screen()->geometry().width() - frame.width()) / 2, 1);
@@ -144,9 +145,6 @@ TEST_F(MainWindow, LoadsAboveTheScreenWithItsTextsAndDefaults)
     fresh.move(fresh.pos() + QPoint(0, 28));
     QCoreApplication::processEvents();
     EXPECT_EQ(fresh.frameGeometry().bottom(), -1);
-    SlideIn(fresh);
-    EXPECT_NEAR(fresh.frameGeometry().top(),
-                (fresh.screen()->geometry().height() - frame.height()) / 2, 1);
 
     EXPECT_EQ(window->windowTitle(), u"DUV or QY's HTML Razod Ozura 4.0"_s);
     EXPECT_EQ(text7()->toPlainText(), u"Your message here"_s);
@@ -164,24 +162,16 @@ TEST_F(MainWindow, ControlsAndTheirFontsScaleWithTheWindow)
 {
     const QSize size = window->size();
     const QRect generate = control(u"Command1"_s)->geometry();
-    const QRect names = window->fontNameList().geometry();
     const int chartWidth = chart()->image().width();
-    // New size, and the font size then.
-    const std::tuple<QSize, double> sizes[] = {{size * 2, 16},
-                                               {{size.width() * 3, size.height()}, 8},
-                                               {{size.width() * 3, size.height() * 2}, 16}};
-    for (const auto &[scaled, points] : sizes) {
-        window->resize(scaled);
-        const double across = double(scaled.width()) / size.width();
-        const double down = double(scaled.height()) / size.height();
+    // Width and height factors, and the font size then.
+    const std::tuple<int, int, double> sizes[] = {{3, 1, 8}, {3, 2, 16}, {2, 2, 16}};
+    for (const auto &[across, down, points] : sizes) {
+        window->resize(size.width() * across, size.height() * down);
         EXPECT_NEAR(control(u"Command1"_s)->x(), generate.x() * across, 1);
-        EXPECT_NEAR(window->fontNameList().height(), names.height() * down, 1);
+        EXPECT_NEAR(control(u"Command1"_s)->height(), generate.height() * down, 1);
         EXPECT_DOUBLE_EQ(text7()->font().pointSizeF(), points);
     }
-    window->resize(size * 2);
-    const QImage background = GradientBackground::of(*window).image();
-    EXPECT_EQ(background.size(), window->size());
-    EXPECT_EQ(background.pixel(0, 0), qRgb(0, 190, 180));
+    EXPECT_EQ(GradientBackground::of(*window).image().size(), window->size());
     EXPECT_GT(chart()->image().width(), chartWidth);
     EXPECT_EQ(band(80), QColor(3, 0, 252));
 }
@@ -191,28 +181,26 @@ TEST_F(MainWindow, GenerateFadeReadsTheMessageTheOptionsAndTheFont)
     EXPECT_EQ(generate(u"A\rB"_s),
               uR"(<FONT FACE="Arial" SIZE=3><FONT COLOR="#FF0000">A</FONT>)"
               uR"(<br><FONT COLOR="#800080">B</FONT></FONT>)"_s);
-    EXPECT_EQ(control<QLineEdit>(u"Text1"_s)->palette().color(QPalette::Base), QColor(128, 0, 128));
+    EXPECT_EQ(color(control(u"Text1"_s)), QColor(128, 0, 128));
     chooseFade(8);
     EXPECT_EQ(generate(u"A\rB"_s), u"A\nB"_s);
 
     for (const QString &name : {u"Bold"_s, u"Underline"_s, u"Italics"_s, u"Waving"_s, u"Waving"_s})
         item(name)->trigger();
-    window->fontNameList().setCurrentIndex(1);
-    window->fontSizeList().setCurrentIndex(4);
+    window->fontSizeList().setCurrentIndex(2);
     chooseFade(0);
-    EXPECT_TRUE(
-        generate(u"Hi"_s).startsWith(uR"(<FONT FACE="Comic Sans MS" SIZE=5><B><I><U><FONT)"_s));
     // A typed name is used as typed, listed or not.
     QLineEdit *typedName = window->fontNameList().lineEdit();
     typedName->clear();
     QTest::keyClicks(typedName, u"Nowhere Sans"_s);
-    EXPECT_TRUE(generate(u"Hi"_s).startsWith(uR"(<FONT FACE="Nowhere Sans" SIZE=5>)"_s));
+    EXPECT_TRUE(
+        generate(u"Hi"_s).startsWith(uR"(<FONT FACE="Nowhere Sans" SIZE=5><B><I><U><FONT)"_s));
     EXPECT_TRUE(dialogs.notices().empty());
 }
 
 // A refusal comes in a message box, or for an overlong message in the output box; the repeater
-// asks for its count while the output box shows the progress.
-TEST_F(MainWindow, GenerateFadeRefusesAndAsks)
+// asks for its count while the output box shows the progress; a fade can be previewed.
+TEST_F(MainWindow, GenerateFadeRefusesAndAsksAndViewHtmlFadePreviews)
 {
     EXPECT_EQ(generate(QString()), u"This is the output box\n"_s);
     EXPECT_EQ(dialogs.notices(),
@@ -227,16 +215,11 @@ TEST_F(MainWindow, GenerateFadeRefusesAndAsks)
     EXPECT_EQ(generate(u"Hello"_s), QString());
     EXPECT_EQ(dialogs.outputWhileAsked, u"Generating fade..."_s);
     EXPECT_EQ(dialogs.notices().back().text, u"Not a valid fading number"_s);
-}
 
-TEST_F(MainWindow, ViewHtmlFadePreviewsTheOutputBox)
-{
+    chooseFade(0);
     generate(u"Hi"_s);
     click(u"Command6"_s);
-    EXPECT_TRUE(dialogs.notices().empty());
-    const QWidget *preview = window->findChild<QWidget *>(u"Tinta2"_s);
-    ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(control(u"Tinta2"_s)->isVisible());
 }
 
 TEST_F(MainWindow, TheOptionsMenuPopsUpFromTheButtonsCentreAndKeepsTheWindowOnTop)
@@ -293,7 +276,6 @@ TEST_F(MainWindow, CutAndCopyTakeTheMessageSelectionElseTheOutputsAndPasteFollow
     text10()->moveCursor(QTextCursor::End);
     click(u"Command5"_s);
     EXPECT_EQ(text10()->toPlainText(), u"outputout\nput"_s);
-    EXPECT_EQ(text7()->toPlainText(), QString());
     clickInto(text7());
     click(u"Command5"_s);
     EXPECT_EQ(text7()->toPlainText(), u"out\nput"_s);
@@ -312,8 +294,6 @@ TEST_F(MainWindow, TheFocusMovesOnFromTheBoxes)
     EXPECT_EQ(window->focusWidget(), text10());
     QTest::keyClick(text10(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_TRUE(text10()->toPlainText().contains(u'\t'));
-    QTest::keyClick(text10(), Qt::Key_Tab);
-    EXPECT_NE(window->focusWidget(), text10());
 
     QLineEdit *colour2 = box(2);
     colour2->setFocus();
@@ -347,36 +327,26 @@ TEST_F(MainWindow, ClosingRunsTheFarewellAndEndsTheProgram)
 // The labels, the box and the chart follow a bar; the box's text stays readable on its colour.
 TEST_F(MainWindow, TheColourBoxesFollowTheirBarsInReadableText)
 {
-    const QColor black(0, 0, 0);
-    const QColor white(255, 255, 255);
-    EXPECT_EQ(box(1)->palette().color(QPalette::Text), black);
-    EXPECT_EQ(box(2)->palette().color(QPalette::Text), white);
-    EXPECT_EQ(box(3)->palette().color(QPalette::Text), black);
-    bar(2)->setFocus();
-    QTest::keyClick(bar(2), Qt::Key_End);
+    EXPECT_EQ(color(box(2), QPalette::Text), QColor(Qt::white));
+    press(2, Qt::Key_End);
     EXPECT_EQ(label(2), u"Green: 255"_s);
-    EXPECT_EQ(background(box(1)), QColor(255, 255, 0));
+    EXPECT_EQ(color(box(1)), QColor(255, 255, 0));
     EXPECT_EQ(box(1)->text(), u"#FFFF00"_s);
+    EXPECT_EQ(color(box(1), QPalette::Text), QColor(Qt::black));
     EXPECT_EQ(band(1), QColor(255, 255, 0));
-    for (const int channel : {1, 2}) {
-        bar(channel)->setFocus();
-        QTest::keyClick(bar(channel), Qt::Key_Home);
-    }
-    EXPECT_EQ(box(1)->palette().color(QPalette::Text), white);
 
     // Colour 3 shows grey while the fade leaves it out, keeping its text.
     chooseFade(4);
-    bar(7)->setFocus();
-    QTest::keyClick(bar(7), Qt::Key_PageUp);
+    press(7, Qt::Key_PageUp);
     chooseFade(3);
     EXPECT_FALSE(bar(7)->isEnabled());
-    EXPECT_EQ(background(box(3)), QColor(150, 150, 150));
+    EXPECT_EQ(color(box(3)), QColor(150, 150, 150));
     EXPECT_EQ(box(3)->text(), u"#0AFF00"_s);
     chooseFade(6);
-    EXPECT_EQ(background(box(3)), QColor(10, 255, 0));
+    EXPECT_EQ(color(box(3)), QColor(10, 255, 0));
 
     dialogs.answerColor(RGB(1, 2, 3));
-    QTest::mouseDClick(box(3), Qt::LeftButton);
+    DoubleClick(box(3));
     EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(10, 255, 0)});
     EXPECT_EQ(label(10), u"Blue: 3"_s);
     EXPECT_EQ(box(3)->text(), u"#010203"_s);
@@ -408,39 +378,24 @@ TEST_F(MainWindow, TheChartIsLabelledWhenResizedAndDragsTheWindowWithTheLeftButt
     EXPECT_EQ(window->pos(), start + drop - grab);
 }
 
-TEST_F(MainWindow, EliteTextSwitchesTheMessageBoxsTyping)
+// Elite Text switches the message box's typing; the fade and size lists are only chosen from,
+// and a long font name shows from its start.
+TEST_F(MainWindow, TheMenuAndTheListsSwitchWhatTypingDoes)
 {
     item(u"Elite"_s)->trigger();
     text7()->clear();
     QTest::keyClicks(text7(), u"Hi 2u"_s);
-    EXPECT_EQ(text7()->toPlainText(), u"Hî ²µ"_s);
     item(u"Elite"_s)->trigger();
     QTest::keyClicks(text7(), u"s"_s);
     EXPECT_EQ(text7()->toPlainText(), u"Hî ²µs"_s);
-}
 
-// The fade list and the size list are only chosen from; the font names take typing. Each list
-// opens wide enough for its longest entry and fits a long one into the closed box.
-TEST_F(MainWindow, TheListsAreChosenFromAndShowTheirEntriesWhole)
-{
     QTest::keyClicks(fades(), u"No"_s);
-    QTest::keyClicks(&window->fontSizeList(), u"7"_s);
+    QTest::keyClicks(&window->fontSizeList(), u"5"_s);
     EXPECT_EQ(fades()->currentIndex(), 0);
     EXPECT_EQ(window->fontSizeList().currentText(), u"3"_s);
-    EXPECT_TRUE(window->fontNameList().isEditable());
-
-    chooseFade(6);
-    const QString shown = fades()->shownText();
-    EXPECT_TRUE(shown == u"TCRepeater Fade"_s || shown.endsWith(u'…')) << shown.toStdString();
-    fades()->showPopup();
-    EXPECT_GE(fades()->view()->viewport()->width(),
-              fades()->fontMetrics().horizontalAdvance(u"TCRepeater Fade"_s));
-    fades()->hidePopup();
-
     auto &names = static_cast<ChoiceList &>(window->fontNameList());
     names.addItem(u"Comic Neue Light Condensed"_s);
     names.setCurrentIndex(names.count() - 1);
-    text7()->setFocus();
     EXPECT_TRUE(names.shownText().startsWith(u"Comic"_s)) << names.shownText().toStdString();
 }
 
@@ -456,7 +411,7 @@ TEST_F(MainWindow, ChatTalkerSwapsTheWindowForAFreshChatWindowEachPress)
     ASSERT_FALSE(first.isNull());
     EXPECT_TRUE(first->isVisible());
     const auto *fonts = first->findChild<QComboBox *>(u"Combo2"_s);
-    EXPECT_EQ(fonts->count(), 2);
+    EXPECT_EQ(fonts->count(), 1);
     EXPECT_EQ(fonts->itemText(0), u"Comic Sans MS"_s);
 
     first->findChild<QComboBox *>(u"Combo1"_s)->setCurrentIndex(0);
