@@ -6,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -60,26 +59,6 @@ protected:
     const QRect screen = window.screen()->geometry();
 };
 
-TEST_F(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
-{
-    PlaceAboveScreen(window);
-    EXPECT_EQ(frame().bottom(), -1);
-    SlideIn(window);
-    EXPECT_NEAR(frame().top(), centredTop(), 1);
-    SlideOut(window);
-    EXPECT_GT(frame().top(), screen.height());
-
-    window.hide();
-    ReturnMainWindow(window);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(frame().left(), centredLeft(), 1);
-    EXPECT_NEAR(frame().top(), centredTop(), 1);
-
-    PlaceAboveScreen(window);
-    SlideInToBottom(window);
-    EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
-}
-
 TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
 {
     const auto heldAbove = [&] {
@@ -102,22 +81,6 @@ TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
     window.move(20, 10);
     QCoreApplication::processEvents();
     EXPECT_EQ(frame().topLeft(), QPoint(20, 10));
-}
-
-TEST(StayOnTop, WorksBeforeShowingAndChangesAShownWindowInPlace)
-{
-    QWidget window;
-    StayOnTop(window);
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    window.show();
-    const QWindow *handle = window.windowHandle();
-    NotOnTop(window);
-    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    StayOnTop(window);
-    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(window.windowHandle(), handle);
-    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile)
