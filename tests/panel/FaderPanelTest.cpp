@@ -3,6 +3,7 @@
 #include "engine/EliteText.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
+#include "engine/SegmentState.h"
 #include "panel/ChoiceList.h"
 #include "panel/ColorBars.h"
 #include "panel/EliteTyping.h"
@@ -108,30 +109,34 @@ TEST_F(Panel, BarsHoldTheColoursAndOfferColourThreeOnlyToTheFadesThatUseIt)
     }
 }
 
-TEST_F(Panel, TheChartPreviewsTheFadeTypeAndFollowsTheBars)
+// Each fade type's chart shows the bands of its pattern, in the main window's precision, and
+// follows the bars.
+TEST_F(Panel, TheChartShowsTheFadeTypesPatternAndFollowsTheBars)
 {
-    // The fade type, a band and its colour.
-    const std::tuple<int, int, QColor> bands[] = {
-        {FadeMode::Normal, 1, QColor(255, 0, 0)},     {FadeMode::Normal, 80, QColor(3, 0, 252)},
-        {FadeMode::TTintra, 41, QColor(0, 0, 255)},   {FadeMode::TTintra, 80, QColor(0, 249, 6)},
-        {FadeMode::Repeater, 22, QColor(0, 0, 255)},  {FadeMode::Repeater, 42, QColor(255, 0, 0)},
-        {FadeMode::TCRepeater, 42, QColor(0, 255, 0)}};
-    for (const auto &[fade, number, colour] : bands) {
+    using enum ChartPattern;
+    const std::pair<int, ChartPattern> types[] = {
+        {FadeMode::Normal, TwoColors},      {FadeMode::Rainbow, TwoColors},
+        {FadeMode::Repeater, Repeater},     {FadeMode::TTintra, ThreeColors},
+        {FadeMode::DUDadodov, ThreeColors}, {FadeMode::TCRepeater, TCRepeater},
+        {FadeMode::TWMystery, TwoColors},   {FadeMode::NoFade, TwoColors},
+        {FadeMode::TCRepeater, TCRepeater}}; // again after a bar moved
+    for (const auto &[fade, pattern] : types) {
+        if (fade == FadeMode::NoFade)
+            bars().setChannel(4, 10);
         panel->setFadeType(fade);
-        EXPECT_EQ(band(number), colour) << "fade " << fade << ", band " << number;
+        SegmentState segments;
+        const auto bands = FadeChartColors(pattern, ChartPrecision::Single, bars(), segments);
+        for (int number = 1; number <= ChartBandCount; ++number) {
+            const Rgb rgb = SplitColor(bands[number - 1]);
+            ASSERT_EQ(band(number), QColor(rgb.red, rgb.green, rgb.blue))
+                << "fade " << fade << ", band " << number;
+        }
     }
-    // A repeating chart plans its segments four times, so the next fade still starts at colour 1.
-    const QImage repeater = chart->image();
-    panel->paintChart();
-    EXPECT_EQ(chart->image(), repeater);
+    // Drawing a repeating chart plans its segments four times, so a fade still starts at colour 1.
     QLineEdit lastColor;
-    FadeRequest request {u"ab"_s, {}, FadeMode::TCRepeater};
     dialogs.answerInput(u"2"_s);
-    EXPECT_TRUE(panel->fade(request, lastColor).output->contains(u"#FF0000\">a"_s));
-
-    panel->setFadeType(FadeMode::Normal);
-    bars().setChannel(4, 10);
-    EXPECT_EQ(band(80), QColor(13, 0, 252)); // 255 - 79 × 3.1875 and 79 × 10 / 80, rounded
+    EXPECT_TRUE(panel->fade({u"ab"_s, {}, FadeMode::TCRepeater}, lastColor)
+                    .output->contains(u"#FF0000\">a"_s));
 }
 
 TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
