@@ -67,29 +67,25 @@ protected:
         QApplication::setActiveWindow(window);
     }
 
-    template<typename Control> Control *control(const QString &name) const
+    QPlainTextEdit *text7() const { return FindControl<QPlainTextEdit>(*window, u"Text7"_s); }
+    QComboBox *fades() const { return FindControl<QComboBox>(*window, u"Combo1"_s); }
+    QComboBox *fonts() const { return FindControl<QComboBox>(*window, u"Combo2"_s); }
+    QScrollBar *bar(int number) const
     {
-        auto *found = window->findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return FindControl<QScrollBar>(*window, u"HScroll%1"_s.arg(number));
     }
-
-    QPlainTextEdit *text7() const { return control<QPlainTextEdit>(u"Text7"_s); }
-    QComboBox *fades() const { return control<QComboBox>(u"Combo1"_s); }
-    QComboBox *fonts() const { return control<QComboBox>(u"Combo2"_s); }
-    QScrollBar *bar(int number) const { return control<QScrollBar>(u"HScroll%1"_s.arg(number)); }
 
     // What the user sees in the middle of a swatch.
     QColor swatch(const QString &name) const
     {
-        QWidget *box = control<QWidget>(name);
+        QWidget *box = FindControl<QWidget>(*window, name);
         return box->grab().toImage().pixelColor(box->width() / 2, box->height() / 2);
     }
 
     // What the user sees in the middle of one of the chart's 80 bands (0 is the leftmost).
     QColor band(int index) const
     {
-        const QImage &chart = control<PictureBox>(u"Picture3"_s)->image();
+        const QImage &chart = FindControl<PictureBox>(*window, u"Picture3"_s)->image();
         return chart.pixelColor(static_cast<int>((index + 0.5) * chart.width() / 80),
                                 chart.height() / 2);
     }
@@ -104,7 +100,7 @@ protected:
 
     void check(const QString &name) const
     {
-        QCheckBox *box = control<QCheckBox>(name);
+        QCheckBox *box = FindControl<QCheckBox>(*window, name);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     }
 
@@ -127,7 +123,7 @@ protected:
     {
         typeMessage(message);
         const size_t before = sent.size();
-        QTest::mouseClick(control<QPushButton>(u"Command1"_s), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(*window, u"Command1"_s), Qt::LeftButton);
         if (sent.size() == before)
             return std::nullopt;
         EXPECT_EQ(sent.size(), before + 1);
@@ -137,9 +133,7 @@ protected:
 
     std::vector<std::string> sent;
     AnsweringDialogs dialogs;
-    RandomSource random {7, [] {
-                             return quint64(12345);
-                         }};
+    RandomSource random {7};
     Services services {dialogs, random};
     QWidget mainWindow;
     QPointer<TintaAOL> window;
@@ -158,7 +152,7 @@ TEST_F(ChatWindow, OpensInTTintaWithTheMainWindowsFontsUnpicked)
     EXPECT_EQ(fonts()->currentText(), u"No Font"_s);
     EXPECT_EQ(fonts()->currentIndex(), -1);
     EXPECT_EQ(fonts()->itemText(0), u"Arial"_s);
-    const QImage option = control<QCheckBox>(u"Check2"_s)->grab().toImage();
+    const QImage option = FindControl<QCheckBox>(*window, u"Check2"_s)->grab().toImage();
     EXPECT_EQ(option.pixelColor(option.width() - 2, 1), QColor(0, 0, 0));
 
     // A fade type that leaves colour 3 out greys its swatch and disables its bars.
@@ -178,7 +172,7 @@ TEST_F(ChatWindow, SwatchAndChartFollowABarAndADoubleClickChoosesTheColour)
     EXPECT_EQ(band(79), QColor(0, 239, 6)); // blue toward (0, 245, 0)
 
     dialogs.answerColor(RGB(1, 2, 3));
-    DoubleClick(control<QWidget>(u"Picture2"_s));
+    DoubleClick(FindControl<QWidget>(*window, u"Picture2"_s));
     EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
     EXPECT_EQ(swatch(u"Picture2"_s), QColor(1, 2, 3));
 }

@@ -67,9 +67,7 @@ protected:
 
     template<typename Control = QWidget> Control *control(const QString &name) const
     {
-        auto *found = window->findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return FindControl<Control>(*window, name);
     }
 
     QPlainTextEdit *text7() const { return control<QPlainTextEdit>(u"Text7"_s); }
