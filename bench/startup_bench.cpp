@@ -23,7 +23,7 @@ double millisecondsSinceProcessStart()
     const double startTicks = std::stod(text.substr(position, text.find(' ', position) - position));
     timespec now {};
     clock_gettime(CLOCK_BOOTTIME, &now);
-    const double nowMilliseconds = now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    const double nowMilliseconds = double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
     return nowMilliseconds - startTicks * 1e3 / double(sysconf(_SC_CLK_TCK));
 }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "engine/FadeHost.h"
-#include "engine/SegmentState.h"
-
 #include <QStringList>
 #include <QWidget>
 
@@ -10,22 +7,20 @@
 #include <memory>
 
 class ChatSender;
-class PictureBox;
+class ChoiceList;
+class FaderPanel;
 class QCheckBox;
-class QComboBox;
 class QFrame;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QScrollBar;
 struct Services;
 
 // The chat fader window: a strip at the bottom of the screen, above every other window, that
 // fades the typed line and posts it into the chat room. Constructing it loads it: it paints its
 // background, slides in from above the screen and offers the main window's font names from the
 // second on. Its lines go to this desktop's chat room, or wherever the given sender takes them.
-class TintaAOL : public QWidget, private FadeHost
+// Closed, it slides away and brings back the window it belongs to, the main window.
+class TintaAOL : public QWidget
 {
     Q_OBJECT
 
@@ -35,48 +30,32 @@ public:
              std::unique_ptr<ChatSender> chatSender, QWidget *parent = nullptr);
     ~TintaAOL() override;
 
-public slots:
-    void Command1_Click();
-    void Combo1_Click();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void Command1_Click();
+    void Combo1_Click();
+    void HScroll_Change(int which);
 
 private:
-    void createControls();
     void createMessageColumn();
     void createOptions();
     void createColorPickers();
-    void connectControls();
     void Form_Load(const QStringList &mainWindowFontNames);
     void Form_Unload();
-    void HScroll_Change(int bar);
-    void paintchart();
-    bool Text7_KeyPress(const QKeyEvent &event);
     QString chosenFontFace() const;
-
-    Rgb color(int which) const override;
-    void setChannel(int bar, int value) override;
-    QString askCount(const QString &prompt, const QString &title,
-                     const QString &defaultText) override;
 
     Services &m_services;
     std::unique_ptr<ChatSender> m_chatSender;
-    SegmentState m_segmentState;
-    qint16 ThreeColourChart = 0; // 1: the chart shows the fade over all three colours
-    bool m_unloading = false;
 
-    QPlainTextEdit *Text7 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QComboBox *Combo2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    std::array<QScrollBar *, 9> HScroll {}; // HScroll1 .. HScroll9
-    std::array<QFrame *, 3> Swatch {}; // Picture1, Picture2, Picture4
-    PictureBox *Picture3 = nullptr;
+    QPlainTextEdit *m_message = nullptr;
+    QLineEdit *m_lastColor = nullptr; // Text1, out of sight, shows the last letter's colour
+    ChoiceList *m_fadeList = nullptr;
+    ChoiceList *m_fontNames = nullptr;
+    QCheckBox *m_waving = nullptr;
+    QCheckBox *m_bold = nullptr;
+    QCheckBox *m_elite = nullptr;
+    std::array<QFrame *, 3> m_swatches {};
+    FaderPanel *m_panel = nullptr;
 };

@@ -6,10 +6,7 @@
 # Sources and headers are relative to the project's source folder.
 function(tintra_add_windows_program target)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "OUTPUT" "SOURCES;DEPENDS")
-    set(flags -std=c++20 -O2 -Wall -Wextra -static -s)
-    if(TINTRA_WERROR)
-        list(APPEND flags -Werror)
-    endif()
+    set(flags -std=c++20 -O2 ${TINTRA_WARNINGS} -static -s)
     list(TRANSFORM arg_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)
     list(TRANSFORM arg_DEPENDS PREPEND ${PROJECT_SOURCE_DIR}/)
     cmake_path(GET arg_OUTPUT PARENT_PATH folder)

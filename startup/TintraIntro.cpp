@@ -2,11 +2,10 @@
 
 #include "forms/main/Tintra3.h"
 #include "winhelpers/FormControls.h"
-#include "winhelpers/GradientBackground.h"
-#include "winhelpers/GradientSettings.h"
 #include "winhelpers/Pause.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/Twips.h"
+#include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
 
 #include <QComboBox>
@@ -83,18 +82,10 @@ TintraIntro::~TintraIntro() = default;
 
 void TintraIntro::Form_Load()
 {
-    GradientSettings &gradient = SharedGradientSettings();
-    gradient.GradientStart = RGB(0, 158, 158);
-    gradient.GradientEnd = 0;
-    PrepareGradient();
-    PaintGradient(*this);
-    CentreOnScreen(*this);
-    show();
-    CentreOnScreen(*this); // the frame's size is known only once the window is shown
+    ShowLoadedWindow(*this, RGB(0, 158, 158), Arrival::Centred);
     Pause(1e-90, m_services.clock);
 
     m_mainWindow = std::make_unique<Tintra3>(m_services);
-    m_services.mainWindow = m_mainWindow.get();
     loadFontNames();
     chooseDefaultFont();
     fillFontSizes();

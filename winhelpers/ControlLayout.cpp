@@ -56,11 +56,13 @@ ScaledControl ScaleControl(const ControlLayout &recorded, double innerHeight, do
         scaled(innerHeight, recorded.InnerHeight, recorded.Height),
         std::nullopt,
     };
-    if (recorded.FontSize != 0) {
-        result.fontSize = scaled(innerHeight, recorded.InnerHeight, recorded.FontSize);
-        if (result.fontSize)
-            result.fontSize = std::max(*result.fontSize, SmallestFontSize);
-    }
+    // Text grows only as far as the tighter of the two directions allows, so a window stretched
+    // more one way than the other keeps its captions inside their controls.
+    const std::optional<float> byHeight =
+        scaled(innerHeight, recorded.InnerHeight, recorded.FontSize);
+    const std::optional<float> byWidth = scaled(innerWidth, recorded.InnerWidth, recorded.FontSize);
+    if (recorded.FontSize != 0 && byHeight && byWidth)
+        result.fontSize = std::max(std::min(*byHeight, *byWidth), SmallestFontSize);
     return result;
 }
 

@@ -56,7 +56,7 @@ struct ScaledControl
     std::optional<float> fontSize;
 };
 
-// Font sizes follow the height ratio but never shrink below this.
+// Font sizes follow the smaller of the height and width ratios but never shrink below this.
 inline constexpr float SmallestFontSize = 8.0f;
 
 ScaledControl ScaleControl(const ControlLayout &recorded, double innerHeight, double innerWidth);

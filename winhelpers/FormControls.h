@@ -8,9 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <utility>
-
-class QScrollBar;
 
 // Creates a control on the window under the control's name, at its place given in twips.
 template<typename Control, typename... Arguments>
@@ -23,8 +22,9 @@ Control *PlaceControl(QWidget &window, const QString &name, const QRectF &twips,
     return control;
 }
 
-// A horizontal bar for one colour channel, 0 to 255, a step of 1 and a page of 10.
-QScrollBar *PlaceColorBar(QWidget &window, const QString &name, const QRectF &twips, int value);
-
 // Sets one colour of the widget's palette, as a background or text colour.
 void SetPaletteColor(QWidget &widget, QPalette::ColorRole role, ColorValue color);
+
+// Sets several colours of the widget's palette at once, so it repaints once.
+void SetPaletteColors(QWidget &widget,
+                      std::initializer_list<std::pair<QPalette::ColorRole, ColorValue>> colors);

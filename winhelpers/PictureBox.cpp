@@ -45,12 +45,20 @@ void PictureBox::printLine(const QString &text)
 
 void PictureBox::fillBox(QPointF corner1, QPointF corner2, ColorValue color)
 {
-    const QPoint first = toPixels(corner1).toPoint();
-    const QPoint second = toPixels(corner2).toPoint();
-    const Rgb rgb = SplitColor(color);
+    const Box box {corner1, corner2, color};
+    fillBoxes({&box, 1});
+}
+
+void PictureBox::fillBoxes(std::span<const Box> boxes)
+{
     fitImage();
     QPainter painter(&m_image);
-    painter.fillRect(QRect(first, second).normalized(), QColor(rgb.red, rgb.green, rgb.blue));
+    for (const Box &box : boxes) {
+        const QPoint first = toPixels(box.corner1).toPoint();
+        const QPoint second = toPixels(box.corner2).toPoint();
+        const Rgb rgb = SplitColor(box.color);
+        painter.fillRect(QRect(first, second).normalized(), QColor(rgb.red, rgb.green, rgb.blue));
+    }
     update();
 }
 

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPointF>
 
+#include <span>
+
 // A picture box: a white drawing surface that keeps what is drawn on it, so covering and
 // uncovering needs no redraw. Its drawing coordinates are twips from its inner top-left corner.
 class PictureBox : public QFrame
@@ -26,8 +28,18 @@ public:
     // position down a line.
     void printLine(const QString &text);
 
-    // Fills the rectangle between two corners (both included) with a colour.
+    // A rectangle between two corners (both included), filled with a colour.
+    struct Box
+    {
+        QPointF corner1;
+        QPointF corner2;
+        ColorValue color = 0;
+    };
+
     void fillBox(QPointF corner1, QPointF corner2, ColorValue color);
+
+    // Fills the rectangles in turn, drawing them all at once.
+    void fillBoxes(std::span<const Box> boxes);
 
     const QImage &image() const { return m_image; }
 

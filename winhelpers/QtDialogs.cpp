@@ -32,8 +32,9 @@ QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QStrin
 std::optional<ColorValue> QtDialogs::chooseColor(QWidget *parent, ColorValue initial)
 {
     const Rgb start = SplitColor(initial);
-    const QColor chosen =
-        QColorDialog::getColor(QColor(start.red, start.green, start.blue), parent);
+    // Qt's own chooser, unlike some platforms' ones, can pick a colour off the screen.
+    const QColor chosen = QColorDialog::getColor(QColor(start.red, start.green, start.blue), parent,
+                                                 QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return std::nullopt;
     return RGB(chosen.red(), chosen.green(), chosen.blue());

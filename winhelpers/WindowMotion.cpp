@@ -2,7 +2,6 @@
 
 #include "engine/ColorValue.h"
 #include "winhelpers/AboveScreenHold.h"
-#include "winhelpers/Services.h"
 #include "winhelpers/Twips.h"
 
 #include <QScreen>
@@ -33,18 +32,6 @@ void moveTo(QWidget &window, const Placement &placement, double leftTwips, doubl
 {
     window.move(placement.screen.left() + TwipsToPixels(leftTwips, placement.dpi),
                 placement.screen.top() + TwipsToPixels(topTwips, placement.dpi));
-}
-
-void setTopmost(QWidget &window, bool topmost)
-{
-    const Qt::WindowFlags flags = window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (QWindow *handle = window.windowHandle()) {
-        // setWindowFlags would hide the window and replace its native window.
-        window.overrideWindowFlags(flags);
-        handle->setFlags(flags);
-    } else {
-        window.setWindowFlags(flags);
-    }
 }
 
 } // namespace
@@ -133,23 +120,28 @@ void SlideOut(QWidget &window)
         moveTo(window, placement, left, top);
 }
 
-void ReturnMainWindow(const Services &services)
+void RestoreAndSlideOut(QWidget &window)
 {
-    if (!services.mainWindow)
-        return;
-    QWidget &window = *services.mainWindow;
-    PlaceAboveScreen(window);
-    CentreHorizontally(window);
-    window.show();
-    SlideIn(window);
+    window.setWindowState(window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    SlideOut(window);
 }
 
-void StayOnTop(QWidget &window)
+void ReturnMainWindow(QWidget &mainWindow)
 {
-    setTopmost(window, true);
+    PlaceAboveScreen(mainWindow);
+    CentreHorizontally(mainWindow);
+    mainWindow.show();
+    SlideIn(mainWindow);
 }
 
-void NotOnTop(QWidget &window)
+void StayOnTop(QWidget &window, bool onTop)
 {
-    setTopmost(window, false);
+    const Qt::WindowFlags flags = window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (QWindow *handle = window.windowHandle()) {
+        // setWindowFlags would hide the window and replace its native window.
+        window.overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        window.setWindowFlags(flags);
+    }
 }

@@ -3,7 +3,6 @@
 #include <vector>
 
 class QWidget;
-struct Services;
 
 // How far a window moves per step when it slides, in twips.
 inline constexpr int SlideStep = 400;
@@ -41,10 +40,17 @@ void SlideInToBottom(QWidget &window);
 // Slides the window down until it is below the screen; it stays there.
 void SlideOut(QWidget &window);
 
-// Brings the hidden main window back from above the screen.
-void ReturnMainWindow(const Services &services);
+// Returns the window to its normal state, neither minimised nor maximised, and slides it out.
+void RestoreAndSlideOut(QWidget &window);
 
-// Keeps the window above all others, or makes it an ordinary window again; a shown window
-// changes in place.
-void StayOnTop(QWidget &window);
-void NotOnTop(QWidget &window);
+// Brings the hidden main window back from above the screen.
+void ReturnMainWindow(QWidget &mainWindow);
+
+// Keeps the window above all others, or with onTop false makes it an ordinary window again; a
+// shown window changes in place.
+void StayOnTop(QWidget &window, bool onTop = true);
+
+inline void NotOnTop(QWidget &window)
+{
+    StayOnTop(window, false);
+}

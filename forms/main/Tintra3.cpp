@@ -1,34 +1,34 @@
 #include "forms/main/Tintra3.h"
 
 #include "chat/TintaAOL.h"
-#include "engine/EliteText.h"
-#include "engine/FadeChart.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
 #include "forms/preview/ViewHtmlFade.h"
+#include "panel/ChoiceList.h"
+#include "panel/ColorBars.h"
+#include "panel/EliteTyping.h"
+#include "panel/FaderPanel.h"
+#include "panel/ReadableText.h"
+#include "panel/TabMovesFocus.h"
 #include "winhelpers/ControlLayout.h"
-#include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/Pause.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/Twips.h"
+#include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTextDocumentFragment>
 
 using namespace Qt::StringLiterals;
@@ -37,12 +37,7 @@ namespace {
 
 constexpr QRectF ClientArea(0, 0, 7830, 3990);
 
-// Per bar (HScroll1 .. HScroll9): the caption of its read-out and the number of its label.
 const std::array<QString, 3> ChannelNames {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
-constexpr std::array<int, 9> LabelNumbers {1, 2, 3, 4, 5, 6, 7, 8, 10};
-
-// Colour 3 is offered only while the chosen fade uses it; otherwise its box shows this grey.
-constexpr ColorValue UnusedColor = RGB(150, 150, 150);
 
 const QStringList FadeList {
     u"Normal Fade"_s,     u"Rainbow Fade"_s,   u"Randomize Fade"_s,
@@ -61,19 +56,29 @@ QFont boldFont(const QString &family)
     return font;
 }
 
-QPlainTextEdit *textArea(QWidget *window, const QString &name, const QRectF &twips)
+QPlainTextEdit *textArea(QWidget &window, const QString &name, const QRectF &twips)
 {
-    auto *box = PlaceControl<QPlainTextEdit>(*window, name, twips);
+    auto *box = PlaceControl<QPlainTextEdit>(window, name, twips);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    new TabMovesFocus(*box);
     return box;
 }
 
-QLabel *label(QWidget *window, const QString &name, const QRectF &twips, const QString &caption)
+QLabel *whiteLabel(QWidget &window, const QString &name, const QRectF &twips,
+                   const QString &caption)
 {
-    auto *label = PlaceControl<QLabel>(*window, name, twips, caption);
+    auto *label = PlaceControl<QLabel>(window, name, twips, caption);
     label->setAlignment(Qt::AlignCenter);
     SetPaletteColor(*label, QPalette::WindowText, RGB(255, 255, 255));
     return label;
+}
+
+// The colour's hex text on its background, in black or white, whichever reads better.
+void showColor(QLineEdit &box, ColorValue background, ColorValue color)
+{
+    SetPaletteColors(
+        box, {{QPalette::Base, background}, {QPalette::Text, ReadableTextColor(background)}});
+    box.setText(HColor1(color));
 }
 
 QStringList entries(const QComboBox &list)
@@ -104,170 +109,144 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
     setObjectName(u"Tintra3"_s);
     resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
     setFont(boldFont(u"Comic Sans MS"_s));
-    createControls();
-    createOptionsMenu();
-    Form_Load();
-}
-
-void Tintra3::createControls()
-{
     // Creation order is tab order: Text1 first, then the two big boxes.
     createTextBoxes();
     createCommands();
     createColorPickers();
     createLists();
-    createChart();
-    watchControls();
+    connectChart();
+    createOptionsMenu();
+    Form_Load();
+}
+
+QComboBox &Tintra3::fontNameList() const
+{
+    return *m_fontNames;
+}
+
+QComboBox &Tintra3::fontSizeList() const
+{
+    return *m_fontSizes;
 }
 
 void Tintra3::createTextBoxes()
 {
-    Text1 = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
-    Text7 = textArea(this, u"Text7"_s, {120, 120, 3735, 1815});
-    Text10 = textArea(this, u"Text10"_s, {3960, 120, 3735, 1815});
-    Text10->setPlainText(u"This is the output box\n"_s);
+    m_focusPasser = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
+    m_message = textArea(*this, u"Text7"_s, {120, 120, 3735, 1815});
+    m_output = textArea(*this, u"Text10"_s, {3960, 120, 3735, 1815});
+    m_output->setPlainText(u"This is the output box\n"_s);
+    for (QWidget *control : std::initializer_list<QWidget *> {m_focusPasser, m_message->viewport(),
+                                                              m_output->viewport()})
+        control->installEventFilter(this);
 }
 
 void Tintra3::createCommands()
 {
-    Command3 = PlaceControl<QPushButton>(*this, u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s);
-    Command4 = PlaceControl<QPushButton>(*this, u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s);
-    Command5 = PlaceControl<QPushButton>(*this, u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s);
-    Command2 = PlaceControl<QPushButton>(*this, u"Command2"_s, {3960, 2040, 1815, 255},
-                                         u"AOL4 Chat Talker"_s);
-    Command6 = PlaceControl<QPushButton>(*this, u"Command6"_s, {5880, 2040, 1815, 255},
-                                         u"View HTML Fade"_s);
-    Command1 = PlaceControl<QPushButton>(*this, u"Command1"_s, {5880, 2400, 1815, 375},
-                                         u"Generate Fade"_s);
-    Command7 = PlaceControl<QPushButton>(*this, u"Command7"_s, {5880, 2880, 1815, 255},
-                                         u"Tintra 4.0 Options"_s);
-
-    connect(Command1, &QPushButton::clicked, this, &Tintra3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Tintra3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Tintra3::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Tintra3::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Tintra3::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Tintra3::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Tintra3::Command7_Click);
+    const auto command = [this](const QString &name, const QRectF &twips, const QString &caption,
+                                void (Tintra3::*handler)()) {
+        auto *button = PlaceControl<QPushButton>(*this, name, twips, caption);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    command(u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s, &Tintra3::Command3_Click);
+    command(u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s, &Tintra3::Command4_Click);
+    command(u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s, &Tintra3::Command5_Click);
+    command(u"Command2"_s, {3960, 2040, 1815, 255}, u"AOL4 Chat Talker"_s,
+            &Tintra3::Command2_Click);
+    command(u"Command6"_s, {5880, 2040, 1815, 255}, u"View HTML Fade"_s, &Tintra3::Command6_Click);
+    command(u"Command1"_s, {5880, 2400, 1815, 375}, u"Generate Fade"_s, &Tintra3::Command1_Click);
+    m_optionsButton = command(u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s,
+                              &Tintra3::Command7_Click);
 }
 
-// Three colours, side by side: per channel a read-out label and a bar, then the colour box.
+// Three colours side by side: per channel a read-out label left of its bar, and below the
+// three bars the colour box; the fade chart at the bottom right.
 void Tintra3::createColorPickers()
 {
-    static const std::array<Rgb, 3> initial {Rgb {255, 0, 0}, Rgb {0, 0, 255}, Rgb {0, 255, 0}};
-    static constexpr std::array<void (Tintra3::*)(), 9> changes {
-        &Tintra3::HScroll1_Change, &Tintra3::HScroll2_Change, &Tintra3::HScroll3_Change,
-        &Tintra3::HScroll4_Change, &Tintra3::HScroll5_Change, &Tintra3::HScroll6_Change,
-        &Tintra3::HScroll7_Change, &Tintra3::HScroll8_Change, &Tintra3::HScroll9_Change,
-    };
-    for (int colour = 0; colour < 3; ++colour) {
-        const double left = 120 + 1920 * colour;
-        const Rgb rgb = initial[colour];
-        const std::array<int, 3> values {rgb.red, rgb.green, rgb.blue};
-        for (int channel = 0; channel < 3; ++channel) {
-            const int bar = 3 * colour + channel;
-            const double top = 2400 + 240 * channel;
-            const int labelNumber = LabelNumbers[bar];
-            Label[labelNumber - 1] =
-                label(this, u"Label%1"_s.arg(labelNumber), {left, top, 975, 255},
-                      ChannelNames[channel] + QString::number(values[channel]));
-            HScroll[bar] = PlaceColorBar(*this, u"HScroll%1"_s.arg(bar + 1),
-                                         {left + 960, top, 855, 255}, values[channel]);
-            // Connected after the initial value: the labels and boxes already show it.
-            connect(HScroll[bar], &QScrollBar::valueChanged, this, changes[bar]);
-        }
-        QLineEdit *box =
-            PlaceControl<QLineEdit>(*this, u"Text%1"_s.arg(colour + 2), {left, 3240, 1815, 285});
-        box->setText(HColor1(RGB(rgb)));
+    constexpr std::array<int, 9> labelNumbers {1, 2, 3, 4, 5, 6, 7, 8, 10};
+    std::array<QRectF, 9> barPlaces;
+    for (int bar = 0; bar < 9; ++bar) {
+        const double left = 120 + 1920 * (bar / 3);
+        const double top = 2400 + 240 * (bar % 3);
+        m_channelLabels[bar] = whiteLabel(*this, u"Label%1"_s.arg(labelNumbers[bar]),
+                                          {left, top, 975, 255}, QString());
+        barPlaces[bar] = {left + 960, top, 855, 255};
+    }
+    m_chart = PlaceControl<PictureBox>(*this, u"Picture1"_s, {4920, 3600, 2775, 285});
+    m_panel = new FaderPanel(*this, m_services, barPlaces, *m_chart, ChartPrecision::Single);
+    for (int which = 1; which <= 3; ++which) {
+        QLineEdit *box = PlaceControl<QLineEdit>(*this, u"Text%1"_s.arg(which + 1),
+                                                 {120.0 + 1920 * (which - 1), 3240, 1815, 285});
         box->setAlignment(Qt::AlignCenter);
         box->setFont(boldFont(u"Arial"_s));
-        SetPaletteColor(*box, QPalette::Base, RGB(rgb));
-        ColorBox[colour] = box;
+        box->installEventFilter(this);
+        m_panel->colorBars().chooseOnDoubleClick(*box, which, m_services.dialogs);
+        m_colorBoxes[which - 1] = box;
+        HScroll_Change(which);
     }
+    connect(&m_panel->colorBars(), &ColorBars::changed, this, &Tintra3::HScroll_Change);
+    connect(m_panel, &FaderPanel::fading, this, &Tintra3::showProgress);
 }
 
 void Tintra3::createLists()
 {
-    Combo3 = PlaceControl<QComboBox>(*this, u"Combo3"_s, {5880, 3240, 1815, 300});
-    Label[8] = label(this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
-    Combo2 = PlaceControl<QComboBox>(*this, u"Combo2"_s, {2160, 3600, 630, 300});
-    Combo1 = PlaceControl<QComboBox>(*this, u"Combo1"_s, {2880, 3600, 1935, 300});
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_fadeList = PlaceControl<ChoiceList>(*this, u"Combo3"_s, {5880, 3240, 1815, 300});
+    whiteLabel(*this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
+    m_fontSizes = PlaceControl<ChoiceList>(*this, u"Combo2"_s, {2160, 3600, 630, 300});
+    m_fontNames = PlaceControl<ChoiceList>(*this, u"Combo1"_s, {2880, 3600, 1935, 300});
+    m_fontNames->makeEditable();
     const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
-    for (QComboBox *list : {Combo1, Combo2, Combo3})
+    for (QComboBox *list : {m_fontNames, m_fontSizes, m_fadeList})
         list->setFont(listFont);
     // Wired before the load fills the list, so that selecting its first entry runs it.
-    connect(Combo3, &QComboBox::currentIndexChanged, this, &Tintra3::Combo3_Click);
+    connect(m_fadeList, &QComboBox::currentIndexChanged, this, &Tintra3::Combo3_Click);
 }
 
-void Tintra3::createChart()
+void Tintra3::connectChart()
 {
-    Picture1 = PlaceControl<PictureBox>(*this, u"Picture1"_s, {4920, 3600, 2775, 285});
-    connect(Picture1, &PictureBox::clicked, this, &Tintra3::Picture1_Click);
-    connect(Picture1, &PictureBox::resized, this, &Tintra3::Picture1_Resize);
-    connect(Picture1, &PictureBox::pressed, this, &Tintra3::Picture1_MouseDown);
-    connect(Picture1, &PictureBox::moved, this, &Tintra3::Picture1_MouseMove);
-}
-
-void Tintra3::watchControls()
-{
-    // The two lists that are only chosen from get their keys through the list and, while it is
-    // dropped down, through its pop-up view.
-    for (QObject *control : std::initializer_list<QObject *> {
-             Text1, Text7, ColorBox[0], ColorBox[1], ColorBox[2], Combo2, Combo2->view(), Combo3,
-             Combo3->view(), Picture1, Text7->viewport(), Text10->viewport()})
-        control->installEventFilter(this);
+    connect(m_chart, &PictureBox::clicked, this, &Tintra3::Picture1_Click);
+    connect(m_chart, &PictureBox::resized, this, &Tintra3::Picture1_Resize);
+    connect(m_chart, &PictureBox::pressed, this, &Tintra3::Picture1_MouseDown);
+    connect(m_chart, &PictureBox::moved, this, &Tintra3::Picture1_MouseMove);
 }
 
 void Tintra3::createOptionsMenu()
 {
-    Tintra4 = new QMenu(u"Tintra4"_s, this);
-    Tintra4->setObjectName(u"Tintra4"_s);
-    Tintra4->setFont(QFont());
+    m_optionsMenu = new QMenu(u"Tintra4"_s, this);
+    m_optionsMenu->setObjectName(u"Tintra4"_s);
+    m_optionsMenu->setFont(QFont());
     const auto item = [this](const QString &name, const QString &caption) {
-        QAction *action = Tintra4->addAction(caption);
+        QAction *action = m_optionsMenu->addAction(caption);
         action->setObjectName(name);
         action->setCheckable(true);
         return action;
     };
-    Bold = item(u"Bold"_s, u"Bold"_s);
-    Italics = item(u"Italics"_s, u"Italics"_s);
-    Underline = item(u"Underline"_s, u"Underline"_s);
-    Waving = item(u"Waving"_s, u"Waving"_s);
-    Elite = item(u"Elite"_s, u"Elite Text"_s);
-    StayT = item(u"StayT"_s, u"Form Stay On Top"_s);
-    connect(StayT, &QAction::triggered, this, &Tintra3::StayT_Click);
+    m_bold = item(u"Bold"_s, u"Bold"_s);
+    m_italics = item(u"Italics"_s, u"Italics"_s);
+    m_underline = item(u"Underline"_s, u"Underline"_s);
+    m_waving = item(u"Waving"_s, u"Waving"_s);
+    m_elite = item(u"Elite"_s, u"Elite Text"_s);
+    m_stayOnTop = item(u"StayT"_s, u"Form Stay On Top"_s);
+    connect(m_elite, &QAction::toggled, new EliteTyping(*m_message), &EliteTyping::setOn);
+    connect(m_stayOnTop, &QAction::triggered, this, &Tintra3::StayT_Click);
 }
 
 void Tintra3::Form_Load()
 {
-    GradientSettings &gradient = SharedGradientSettings();
-    gradient.GradientStart = RGB(0, 190, 180);
-    gradient.GradientEnd = 0;
-    PrepareGradient();
     SaveLayout(*this);
-    PaintGradient(*this);
-
-    Combo3->addItems(FadeList);
-    Combo3->setCurrentIndex(FadeMode::Normal);
-
-    PlaceAboveScreen(*this);
-    CentreHorizontally(*this);
-    show();
-    // The window frame's size is known only once the window is shown, with some window managers
-    // a while later, and the window waits up there until start-up slides it in.
-    HoldAboveScreen(*this);
+    m_fadeList->addItems(FadeList);
+    m_fadeList->setCurrentIndex(FadeMode::Normal);
+    ShowLoadedWindow(*this, RGB(0, 190, 180), Arrival::AboveScreen);
     setWindowTitle(u"DUV or QY's HTML Razod Ozura 4.0"_s);
-    Text7->setPlainText(u"Your message here"_s);
+    m_message->setPlainText(u"Your message here"_s);
     Picture1_Click();
-    Text7->setFocus();
+    m_message->setFocus();
 }
 
 void Tintra3::Form_Resize()
 {
     ApplyLayout(*this);
-    if (isMinimized() && StayT->isChecked())
+    if (isMinimized() && m_stayOnTop->isChecked())
         StayOnTop(*this);
     Picture1_Click();
     PaintGradient(*this);
@@ -294,8 +273,7 @@ void Tintra3::Form_Unload()
         PaintGradient(*this);
         Pause(0.1, m_services.clock);
     }
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    SlideOut(*this);
+    RestoreAndSlideOut(*this);
     emit programEnded();
 }
 
@@ -327,7 +305,7 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return keyPress(watched, *static_cast<QKeyEvent *>(event));
+        return !static_cast<const QKeyEvent *>(event)->text().isEmpty() && keyPress(watched);
     case QEvent::MouseButtonRelease:
         click(watched);
         return false;
@@ -336,99 +314,56 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-bool Tintra3::keyPress(QObject *control, const QKeyEvent &event)
+// A key that types a character into the hidden box or a colour box sends the typing on to the
+// message box; a colour box shows a space for it, and its colour stays.
+bool Tintra3::keyPress(QObject *control)
 {
-    // Only keys that type a character are handled; moving keys keep working.
-    if (event.text().isEmpty())
+    const auto box = std::ranges::find(m_colorBoxes, control);
+    if (box != m_colorBoxes.end())
+        (*box)->insert(u" "_s);
+    else if (control != m_focusPasser)
         return false;
-    if (control == Combo2 || control == Combo2->view() || control == Combo3 ||
-        control == Combo3->view() || control == Picture1) {
-        // Enter and Escape still close a dropped-down list.
-        return event.text().front().isPrint();
-    }
-    if (control == Text7)
-        return retypeInMessage(event);
-    if (control == Text1) {
-        Text7->setFocus();
-        return true;
-    }
-    for (QLineEdit *box : ColorBox) {
-        if (control == box) {
-            box->insert(u" "_s);
-            Text7->setFocus();
-            return true;
-        }
-    }
-    return false;
-}
-
-// A typed character that the key handler replaces reaches the message box as the key of its
-// replacement, so the box inserts it as typed: over the selection, into its undo history.
-// Only keys that type one visible character qualify; Backspace, Enter and shortcuts such as
-// paste pass untouched.
-bool Tintra3::retypeInMessage(const QKeyEvent &event)
-{
-    const QString text = event.text();
-    if (text.size() != 1 || !text.front().isPrint())
-        return false;
-    QChar typed = text.front();
-    Text7_KeyPress(typed);
-    if (typed == text.front())
-        return false;
-    // The replacement comes back through this filter; the tables map it to itself.
-    QKeyEvent retyped(event.type(), event.key(), event.modifiers(), QString(typed),
-                      event.isAutoRepeat(), event.count());
-    QCoreApplication::sendEvent(Text7, &retyped);
+    m_message->setFocus();
     return true;
-}
-
-void Tintra3::Text7_KeyPress(QChar &typed) const
-{
-    if (Elite->isChecked())
-        typed = EliteSubstitute(typed);
 }
 
 void Tintra3::click(QObject *control)
 {
-    if (control == Text7->viewport())
-        PasteTo = 1;
-    else if (control == Text10->viewport())
-        PasteTo = 0;
-    else if (control == Text1 || std::ranges::find(ColorBox, control) != ColorBox.end())
-        Text7->setFocus();
+    if (control == m_message->viewport())
+        m_pasteTo = PasteTarget::MessageBox;
+    else if (control == m_output->viewport())
+        m_pasteTo = PasteTarget::OutputBox;
+    else
+        m_message->setFocus();
 }
 
 void Tintra3::Command1_Click()
 {
     FadeRequest request;
-    request.message = Text7->toPlainText().replace(u'\n', u"\r\n"_s);
+    request.message = m_message->toPlainText().replace(u'\n', u"\r\n"_s);
     // The font name is what the box shows, chosen or typed.
-    request.options = {Combo1->currentText(), Combo2->currentText(),  Bold->isChecked(),
-                       Italics->isChecked(),  Underline->isChecked(), Waving->isChecked()};
-    request.fadeMode = Combo3->currentIndex();
-    const FadeResult result = GenerateFade(request, *this, m_segmentState, m_services.random);
-    if (result.notice)
-        m_services.dialogs.messageBox(this, *result.notice);
+    request.options = {m_fontNames->currentText(), m_fontSizes->currentText(),
+                       m_bold->isChecked(),        m_italics->isChecked(),
+                       m_underline->isChecked(),   m_waving->isChecked()};
+    request.fadeMode = m_fadeList->currentIndex();
+    const FadeResult result = m_panel->fade(request, *m_focusPasser);
     if (result.output)
-        Text10->setPlainText(displayed(*result.output));
-    if (result.lastColor)
-        SetPaletteColor(*Text1, QPalette::Base, *result.lastColor);
+        m_output->setPlainText(displayed(*result.output));
 }
 
 // The chat window brings this window back when it closes.
 void Tintra3::Command2_Click()
 {
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    SlideOut(*this);
+    RestoreAndSlideOut(*this);
     if (m_chatWindow)
         m_chatWindow->show();
     else
-        m_chatWindow = new TintaAOL(m_services, entries(*Combo1), this);
+        m_chatWindow = new TintaAOL(m_services, entries(*m_fontNames), this);
 }
 
 QPlainTextEdit &Tintra3::selectionSource() const
 {
-    return Text7->textCursor().hasSelection() ? *Text7 : *Text10;
+    return m_message->textCursor().hasSelection() ? *m_message : *m_output;
 }
 
 void Tintra3::Command3_Click()
@@ -447,7 +382,7 @@ void Tintra3::Command4_Click()
 
 void Tintra3::Command5_Click()
 {
-    QPlainTextEdit &box = PasteTo == 1 ? *Text7 : *Text10;
+    QPlainTextEdit &box = m_pasteTo == PasteTarget::MessageBox ? *m_message : *m_output;
     QTextCursor cursor = box.textCursor();
     cursor.insertText(QGuiApplication::clipboard()->text());
     box.setTextCursor(cursor);
@@ -455,151 +390,59 @@ void Tintra3::Command5_Click()
 
 void Tintra3::Command6_Click()
 {
-    ViewHtmlFade(*this, Text10->toPlainText(), m_services, StayT->isChecked(),
+    ViewHtmlFade(*this, m_output->toPlainText(), m_services, m_stayOnTop->isChecked(),
                  PreviewFile(m_services.previewFolder));
 }
 
 void Tintra3::Command7_Click()
 {
-    const QPoint centre(Command7->x() + Command7->width() / 2,
-                        Command7->y() + Command7->height() / 2);
-    Tintra4->popup(mapToGlobal(centre));
+    const QPoint centre(m_optionsButton->x() + m_optionsButton->width() / 2,
+                        m_optionsButton->y() + m_optionsButton->height() / 2);
+    m_optionsMenu->popup(mapToGlobal(centre));
 }
 
 void Tintra3::StayT_Click(bool checked)
 {
-    if (checked)
-        StayOnTop(*this);
-    else
-        NotOnTop(*this);
-}
-
-Rgb Tintra3::color(int which) const
-{
-    const int first = 3 * (which - 1);
-    return {HScroll[first]->value(), HScroll[first + 1]->value(), HScroll[first + 2]->value()};
-}
-
-void Tintra3::setChannel(int bar, int value)
-{
-    HScroll[bar - 1]->setValue(value);
+    StayOnTop(*this, checked);
 }
 
 void Tintra3::showProgress()
 {
-    Text10->setPlainText(u"Generating fade..."_s);
+    m_output->setPlainText(u"Generating fade..."_s);
     Pause(1e-11, m_services.clock);
 }
 
-QString Tintra3::askCount(const QString &prompt, const QString &title, const QString &defaultText)
+// The labels and the box of the colour follow its bars; the chart follows by itself.
+void Tintra3::HScroll_Change(int which)
 {
-    return m_services.dialogs.inputBox(this, prompt, title, defaultText);
-}
-
-void Tintra3::HScroll1_Change()
-{
-    showChannel(1);
-}
-
-void Tintra3::HScroll2_Change()
-{
-    showChannel(2);
-}
-
-void Tintra3::HScroll3_Change()
-{
-    showChannel(3);
-}
-
-void Tintra3::HScroll4_Change()
-{
-    showChannel(4);
-}
-
-void Tintra3::HScroll5_Change()
-{
-    showChannel(5);
-}
-
-void Tintra3::HScroll6_Change()
-{
-    showChannel(6);
-}
-
-void Tintra3::HScroll7_Change()
-{
-    showChannel(7);
-}
-
-void Tintra3::HScroll8_Change()
-{
-    showChannel(8);
-}
-
-void Tintra3::HScroll9_Change()
-{
-    showChannel(9);
-}
-
-// bar: 1..9.
-void Tintra3::showChannel(int bar)
-{
-    const int colour = (bar - 1) / 3 + 1;
-    Label[LabelNumbers[bar - 1] - 1]->setText(ChannelNames[(bar - 1) % 3] +
-                                              QString::number(HScroll[bar - 1]->value()));
-    QLineEdit &box = *ColorBox[colour - 1];
-    const ColorValue value = RGB(color(colour));
-    SetPaletteColor(box, QPalette::Base, value);
-    box.setText(HColor1(value));
-    paintchart2();
+    const ColorBars &bars = m_panel->colorBars();
+    const Rgb rgb = bars.color(which);
+    const std::array<int, 3> values {rgb.red, rgb.green, rgb.blue};
+    for (int channel = 0; channel < 3; ++channel)
+        m_channelLabels[3 * (which - 1) + channel]->setText(ChannelNames[channel] +
+                                                            QString::number(values[channel]));
+    showColor(*m_colorBoxes[which - 1], bars.shownColor(which), RGB(rgb));
 }
 
 void Tintra3::Combo3_Click()
 {
-    const int mode = Combo3->currentIndex();
-    RepeatMode = mode == FadeMode::Repeater ? 1 : mode == FadeMode::TCRepeater ? 2 : 0;
-    ThreeColors = mode == FadeMode::TTintra || mode == FadeMode::DUDadodov ? 1 : 0;
-    const bool colour3Used = ThreeColors == 1 || RepeatMode == 2;
-    for (int bar = 6; bar < 9; ++bar)
-        HScroll[bar]->setEnabled(colour3Used);
-    SetPaletteColor(*ColorBox[2], QPalette::Base, colour3Used ? RGB(color(3)) : UnusedColor);
-    paintchart2();
-}
-
-void Tintra3::paintchart2()
-{
-    ChartPattern pattern = ChartPattern::TwoColors;
-    if (ThreeColors == 1)
-        pattern = ChartPattern::ThreeColors;
-    else if (RepeatMode == 1)
-        pattern = ChartPattern::Repeater;
-    else if (RepeatMode == 2)
-        pattern = ChartPattern::TCRepeater;
-    const auto bands = FadeChartColors(pattern, ChartPrecision::Single, *this, m_segmentState);
-    const float width = float(Picture1->scaleWidth()) / ChartBandCount;
-    const double height = Picture1->scaleHeight();
-    float x = 0;
-    for (const ColorValue band : bands) {
-        Picture1->fillBox({x, 0}, {x + width, height}, band);
-        x += width;
-    }
+    m_panel->setFadeType(m_fadeList->currentIndex());
 }
 
 void Tintra3::Picture1_Click()
 {
-    paintchart2();
+    m_panel->paintChart();
 }
 
 void Tintra3::Picture1_Resize()
 {
-    Picture1->clear();
-    Picture1->printLine(u"Fade Chart"_s);
+    m_chart->clear();
+    m_chart->printLine(u"Fade Chart"_s);
 }
 
 void Tintra3::Picture1_MouseDown(QPointF twips)
 {
-    DragX = float(twips.x());
-    DragY = float(twips.y());
+    m_dragAnchor = twips;
 }
 
 // The chart moves with the window, so the point grabbed stays under the pointer.
@@ -608,7 +451,7 @@ void Tintra3::Picture1_MouseMove(QPointF twips, Qt::MouseButtons buttons)
     if (!buttons.testFlag(Qt::LeftButton))
         return;
     const double dpi = LogicalDpi(*this);
-    const double left = PixelsToTwips(x(), dpi) + twips.x() - DragX;
-    const double top = PixelsToTwips(y(), dpi) + twips.y() - DragY;
+    const double left = PixelsToTwips(x(), dpi) + twips.x() - m_dragAnchor.x();
+    const double top = PixelsToTwips(y(), dpi) + twips.y() - m_dragAnchor.y();
     move(TwipsToPixels(left, dpi), TwipsToPixels(top, dpi));
 }

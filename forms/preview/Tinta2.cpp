@@ -4,9 +4,8 @@
 #include "forms/preview/PreviewBrowser.h"
 #include "forms/preview/PreviewNotices.h"
 #include "winhelpers/Dialogs.h"
-#include "winhelpers/GradientBackground.h"
-#include "winhelpers/GradientSettings.h"
 #include "winhelpers/Twips.h"
+#include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
 
 #include <QCloseEvent>
@@ -64,18 +63,10 @@ QRect Tinta2::twipsToPixels(double left, double top, double width, double height
 
 void Tinta2::Form_Load(bool stayOnTop)
 {
-    GradientSettings &gradient = SharedGradientSettings();
-    gradient.GradientStart = RGB(0, 190, 180);
-    gradient.GradientEnd = 0;
-    PrepareGradient(gradient);
-    Form_Paint();
     createBrowser();
-    PlaceAboveScreen(*this);
-    CentreHorizontally(*this);
-    show();
-    SlideIn(*this);
+    ShowLoadedWindow(*this, RGB(0, 190, 180), Arrival::SlideIn);
     m_open = true;
-    applyStayOnTop(stayOnTop);
+    StayOnTop(*this, stayOnTop);
     Navigate();
 }
 
@@ -87,14 +78,9 @@ QWebEngineView *Tinta2::browser() const
 void Tinta2::bringForward(bool stayOnTop)
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
-    applyStayOnTop(stayOnTop);
+    StayOnTop(*this, stayOnTop);
     raise();
     activateWindow();
-}
-
-void Tinta2::Form_Paint()
-{
-    PaintGradient(*this);
 }
 
 void Tinta2::createBrowser()
@@ -102,14 +88,6 @@ void Tinta2::createBrowser()
     WebBrowser1 = new PreviewBrowser(m_file.url(), this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(twipsToPixels(120, 120, 4935, 3015));
-}
-
-void Tinta2::applyStayOnTop(bool stayOnTop)
-{
-    if (stayOnTop)
-        StayOnTop(*this);
-    else
-        NotOnTop(*this);
 }
 
 void Tinta2::Command1_Click()
@@ -163,6 +141,5 @@ void Tinta2::Form_Unload()
 {
     m_file.remove();
     m_open = false;
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    SlideOut(*this);
+    RestoreAndSlideOut(*this);
 }

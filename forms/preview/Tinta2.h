@@ -33,21 +33,19 @@ public:
     // None until the window is first loaded.
     QWebEngineView *browser() const;
 
-public slots:
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     QPushButton *makeButton(const QString &name, const QString &caption, double leftTwips);
     QRect twipsToPixels(double left, double top, double width, double height) const;
-    void Form_Paint();
     void Form_Unload();
     void createBrowser();
-    void applyStayOnTop(bool stayOnTop);
     void changeBackground(const QString &line1);
     void Navigate();
 

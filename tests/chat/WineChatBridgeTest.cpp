@@ -249,7 +249,8 @@ TEST_P(DesktopOnLinux, SendsThroughWineOnlyWithWineAndTheHelper)
         QSignalSpy done(bridge, &WineChatBridge::lineDone);
         EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::Posted});
         EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i\n");
-        EXPECT_EQ(wine.file(u"arguments"_s).trimmed(), ChatHelperPath(folder.program()));
+        EXPECT_EQ(QString::fromUtf8(wine.file(u"arguments"_s).trimmed()),
+                  ChatHelperPath(folder.program()));
     } else {
         EXPECT_FALSE(wine.ran());
     }

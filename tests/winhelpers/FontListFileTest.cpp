@@ -2,42 +2,13 @@
 
 #include "tests/testing/TestFiles.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// A window with the two controls the font list procedures look for.
-struct FontWindow
-{
-    QWidget window;
-    QComboBox *fonts = new QComboBox(&window);
-    QLineEdit *progress = new QLineEdit(&window);
-
-    FontWindow()
-    {
-        fonts->setObjectName(u"Combo1"_s);
-        progress->setObjectName(u"Text1"_s);
-    }
-
-    QStringList names() const
-    {
-        QStringList names;
-        for (int i = 0; i < fonts->count(); ++i)
-            names << fonts->itemText(i);
-        return names;
-    }
-};
-
-} // namespace
 
 TEST(FontListFile, EveryLineEndsInCrCrLf)
 {
@@ -111,31 +82,4 @@ TEST(FontListFile, AnUnwritableFolderIsReportedAndLeftAlone)
     WriteBytes(notAFolder, "keep me");
     EXPECT_FALSE(FontListFile(notAFolder + u"/Font Names.INI"_s).write({u"Arial"_s}));
     EXPECT_EQ(ReadBytes(notAFolder), QByteArray("keep me"));
-}
-
-TEST(FontListFile, WindowsReadAndWriteTheirFontBox)
-{
-    QTemporaryDir folder;
-    const FontListFile file(folder.filePath(u"Font Names.INI"_s));
-    FontWindow source;
-    source.fonts->addItems({u"Arial"_s, u"Symbol"_s});
-    ASSERT_TRUE(WriteFontList(source.window, file));
-    EXPECT_EQ(ReadBytes(file.path()), QByteArray("[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"));
-
-    FontWindow receiver;
-    FontWindow progress;
-    // Each name stays in view until the clock it is given ticks.
-    int readings = 0;
-    const auto clock = [&readings] {
-        return ++readings * 0.001;
-    };
-    ASSERT_TRUE(ReadFontList(receiver.window, progress.window, file, clock));
-    EXPECT_EQ(receiver.names(), (QStringList {u"Arial"_s, u"Symbol"_s}));
-    EXPECT_EQ(progress.progress->text(), u"Symbol"_s);
-    EXPECT_EQ(readings, 2 * 2);
-
-    FontWindow untouched;
-    EXPECT_FALSE(ReadFontList(untouched.window, progress.window,
-                              FontListFile(folder.filePath(u"missing"_s)), clock));
-    EXPECT_EQ(untouched.fonts->count(), 0);
 }

@@ -1,22 +1,15 @@
-#include "engine/RandomSource.h"
 #include "winhelpers/Pause.h"
-#include "winhelpers/Services.h"
-#include "winhelpers/Twips.h"
 #include "winhelpers/WindowMotion.h"
-#include "winhelpers/testing/AnsweringDialogs.h"
 
 #include <QAbstractEventDispatcher>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -48,15 +41,6 @@ TEST(SlideTops, StepDownBySlideStepsToWhereTheWindowStops)
     }
 }
 
-TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi)
-{
-    EXPECT_EQ(TwipsToPixels(7830, 96), 522);
-    EXPECT_EQ(TwipsToPixels(400, 96), 27); // 26.67
-    EXPECT_EQ(TwipsToPixels(7830, 144), 783);
-    EXPECT_DOUBLE_EQ(PixelsToTwips(266, 96), 3990);
-    EXPECT_EQ(TwipsToPixels(QRectF(120, 4680, 1815, 375), 96), QRect(8, 312, 121, 25));
-}
-
 // A shown window on the screen.
 class WindowMotion : public testing::Test
 {
@@ -74,30 +58,6 @@ protected:
     QWidget window;
     const QRect screen = window.screen()->geometry();
 };
-
-TEST_F(WindowMotion, SlidesInAndOutAndTheMainWindowComesBackCentred)
-{
-    PlaceAboveScreen(window);
-    EXPECT_EQ(frame().bottom(), -1);
-    SlideIn(window);
-    EXPECT_NEAR(frame().top(), centredTop(), 1);
-    SlideOut(window);
-    EXPECT_GT(frame().top(), screen.height());
-
-    AnsweringDialogs dialogs;
-    RandomSource random(1);
-    Services services {dialogs, random};
-    services.mainWindow = &window;
-    window.hide();
-    ReturnMainWindow(services);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_NEAR(frame().left(), centredLeft(), 1);
-    EXPECT_NEAR(frame().top(), centredTop(), 1);
-
-    PlaceAboveScreen(window);
-    SlideInToBottom(window);
-    EXPECT_NEAR(frame().bottom(), screen.height() - 1, 1);
-}
 
 TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
 {
@@ -121,22 +81,6 @@ TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
     window.move(20, 10);
     QCoreApplication::processEvents();
     EXPECT_EQ(frame().topLeft(), QPoint(20, 10));
-}
-
-TEST(StayOnTop, WorksBeforeShowingAndChangesAShownWindowInPlace)
-{
-    QWidget window;
-    StayOnTop(window);
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    window.show();
-    const QWindow *handle = window.windowHandle();
-    NotOnTop(window);
-    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    StayOnTop(window);
-    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(window.windowHandle(), handle);
-    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile)
@@ -171,18 +115,6 @@ TEST(Pause, SleepsUntilAnEventComesInsteadOfPollingForOne)
     EXPECT_GE(asleep.count(), 1);
     // A loop that polls wakes thousands of times in a twentieth of a second.
     EXPECT_LT(awake.count(), 50);
-}
-
-TEST(AnsweringDialogs, AnswersInTurnThenCancels)
-{
-    AnsweringDialogs dialogs;
-    dialogs.answerInput(u"7"_s);
-    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), u"7"_s);
-    EXPECT_EQ(dialogs.inputBox(nullptr, u"p"_s, u"t"_s, u"5"_s), QString());
-    EXPECT_EQ(dialogs.questions().size(), 2U);
-    EXPECT_EQ(dialogs.chooseColor(nullptr, 0), std::nullopt);
-    dialogs.messageBox(nullptr, {u"Hi"_s, NoticeIcon::Question, u"T"_s});
-    EXPECT_EQ(dialogs.notices().back().icon, NoticeIcon::Question);
 }
 
 } // namespace

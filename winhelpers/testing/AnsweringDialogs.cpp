@@ -25,8 +25,9 @@ QString AnsweringDialogs::inputBox(QWidget *, const QString &prompt, const QStri
     return takeFront(m_inputAnswers, QString());
 }
 
-std::optional<ColorValue> AnsweringDialogs::chooseColor(QWidget *, ColorValue)
+std::optional<ColorValue> AnsweringDialogs::chooseColor(QWidget *, ColorValue initial)
 {
+    m_colorsOffered.push_back(initial);
     return takeFront(m_colorAnswers, std::optional<ColorValue>());
 }
 

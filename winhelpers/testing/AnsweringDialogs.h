@@ -25,6 +25,8 @@ public:
 
     const std::vector<Notice> &notices() const { return m_notices; }
     const std::vector<Question> &questions() const { return m_questions; }
+    // The colours the colour chooser opened at.
+    const std::vector<ColorValue> &colorsOffered() const { return m_colorsOffered; }
 
     void messageBox(QWidget *parent, const Notice &notice) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
@@ -38,4 +40,5 @@ private:
     std::deque<QString> m_fileAnswers;
     std::vector<Notice> m_notices;
     std::vector<Question> m_questions;
+    std::vector<ColorValue> m_colorsOffered;
 };

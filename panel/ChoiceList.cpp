@@ -1,0 +1,82 @@
+#include "panel/ChoiceList.h"
+
+#include "panel/ElidingLineEdit.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace {
+
+bool typesCharacter(const QKeyEvent &key)
+{
+    return !key.text().isEmpty() && key.text().front().isPrint();
+}
+
+} // namespace
+
+ChoiceList::ChoiceList(QWidget *parent)
+    : QComboBox(parent)
+{
+    // While the list is dropped down, its keys go to the pop-up.
+    view()->installEventFilter(this);
+}
+
+void ChoiceList::makeEditable()
+{
+    setLineEdit(new ElidingLineEdit(this));
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+QString ChoiceList::shownText() const
+{
+    if (const auto *edit = qobject_cast<const ElidingLineEdit *>(lineEdit()))
+        return edit->shownText();
+    return fontMetrics().elidedText(currentText(), Qt::ElideRight, labelWidth());
+}
+
+void ChoiceList::showPopup()
+{
+    QAbstractItemView &list = *view();
+    // Measured only now, so filling a long list costs nothing extra.
+    const int scrollBar = list.verticalScrollBar()->sizeHint().width();
+    list.setMinimumWidth(list.sizeHintForColumn(0) + 2 * list.frameWidth() + scrollBar);
+    QComboBox::showPopup();
+}
+
+void ChoiceList::paintEvent(QPaintEvent *)
+{
+    // As QComboBox paints itself, with the label shortened to fit.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = shownText();
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void ChoiceList::keyPressEvent(QKeyEvent *event)
+{
+    if (!isEditable() && typesCharacter(*event))
+        return;
+    QComboBox::keyPressEvent(event);
+}
+
+bool ChoiceList::eventFilter(QObject *watched, QEvent *event)
+{
+    return watched == view() && event->type() == QEvent::KeyPress && !isEditable() &&
+        typesCharacter(static_cast<const QKeyEvent &>(*event));
+}
+
+// The room the style gives the label: the edit field less a pixel on either side.
+int ChoiceList::labelWidth() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return field.width() - 2;
+}

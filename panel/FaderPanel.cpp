@@ -1,0 +1,105 @@
+#include "panel/FaderPanel.h"
+
+#include "engine/FadeGenerator.h"
+#include "panel/ColorBars.h"
+#include "winhelpers/Dialogs.h"
+#include "winhelpers/FormControls.h"
+#include "winhelpers/PictureBox.h"
+#include "winhelpers/Services.h"
+
+namespace {
+
+ChartPattern chartPatternOf(int fadeMode)
+{
+    switch (fadeMode) {
+    case FadeMode::Repeater:
+        return ChartPattern::Repeater;
+    case FadeMode::TCRepeater:
+        return ChartPattern::TCRepeater;
+    case FadeMode::TTintra:
+    case FadeMode::DUDadodov:
+        return ChartPattern::ThreeColors;
+    default:
+        return ChartPattern::TwoColors;
+    }
+}
+
+bool usesColor3(ChartPattern pattern)
+{
+    return pattern == ChartPattern::ThreeColors || pattern == ChartPattern::TCRepeater;
+}
+
+} // namespace
+
+FaderPanel::FaderPanel(QWidget &window, Services &services, const std::array<QRectF, 9> &barPlaces,
+                       PictureBox &chart, ChartPrecision precision)
+    : QObject(&window)
+    , m_window(window)
+    , m_services(services)
+    , m_colorBars(new ColorBars(window, barPlaces))
+    , m_chart(chart)
+    , m_precision(precision)
+{
+    connect(m_colorBars, &ColorBars::changed, this, &FaderPanel::paintChart);
+}
+
+void FaderPanel::setFadeType(int fadeMode)
+{
+    m_pattern = chartPatternOf(fadeMode);
+    // Colour 3's bars report the change, which repaints the chart.
+    m_colorBars->setColor3Enabled(usesColor3(m_pattern));
+}
+
+void FaderPanel::paintChart()
+{
+    const auto bands = FadeChartColors(m_pattern, m_precision, *m_colorBars, m_segments);
+    if (m_precision == ChartPrecision::Single)
+        paintBands<float>(bands);
+    else
+        paintBands<double>(bands);
+}
+
+template<typename Real>
+void FaderPanel::paintBands(const std::array<ColorValue, ChartBandCount> &bands)
+{
+    const Real width = Real(m_chart.scaleWidth()) / ChartBandCount;
+    const double height = m_chart.scaleHeight();
+    std::array<PictureBox::Box, ChartBandCount> boxes;
+    Real left = 0;
+    for (int band = 0; band < ChartBandCount; ++band) {
+        boxes[band] = {{left, 0}, {left + width, height}, bands[band]};
+        left += width;
+    }
+    m_chart.fillBoxes(boxes);
+}
+
+FadeResult FaderPanel::fade(const FadeRequest &request, QWidget &lastColorBox)
+{
+    const FadeResult result = GenerateFade(request, *this, m_segments, m_services.random);
+    if (result.notice)
+        m_services.dialogs.messageBox(&m_window, *result.notice);
+    if (result.lastColor)
+        SetPaletteColor(lastColorBox, QPalette::Base, *result.lastColor);
+    return result;
+}
+
+Rgb FaderPanel::color(int which) const
+{
+    return m_colorBars->color(which);
+}
+
+void FaderPanel::setChannel(int bar, int value)
+{
+    m_colorBars->setChannel(bar, value);
+}
+
+void FaderPanel::showProgress()
+{
+    emit fading();
+}
+
+QString FaderPanel::askCount(const QString &prompt, const QString &title,
+                             const QString &defaultText)
+{
+    return m_services.dialogs.inputBox(&m_window, prompt, title, defaultText);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/FadeChart.h"
+#include "engine/FadeHost.h"
+#include "engine/SegmentState.h"
+
+#include <QObject>
+#include <QRectF>
+
+#include <array>
+
+class ColorBars;
+class PictureBox;
+struct FadeRequest;
+struct FadeResult;
+struct Services;
+
+// What a fading window fades with: its nine colour bars, the fade chart that previews the chosen
+// fade type over their colours, repainted whenever they change, and the window's segment state,
+// which the chart and the fade runs share. The window places the bars and the chart.
+class FaderPanel : public QObject, private FadeHost
+{
+    Q_OBJECT
+
+public:
+    // Creates the bars on the window at their places (twips, bar 1 first); the chart's
+    // gradients and band edges run in the given precision.
+    FaderPanel(QWidget &window, Services &services, const std::array<QRectF, 9> &barPlaces,
+               PictureBox &chart, ChartPrecision precision);
+
+    ColorBars &colorBars() const { return *m_colorBars; }
+
+    // Chooses the fade type's chart and offers colour 3 only when the fade type uses it.
+    void setFadeType(int fadeMode);
+
+    // Paints the chart's bands side by side across the picture box. They cover it, so it is not
+    // cleared first. The two repeating fades show their first four segments, the three-colour
+    // fades a gradient over all three colours, the others over the first two.
+    void paintChart();
+
+    // Fades the message of the request over the bars' colours, asking the count where the fade
+    // needs one. A refusal comes up in a message box; the colour of the last letter is kept as
+    // the background of the given box.
+    FadeResult fade(const FadeRequest &request, QWidget &lastColorBox);
+
+signals:
+    // A page fade has begun; the window shows it before the fade goes on.
+    void fading();
+
+private:
+    template<typename Real> void paintBands(const std::array<ColorValue, ChartBandCount> &bands);
+
+    Rgb color(int which) const override;
+    void setChannel(int bar, int value) override;
+    void showProgress() override;
+    QString askCount(const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+
+    QWidget &m_window;
+    Services &m_services;
+    ColorBars *m_colorBars;
+    PictureBox &m_chart;
+    const ChartPrecision m_precision;
+    ChartPattern m_pattern = ChartPattern::TwoColors;
+    SegmentState m_segments;
+};

@@ -1,0 +1,317 @@
+#include "panel/FaderPanel.h"
+
+#include "engine/EliteText.h"
+#include "engine/FadeGenerator.h"
+#include "engine/RandomSource.h"
+#include "engine/SegmentState.h"
+#include "panel/ChoiceList.h"
+#include "panel/ColorBars.h"
+#include "panel/EliteTyping.h"
+#include "panel/ReadableText.h"
+#include "panel/TabMovesFocus.h"
+#include "tests/testing/GuiTests.h"
+#include "winhelpers/FormControls.h"
+#include "winhelpers/PictureBox.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/testing/AnsweringDialogs.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A window with the panel's bars, each as wide as the main window's, the chart and a display
+// for colour 2, a message box and a list box.
+class Panel : public testing::Test
+{
+protected:
+    Panel()
+    {
+        window.resize(640, 200);
+        std::array<QRectF, 9> places;
+        for (int bar = 0; bar < 9; ++bar)
+            places[bar] = {960.0 * (bar / 3), 240.0 * (bar % 3), 855, 255};
+        chart = PlaceControl<PictureBox>(window, u"Chart"_s, {0, 800, 4815, 255});
+        panel = new FaderPanel(window, services, places, *chart, ChartPrecision::Single);
+        panel->setFadeType(FadeMode::Normal);
+        display = PlaceControl<QFrame>(window, u"Display"_s, {3000, 0, 375, 735});
+        bars().chooseOnDoubleClick(*display, 2, dialogs);
+        message = PlaceControl<QPlainTextEdit>(window, u"Message"_s, {0, 1200, 3000, 1000});
+        list = PlaceControl<ChoiceList>(window, u"List"_s, {3200, 1200, 1335, 300});
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+
+    ColorBars &bars() const { return panel->colorBars(); }
+    QScrollBar *bar(int number) const
+    {
+        return window.findChild<QScrollBar *>(u"HScroll%1"_s.arg(number));
+    }
+    QRect part(QScrollBar *scrollBar, QStyle::SubControl control) const
+    {
+        QStyleOptionSlider option;
+        option.initFrom(scrollBar);
+        option.orientation = Qt::Horizontal;
+        option.maximum = 255;
+        option.sliderPosition = scrollBar->sliderPosition();
+        option.pageStep = scrollBar->pageStep();
+        return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control,
+                                                  scrollBar);
+    }
+    // The colour of a chart band (1..80) in the middle of its stripe.
+    QColor band(int number) const
+    {
+        const QImage &image = chart->image();
+        return image.pixelColor(int((number - 0.5) * image.width() / 80), image.height() / 2);
+    }
+
+    AnsweringDialogs dialogs;
+    RandomSource random {7};
+    Services services {dialogs, random};
+    QWidget window;
+    PictureBox *chart = nullptr;
+    FaderPanel *panel = nullptr;
+    QFrame *display = nullptr;
+    QPlainTextEdit *message = nullptr;
+    ChoiceList *list = nullptr;
+};
+
+TEST_F(Panel, BarsHoldTheColoursAndOfferColourThreeOnlyToTheFadesThatUseIt)
+{
+    EXPECT_EQ(bars().color(1), (Rgb {255, 0, 0}));
+    EXPECT_EQ(bars().color(2), (Rgb {0, 0, 255}));
+    EXPECT_EQ(bars().color(3), (Rgb {0, 255, 0}));
+    QSignalSpy changes(&bars(), &ColorBars::changed);
+    bars().setChannel(5, 128);
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes[0][0].toInt(), 2);
+    EXPECT_EQ(bars().shownColor(2), RGB(0, 128, 255));
+
+    for (int fade = FadeMode::Normal; fade <= FadeMode::NoFade; ++fade) {
+        panel->setFadeType(fade);
+        const bool offered = fade == FadeMode::TTintra || fade == FadeMode::DUDadodov ||
+            fade == FadeMode::TCRepeater;
+        EXPECT_EQ(bar(7)->isEnabled(), offered) << fade;
+        EXPECT_EQ(bars().shownColor(3), offered ? RGB(0, 255, 0) : ColorBars::UnusedColor) << fade;
+        EXPECT_EQ(changes.back()[0].toInt(), 3);
+    }
+}
+
+// Each fade type's chart shows the bands of its pattern, in the main window's precision, and
+// follows the bars.
+TEST_F(Panel, TheChartShowsTheFadeTypesPatternAndFollowsTheBars)
+{
+    using enum ChartPattern;
+    const std::pair<int, ChartPattern> types[] = {
+        {FadeMode::Normal, TwoColors},      {FadeMode::Rainbow, TwoColors},
+        {FadeMode::Repeater, Repeater},     {FadeMode::TTintra, ThreeColors},
+        {FadeMode::DUDadodov, ThreeColors}, {FadeMode::TCRepeater, TCRepeater},
+        {FadeMode::TWMystery, TwoColors},   {FadeMode::NoFade, TwoColors},
+        {FadeMode::TCRepeater, TCRepeater}}; // again after a bar moved
+    for (const auto &[fade, pattern] : types) {
+        if (fade == FadeMode::NoFade)
+            bars().setChannel(4, 10);
+        panel->setFadeType(fade);
+        SegmentState segments;
+        const auto bands = FadeChartColors(pattern, ChartPrecision::Single, bars(), segments);
+        for (int number = 1; number <= ChartBandCount; ++number) {
+            const Rgb rgb = SplitColor(bands[number - 1]);
+            ASSERT_EQ(band(number), QColor(rgb.red, rgb.green, rgb.blue))
+                << "fade " << fade << ", band " << number;
+        }
+    }
+    // Drawing a repeating chart plans its segments four times, so a fade still starts at colour 1.
+    QLineEdit lastColor;
+    dialogs.answerInput(u"2"_s);
+    EXPECT_TRUE(panel->fade({u"ab"_s, {}, FadeMode::TCRepeater}, lastColor)
+                    .output->contains(u"#FF0000\">a"_s));
+}
+
+TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
+{
+    QSignalSpy fading(panel, &FaderPanel::fading);
+    QLineEdit lastColor;
+    EXPECT_EQ(panel->fade({}, lastColor).status, FadeResult::Status::Refused);
+    ASSERT_EQ(dialogs.notices().size(), 1U);
+    EXPECT_EQ(dialogs.notices()[0].text, u"Hey Man, Enter Some Text!"_s);
+
+    dialogs.answerInput(u"3"_s);
+    const FadeResult done = panel->fade({u"Hi"_s, {}, FadeMode::Repeater}, lastColor);
+    EXPECT_EQ(done.status, FadeResult::Status::Done);
+    EXPECT_EQ(dialogs.questions().size(), 1U);
+    EXPECT_EQ(fading.size(), 1);
+    EXPECT_EQ(lastColor.palette().color(QPalette::Base), QColor(128, 0, 128));
+}
+
+// A drag on the thin thumb moves the value in small steps, never back, from end to end.
+TEST_F(Panel, ADragAcrossTheGrooveRunsThroughTheValuesInOrder)
+{
+    QScrollBar *red = bar(1);
+    red->setValue(0);
+    const QRect thumb = part(red, QStyle::SC_ScrollBarSlider);
+    const QRect groove = part(red, QStyle::SC_ScrollBarGroove);
+    // The thumb travels over at least half the bar.
+    const int travel = groove.width() - thumb.width();
+    EXPECT_GE(travel, red->width() / 2);
+    QTest::mousePress(red, Qt::LeftButton, {}, thumb.center());
+    std::vector<int> values {red->value()};
+    for (int x = thumb.center().x() + 1; x <= groove.right() + 2; ++x) {
+        QTest::mouseMove(red, {x, thumb.center().y()});
+        values.push_back(red->value());
+    }
+    QTest::mouseRelease(red, Qt::LeftButton, {}, {groove.right() + 2, thumb.center().y()});
+    EXPECT_EQ(values.front(), 0);
+    EXPECT_EQ(values.back(), 255);
+    for (size_t step = 1; step < values.size(); ++step) {
+        EXPECT_GE(values[step], values[step - 1]);
+        EXPECT_LE(values[step] - values[step - 1], (255 + travel - 1) / travel) << step;
+    }
+}
+
+TEST_F(Panel, AClickInTheGroovePagesAndKeysAndTheWheelStepTheBar)
+{
+    QScrollBar *green = bar(2);
+    green->setValue(100);
+    const QRect groove = part(green, QStyle::SC_ScrollBarGroove);
+    QTest::mouseClick(green, Qt::LeftButton, {}, {groove.right() - 1, groove.center().y()});
+    EXPECT_EQ(green->value(), 110);
+    QTest::mouseClick(green, Qt::LeftButton, {}, {groove.left() + 1, groove.center().y()});
+    EXPECT_EQ(green->value(), 100);
+    green->setFocus();
+    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 101}, {Qt::Key_PageUp, 111},
+                                            {Qt::Key_Left, 110},  {Qt::Key_PageDown, 100},
+                                            {Qt::Key_End, 255},   {Qt::Key_Home, 0}};
+    for (const auto &[key, value] : keys) {
+        QTest::keyClick(green, key);
+        EXPECT_EQ(green->value(), value) << key;
+    }
+    const QPoint middle = groove.center();
+    QWheelEvent up(middle, green->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(green, &up);
+    EXPECT_GT(green->value(), 0);
+}
+
+TEST_F(Panel, ADoubleClickOnADisplayChoosesItsColourOnceItIsInUse)
+{
+    dialogs.answerColor(RGB(10, 20, 30));
+    DoubleClick(display);
+    EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
+    EXPECT_EQ(bars().color(2), (Rgb {10, 20, 30}));
+    DoubleClick(display); // cancelled
+    EXPECT_EQ(bars().color(2), (Rgb {10, 20, 30}));
+
+    auto *colour3 = PlaceControl<QFrame>(window, u"Colour3"_s, {3600, 0, 375, 735});
+    colour3->show();
+    bars().chooseOnDoubleClick(*colour3, 3, dialogs);
+    DoubleClick(colour3);
+    EXPECT_EQ(dialogs.colorsOffered().size(), 2U);
+}
+
+TEST(ReadableText, StandsOutOnEveryColour)
+{
+    EXPECT_EQ(ReadableTextColor(RGB(0, 0, 255)), RGB(255, 255, 255));
+    EXPECT_EQ(ReadableTextColor(RGB(255, 255, 0)), RGB(0, 0, 0));
+    EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21, 1e-9);
+    for (int red = 0; red < 256; red += 15) {
+        for (int green = 0; green < 256; green += 15) {
+            for (int blue = 0; blue < 256; blue += 15) {
+                const ColorValue background = RGB(red, green, blue);
+                ASSERT_GE(ContrastRatio(background, ReadableTextColor(background)), 4.5)
+                    << red << ' ' << green << ' ' << blue;
+            }
+        }
+    }
+}
+
+TEST_F(Panel, EliteTypingSubstitutesTypedKeysOnlyAndUndoesAsTyping)
+{
+    EliteTyping &elite = *new EliteTyping(*message);
+    message->setFocus();
+    QTest::keyClicks(message, u"Hi 2u"_s);
+    elite.setOn(true);
+    QTest::keyClicks(message, u" Hi 2u sI a.b,c!"_s);
+    EXPECT_EQ(message->toPlainText(), u"Hi 2u Hî ²µ $‡ å.b,¢!"_s);
+
+    // Typed over a selection, and taken back by undo.
+    message->setPlainText(u"tex"_s);
+    QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(message, u"te"_s);
+    QTest::keyClick(message, Qt::Key_Backspace);
+    QTest::keyClick(message, Qt::Key_Return);
+    EXPECT_EQ(message->toPlainText(), u"†\n"_s);
+    for (const QString &before : {u"†"_s, u"†è"_s, u"tex"_s}) {
+        QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(message->toPlainText(), before);
+    }
+
+    QGuiApplication::clipboard()->setText(u"pasted"_s);
+    QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(message->toPlainText().endsWith(u"pasted"_s));
+
+    // A substitute typed again comes back through the filter; it must stay as it is.
+    for (const QStringView table : {EliteDigits, EliteLower, EliteUpper}) {
+        for (const QChar substitute : table)
+            EXPECT_EQ(EliteSubstitute(substitute), substitute) << int(substitute.unicode());
+    }
+}
+
+TEST_F(Panel, TabMovesTheFocusOnAndCtrlTabTypesATab)
+{
+    new TabMovesFocus(*message);
+    message->setPlainText(u"a"_s);
+    message->moveCursor(QTextCursor::End);
+    message->setFocus();
+    QTest::keyClick(message, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(message->toPlainText(), u"a\t"_s);
+    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(message->toPlainText(), u"a"_s);
+    QTest::keyClick(message, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(message->toPlainText(), u"a"_s);
+    QTest::keyClick(list, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), message);
+}
+
+TEST_F(Panel, AListOpensAsWideAsItsWidestEntryAndShortensWhatItCannotShow)
+{
+    const QString longest = u"TCRepeater Fade, told at length"_s;
+    list->addItems({u"No Fade"_s, longest});
+    EXPECT_EQ(list->shownText(), u"No Fade"_s);
+    list->setFocus();
+    QTest::keyClicks(list, u"T"_s); // only chosen from
+    EXPECT_EQ(list->currentIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    const QString shown = list->shownText();
+    EXPECT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
+    EXPECT_LT(list->fontMetrics().horizontalAdvance(shown), list->width());
+
+    list->showPopup();
+    QAbstractItemView *popup = list->view();
+    const QModelIndex entry = popup->model()->index(1, 0);
+    EXPECT_GE(popup->viewport()->width(), popup->sizeHintForIndex(entry).width());
+    QTest::keyClicks(popup, u"N"_s);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(list->currentIndex(), 1);
+
+    list->makeEditable();
+    list->setEditText(longest);
+    message->setFocus();
+    EXPECT_TRUE(list->shownText().endsWith(u'…'));
+    list->lineEdit()->setFocus();
+    EXPECT_EQ(list->shownText(), longest);
+}
+
+} // namespace

@@ -1,0 +1,27 @@
+#include "tests/testing/GuiTests.h"
+
+#include "tests/testing/FreshUserFolders.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+int RunGuiTests(int argc, char **argv, void (*beforeApplication)())
+{
+    testing::InitGoogleTest(&argc, argv);
+    // Listing the tests at build time needs no display.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    const FreshUserFolders folders;
+    if (beforeApplication)
+        beforeApplication();
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+void DoubleClick(QWidget *widget)
+{
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// Runs the tests of a window test binary in user folders of their own, away from the user's and
+// from what earlier runs left, with an application object around them. What must happen before
+// the application object is made runs first.
+int RunGuiTests(int argc, char **argv, void (*beforeApplication)() = nullptr);
+
+// The window's control of that name; the test fails when the window has none.
+template<typename Control = QWidget>
+Control *FindControl(const QObject &window, const QString &name)
+{
+    auto *found = window.findChild<Control *>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+// Double-clicks the widget with the left button and lets the button go: QTest leaves it down
+// after a double click, and a later move would drag with it.
+void DoubleClick(QWidget *widget);
