@@ -36,7 +36,7 @@ const QStringList EmojiThenFlag = {u"😀"_s, u"🇫🇷"_s};
 // Latin with accents, Greek, Cyrillic, Hebrew, Arabic, Devanagari, Thai, Han and Hangul, with
 // emoji, a skin tone, a family, a flag and a line break between them: one letter per entry.
 const QStringList MixedScript =
-    u"H|é|l|e\u0301| |Γ|ε|ι|ά| |П|р|и|в|е|т| |ש|ל|ו|ם| |م|ر|ح|ب|ا| |न|म|स्|ते| |ส|วั|ส|ดี| |你|好| "
+    u"H|é|l|e\u0301| |Γ|ε|ι|ά| |П|р|и|в|е|т| |ש|ל|ו|ם| |م|ر|ح|ب|ا| |न|म|स्ते| |ส|วั|ส|ดี| |你|好| "
     u"|안|녕| |👍🏽|👨‍👩‍👧|🇫🇷|😀|!|\r|\n"_s.split(u'|');
 
 FadeRequest requestFor(const QString &message, int mode, MarkupDialect dialect)

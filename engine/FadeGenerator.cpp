@@ -30,8 +30,7 @@ FadeResult refusedWith(NoticeIcon icon, const QString &text, std::optional<QStri
 class LetterLoop
 {
 public:
-    LetterLoop(const std::vector<QStringView> &letters, const FadeRequest &request,
-               MarkupWriter &out)
+    LetterLoop(const Letters &letters, const FadeRequest &request, MarkupWriter &out)
         : m_letters(letters)
         , m_dialect(request.dialect)
         , m_waving(request.options.waving)
@@ -72,7 +71,7 @@ public:
     ColorValue lastColor() const { return m_lastColor; }
 
 private:
-    const std::vector<QStringView> &m_letters;
+    const Letters &m_letters;
     const MarkupDialect m_dialect;
     const bool m_waving;
     MarkupWriter &m_out;
@@ -205,8 +204,8 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         return refusedWith(NoticeIcon::Critical, u"Hey Man, Enter Some Text!"_s, std::nullopt);
 
     const bool page = request.dialect == MarkupDialect::Page;
-    const std::vector<QStringView> letters = SplitLetters(request.message);
-    const auto letterCount = static_cast<qsizetype>(letters.size());
+    const Letters letters(request.message);
+    const qsizetype letterCount = letters.size();
     if (page && letterCount > MaximumLetters) {
         return {FadeResult::Status::Refused,
                 u"Error: The message is too big for the textbox 2 hold."_s,

@@ -66,11 +66,11 @@ QString NoFadeText(QStringView message, const FadeOptions &options, MarkupDialec
     // Here a tag covers one letter and is closed in front of the next one, and line breaks do
     // not move the phase, so a last raised or lowered letter leaves its tag open.
     static constexpr QStringView tagOfPhase[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
-    const std::vector<QStringView> letters = SplitLetters(message);
-    MarkupWriter out(64 + options.fontFace.size() + message.size() + 6 * qsizetype(letters.size()));
+    const Letters letters(message);
+    MarkupWriter out(64 + options.fontFace.size() + message.size() + 6 * letters.size());
     MarkupOpening(out, options, dialect);
     int wavePhase = 1;
-    for (std::size_t i = 0; i < letters.size(); ++i) {
+    for (qsizetype i = 0; i < letters.size(); ++i) {
         if (isCarriageReturn(letters[i])) {
             out << LineBreak;
             ++i;
