@@ -1,4 +1,5 @@
 #include "engine/FadeGenerator.h"
+#include "engine/MarkupBuffer.h"
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
@@ -55,9 +56,10 @@ void runFades(benchmark::State &state, const FadeRequest &request)
     PlainFadeHost host({255, 0, 0}, {0, 0, 255}, {0, 255, 0});
     SegmentState segments;
     RandomSource random(1);
+    MarkupBuffer buffer;
     qsizetype length = 0;
     for (auto _ : state) {
-        const FadeResult result = GenerateFade(request, host, segments, random);
+        const FadeResult result = GenerateFade(request, host, segments, random, buffer);
         length = result.output->size();
         benchmark::DoNotOptimize(length);
     }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class FadeHost;
+class MarkupBuffer;
 class RandomSource;
 struct SegmentState;
 
@@ -68,3 +69,8 @@ CountAnswer CheckCount(const QString &answer);
 // come back in the result for the caller to show.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random);
+
+// The same, written into buffer, whose storage serves run after run while no one holds the
+// markup of the previous run any more.
+FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
+                        RandomSource &random, MarkupBuffer &buffer);
