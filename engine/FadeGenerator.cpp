@@ -25,6 +25,14 @@ FadeResult refusedWith(NoticeIcon icon, const QString &text, std::optional<QStri
     return {FadeResult::Status::Refused, std::move(output), Notice {text, icon, NoticeTitle}, {}};
 }
 
+FadeResult tooBig()
+{
+    return {FadeResult::Status::Refused,
+            u"Error: The message is too big for the textbox 2 hold."_s,
+            {},
+            {}};
+}
+
 // The mystery modes replace the first bars with random values 0..254.
 void drawMysteryColors(FadeHost &host, RandomSource &random, int bars)
 {
@@ -197,14 +205,12 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         return refusedWith(NoticeIcon::Critical, u"Hey Man, Enter Some Text!"_s, std::nullopt);
 
     const bool page = request.dialect == MarkupDialect::Page;
+    if (page && request.message.size() > MaximumPageUnits)
+        return tooBig();
     const Letters letters(request.message);
     const qsizetype letterCount = letters.size();
-    if (page && letterCount > MaximumLetters) {
-        return {FadeResult::Status::Refused,
-                u"Error: The message is too big for the textbox 2 hold."_s,
-                {},
-                {}};
-    }
+    if (page && letterCount > MaximumLetters)
+        return tooBig();
     if (page)
         host.showProgress();
 

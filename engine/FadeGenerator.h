@@ -29,6 +29,8 @@ enum : int {
 } // namespace FadeMode
 
 inline constexpr int MaximumLetters = 1400;
+// A letter may carry any number of marks, so a page also limits the UTF-16 units of the message.
+inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 
 struct FadeRequest
 {

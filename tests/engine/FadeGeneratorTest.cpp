@@ -192,6 +192,32 @@ TEST(GenerateFade, LengthLimitCountsLettersNotCodeUnits)
     EXPECT_EQ(oneMore.generate().status, FadeResult::Status::Refused);
 }
 
+TEST(GenerateFade, APageAlsoLimitsTheMarksALetterCarries)
+{
+    const QString sixteenUnits = u"e"_s + QString(15, QChar(0x301));
+    const QString longest = sixteenUnits.repeated(MaximumLetters);
+    const struct
+    {
+        QString message;
+        MarkupDialect dialect;
+        FadeResult::Status status;
+    } cases[] = {
+        {longest, MarkupDialect::Page, FadeResult::Status::Done},
+        {longest + QChar(0x301), MarkupDialect::Page, FadeResult::Status::Refused},
+        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), MarkupDialect::Page,
+         FadeResult::Status::Refused},
+        {longest + QChar(0x301), MarkupDialect::ChatLine, FadeResult::Status::Done},
+    };
+    for (const auto &c : cases) {
+        FadeRun run(c.message, FadeMode::Normal, c.dialect);
+        const FadeResult result = run.generate();
+        EXPECT_EQ(result.status, c.status) << c.message.size();
+        if (c.status == FadeResult::Status::Refused) {
+            EXPECT_EQ(result.output, u"Error: The message is too big for the textbox 2 hold."_s);
+        }
+    }
+}
+
 TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
 {
     using Status = CountAnswer::Status;
