@@ -180,7 +180,8 @@ ColorValue writeFade(Writer writer, MarkupBuffer &buffer, const FadeRequest &req
 
 CountAnswer CheckCount(const QString &answer)
 {
-    static const QRegularExpression numeric(uR"(^ *[+-]?(\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)? *$)"_s);
+    static const QRegularExpression numeric(
+        QRegularExpression::anchoredPattern(uR"( *[+-]?(\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)? *)"_s));
     if (answer.isEmpty())
         return {CountAnswer::Status::Cancelled};
     if (!numeric.match(answer).hasMatch())

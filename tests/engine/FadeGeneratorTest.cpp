@@ -237,6 +237,7 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
         {"abc", Status::NotANumber, 0},      {"5a", Status::NotANumber, 0},
         {"   ", Status::NotANumber, 0},      {"--5", Status::NotANumber, 0},
         {"5 5", Status::NotANumber, 0},      {"0x10", Status::NotANumber, 0},
+        {"5\n", Status::NotANumber, 0},      {"\n5", Status::NotANumber, 0},
     };
     for (const auto &c : cases) {
         const CountAnswer answer = CheckCount(QString::fromLatin1(c.answer));
