@@ -46,9 +46,9 @@ std::size_t appendLetterEnds(QStringView text, qsizetype offset, bool endsTheMes
         qFatal("ICU cannot segment the text: %s", u_errorName(status));
     const std::size_t before = ends.size();
     qint32 start = 0;
-    const qint32 limit = qint32(text.size()) + (endsTheMessage ? 1 : 0);
-    for (qint32 end = iterator.next(); end != icu::BreakIterator::DONE && end < limit;
-         end = iterator.next()) {
+    for (qint32 end = iterator.next(); end != icu::BreakIterator::DONE; end = iterator.next()) {
+        if (end == text.size() && !endsTheMessage)
+            break;
         // The CR LF pair is one cluster to Unicode but two letters here.
         if (end - start == 2 && text[start] == u'\r' && text[start + 1] == u'\n')
             ends.push_back(offset + start + 1);
@@ -65,6 +65,7 @@ std::size_t appendLetterEnds(QStringView text, qsizetype offset, bool endsTheMes
 std::vector<qsizetype> letterEnds(QStringView message, qsizetype window)
 {
     std::vector<qsizetype> ends;
+    ends.reserve(std::size_t(message.size())); // never fewer units than letters
     qsizetype start = 0;
     while (message.size() - start > window) {
         qsizetype end = start + window;
