@@ -8,6 +8,7 @@
 #include <string>
 #include <unicode/ucnv.h>
 #include <unicode/utf8.h>
+#include <vector>
 
 namespace {
 
@@ -23,7 +24,7 @@ UConverter *windows1252()
     return converter;
 }
 
-char icuByteOf(UChar32 character)
+char convertedByIcu(UChar32 character)
 {
     UChar units[2];
     int32_t length = 0;
@@ -35,6 +36,16 @@ char icuByteOf(UChar32 character)
     // ICU leaves out the default-ignorable characters it cannot convert (U+202C, say), where
     // the code page, like Windows, writes '?'.
     return written == 1 ? byte[0] : '?';
+}
+
+// ICU's byte for each character, asked once.
+char icuByteOf(UChar32 character)
+{
+    static std::vector<int> bytes(0x110000, -1);
+    int &byte = bytes[std::size_t(character)];
+    if (byte < 0)
+        byte = static_cast<unsigned char>(convertedByIcu(character));
+    return static_cast<char>(byte);
 }
 
 } // namespace
