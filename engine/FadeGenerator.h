@@ -9,7 +9,6 @@
 #include <optional>
 
 class FadeHost;
-class MarkupBuffer;
 class RandomSource;
 struct SegmentState;
 
