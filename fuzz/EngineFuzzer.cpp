@@ -10,6 +10,7 @@
 #include "engine/SegmentState.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -279,7 +280,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         !HasUnpairedSurrogate(request.options.fontSize);
     if (wholeInput) {
         Expect(!HasUnpairedSurrogate(markup), "no markup holds an unpaired surrogate");
-        Expect(QString::fromUtf8(markup.toUtf8()) == markup, "the markup survives UTF-8");
+        // A byte order mark in front is text here, as a letter or in the face.
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::ConvertInitialBom |
+                                QStringDecoder::Flag::Stateless);
+        Expect(utf8(markup.toUtf8()) == markup && !utf8.hasError(), "the markup survives UTF-8");
     }
     if (!isColourMode(request.fadeMode)) {
         if (request.options.waving)
