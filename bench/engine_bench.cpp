@@ -1,9 +1,14 @@
 #include "engine/FadeGenerator.h"
+#include "engine/MarkupBuffer.h"
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
 
+#include <QStringList>
+
 #include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -17,24 +22,61 @@ QString longestMessage()
     return message.leftJustified(MaximumLetters, QLatin1Char('x'));
 }
 
-void generateFade(benchmark::State &state)
+// The longest message made of the given letters, taken in turn.
+QString longestMessageOf(const QStringList &letters)
+{
+    QString message;
+    for (int i = 0; i < MaximumLetters; ++i)
+        message += letters[i % letters.size()];
+    return message;
+}
+
+// Each flag follows an emoji, the pair that once cut flags apart.
+const QStringList EmojiThenFlag = {u"😀"_s, u"🇫🇷"_s};
+
+// Latin with accents, Greek, Cyrillic, Hebrew, Arabic, Devanagari, Thai, Han and Hangul, with
+// emoji, a skin tone, a family, a flag and a line break between them: one letter per entry.
+const QStringList MixedScript =
+    u"H|é|l|e\u0301| |Γ|ε|ι|ά| |П|р|и|в|е|т| |ש|ל|ו|ם| |م|ر|ح|ب|ا| |न|म|स्ते| |ส|วั|ส|ดี| |你|好| "
+    u"|안|녕| |👍🏽|👨‍👩‍👧|🇫🇷|😀|!|\r|\n"_s.split(u'|');
+
+FadeRequest requestFor(const QString &message, int mode, MarkupDialect dialect)
 {
     FadeRequest request;
-    request.message = longestMessage();
-    request.fadeMode = int(state.range(0));
-    request.dialect = state.range(1) ? MarkupDialect::ChatLine : MarkupDialect::Page;
+    request.message = message;
+    request.fadeMode = mode;
+    request.dialect = dialect;
     request.options = {
         QStringLiteral("Comic Sans MS"), QStringLiteral("3"), true, false, false, false};
+    return request;
+}
+
+void runFades(benchmark::State &state, const FadeRequest &request)
+{
     PlainFadeHost host({255, 0, 0}, {0, 0, 255}, {0, 255, 0});
     SegmentState segments;
     RandomSource random(1);
+    MarkupBuffer buffer;
     qsizetype length = 0;
     for (auto _ : state) {
-        const FadeResult result = GenerateFade(request, host, segments, random);
+        const FadeResult result = GenerateFade(request, host, segments, random, buffer);
         length = result.output->size();
         benchmark::DoNotOptimize(length);
     }
     state.counters["markup_chars"] = double(length);
+}
+
+void generateFade(benchmark::State &state)
+{
+    runFades(state,
+             requestFor(longestMessage(), int(state.range(0)),
+                        state.range(1) ? MarkupDialect::ChatLine : MarkupDialect::Page));
+}
+
+// A Normal Fade of a message whose letters need Unicode's rules to be found.
+void generateFadeOfText(benchmark::State &state, const QStringList &letters)
+{
+    runFades(state, requestFor(longestMessageOf(letters), FadeMode::Normal, MarkupDialect::Page));
 }
 
 void colourModesInBothDialects(benchmark::internal::Benchmark *benchmark)
@@ -49,5 +91,8 @@ void colourModesInBothDialects(benchmark::internal::Benchmark *benchmark)
 } // namespace
 
 BENCHMARK(generateFade)->Apply(colourModesInBothDialects)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(generateFadeOfText, emoji_then_flag, EmojiThenFlag)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(generateFadeOfText, mixed_script, MixedScript)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 #include "cli/FadeArguments.h"
 
+#include <QColor>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -9,6 +10,24 @@ namespace {
 const QStringList ModeNames = {u"normal"_s,     u"rainbow"_s,   u"randomize"_s,
                                u"repeater"_s,   u"ttintra"_s,   u"dudadodov"_s,
                                u"tcrepeater"_s, u"twmystery"_s, u"none"_s};
+
+// What each mode does, in the order of ModeNames.
+const QStringList ModeSummaries = {
+    u"one gradient from colour 1 toward colour 2"_s,
+    u"colour 1 toward 2, then on toward random colours, count - 1 letters each"_s,
+    u"a new random colour for every letter"_s,
+    u"colour 1 to 2, 2 to 1, and so on, count - 1 letters each"_s,
+    u"first half colour 1 toward 2, second half toward colour 3"_s,
+    u"three random colours, then as ttintra"_s,
+    u"colour 1 to 2, 2 to 3, 3 to 2, 2 to 1, and so on, count - 1 letters each"_s,
+    u"two random colours, then as normal"_s,
+    u"no colours; with --wave only the raising and lowering tags"_s,
+};
+
+QRegularExpression anchored(const QString &pattern)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
 
 std::optional<int> parseMode(const QString &text)
 {
@@ -22,14 +41,34 @@ std::optional<int> parseMode(const QString &text)
     return std::nullopt;
 }
 
+// #RGB, RRGGBB, #RRGGBB or a CSS colour name, in any case.
 std::optional<Rgb> parseColor(const QString &text)
 {
-    static const QRegularExpression hex(u"^#?([0-9A-Fa-f]{6})$"_s);
-    const QRegularExpressionMatch match = hex.match(text);
-    if (!match.hasMatch())
+    static const QRegularExpression bareHex = anchored(u"[0-9A-Fa-f]{6}"_s);
+    static const QRegularExpression accepted =
+        anchored(u"#[0-9A-Fa-f]{3}|#[0-9A-Fa-f]{6}|[A-Za-z]+"_s);
+    const bool bare = bareHex.match(text).hasMatch();
+    if (!bare && !accepted.match(text).hasMatch())
         return std::nullopt;
-    const uint value = match.captured(1).toUInt(nullptr, 16);
-    return Rgb {int(value >> 16), int((value >> 8) & 0xFF), int(value & 0xFF)};
+    const QColor color = QColor::fromString(bare ? u'#' + text : text);
+    if (!color.isValid() || color.alpha() != 255) // "transparent" is no colour to write
+        return std::nullopt;
+    return Rgb {color.red(), color.green(), color.blue()};
+}
+
+// The face goes between double quotes in the markup, which it must not be able to leave.
+bool isSafeFace(const QString &face)
+{
+    return std::none_of(face.begin(), face.end(), [](QChar c) {
+        return c == u'"' || c == u'<' || c == u'>' || c.category() == QChar::Other_Control;
+    });
+}
+
+// 1 to 7, or a step from the page's size, +1 to +6 or -1 to -6.
+bool isFontSize(const QString &size)
+{
+    static const QRegularExpression sizes = anchored(u"[1-7]|[+-][1-6]"_s);
+    return sizes.match(size).hasMatch();
 }
 
 QCommandLineOption colorOption(int which, const QString &defaultValue)
@@ -37,7 +76,9 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
     static const QString ordinals[] = {u"First"_s, u"Second"_s, u"Third"_s};
     const QString number = QString::number(which);
     return {{number, u"color"_s + number},
-            ordinals[which - 1] + u" colour, RRGGBB."_s,
+            ordinals[which - 1] +
+                u" colour: #RGB, RRGGBB, #RRGGBB or a CSS colour name (default "_s + defaultValue +
+                u")."_s,
             u"colour"_s,
             defaultValue};
 }
@@ -45,31 +86,49 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
 } // namespace
 
 FadeArguments::FadeArguments()
-    : m_mode({u"m"_s, u"mode"_s},
-             u"normal, rainbow, randomize, repeater, ttintra, dudadodov, tcrepeater, "
-             "twmystery or none, or its index 0-8."_s,
+    : m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
              u"mode"_s, u"normal"_s)
     , m_colors {colorOption(1, u"FF0000"_s), colorOption(2, u"0000FF"_s),
                 colorOption(3, u"00FF00"_s)}
-    , m_face(u"face"_s, u"Font face."_s, u"name"_s, u"Comic Sans MS"_s)
-    , m_size(u"size"_s, u"Font size."_s, u"text"_s, u"3"_s)
+    , m_face(u"face"_s,
+             u"Font face (default Comic Sans MS), without \", <, > or control characters."_s,
+             u"name"_s, u"Comic Sans MS"_s)
+    , m_size(u"size"_s, u"Font size: 1-7, or +N or -N with N 1-6 (default 3)."_s, u"size"_s, u"3"_s)
     , m_bold({u"b"_s, u"bold"_s}, u"Bold."_s)
     , m_italic({u"i"_s, u"italic"_s}, u"Italic."_s)
     , m_underline({u"u"_s, u"underline"_s}, u"Underline."_s)
     , m_wave({u"w"_s, u"wave"_s}, u"Raise and lower the letters in turn."_s)
-    , m_count({u"c"_s, u"count"_s}, u"Letters per segment of rainbow, repeater and tcrepeater."_s,
-              u"text"_s, u"5"_s)
-    , m_chat(u"chat"_s, u"Write a chat line instead of a page fragment."_s)
+    , m_count({u"c"_s, u"count"_s},
+              u"Letters per segment of rainbow, repeater and tcrepeater, 2-500 (default 5; the "
+              "chat line always takes 7)."_s,
+              u"count"_s, u"5"_s)
+    , m_chat(u"chat"_s,
+             u"Write a chat line instead of a page fragment: no size, italic, underline or "
+             "closing tags, the face only with bold, no length limit."_s)
     , m_seed(u"seed"_s, u"Seed of the random colours, for repeatable runs."_s, u"N"_s)
     , m_help(m_parser.addHelpOption())
     , m_version(m_parser.addVersionOption())
 {
     m_parser.setApplicationDescription(
         u"Fades a message into HTML in which every letter has its own colour.\n"
-        "With no MESSAGE the message is read from standard input."_s);
+        "With no MESSAGE the message is read from standard input as UTF-8, without the\n"
+        "line break that ends it. A page fragment takes at most 1400 letters."_s);
     m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_face, m_size, m_bold,
                          m_italic, m_underline, m_wave, m_count, m_chat, m_seed});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
+}
+
+QString FadeArguments::helpText() const
+{
+    QString text = m_parser.helpText() + u"\nModes:\n"_s;
+    for (qsizetype index = 0; index < ModeNames.size(); ++index)
+        text += u"  %1 %2 %3\n"_s.arg(index).arg(ModeNames[index], -11).arg(ModeSummaries[index]);
+    return text +
+        u"\nExit codes:\n"
+        "  0  the markup was written\n"
+        "  1  the message or count was refused, or the markup could not be written\n"
+        "  2  a usage error: an unknown option, a bad option value, or input that is not UTF-8\n"
+        "     or cannot be read\n"_s;
 }
 
 FadeArguments::Action FadeArguments::parse(const QStringList &arguments)
@@ -93,10 +152,17 @@ FadeArguments::Action FadeArguments::readJob()
         const QString text = m_parser.value(m_colors[which]);
         const std::optional<Rgb> color = parseColor(text);
         if (!color)
-            return refuse(u"bad colour \"%1\" for --color%2 (expected RRGGBB or #RRGGBB)"_s.arg(
-                text, QString::number(which + 1)));
+            return refuse(u"bad colour \"%1\" for --color%2 (expected #RGB, RRGGBB, #RRGGBB or "
+                          "a CSS colour name)"_s.arg(text, QString::number(which + 1)));
         m_job.colors[which] = *color;
     }
+    if (!isSafeFace(m_parser.value(m_face)))
+        return refuse(u"bad font face for --face (it may not hold \", <, > or control "
+                      "characters)"_s);
+    if (!isFontSize(m_parser.value(m_size)))
+        return refuse(
+            u"bad font size \"%1\" for --size (expected 1-7, or +N or -N with N 1-6)"_s.arg(
+                m_parser.value(m_size)));
     if (m_parser.isSet(m_seed)) {
         bool isNumber = false;
         m_job.seed = m_parser.value(m_seed).toULongLong(&isNumber);

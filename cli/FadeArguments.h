@@ -31,7 +31,8 @@ public:
 
     const FadeJob &job() const { return m_job; }
     const QString &problem() const { return m_problem; }
-    QString helpText() const { return m_parser.helpText(); }
+    // The options, then what each mode does and the exit codes.
+    QString helpText() const;
 
 private:
     Action readJob();

@@ -1,26 +1,25 @@
 #include "cli/FadeCommand.h"
 
 #include "cli/FadeArguments.h"
+#include "cli/MessageInput.h"
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
-#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every line break, whatever its form, becomes the CR LF the engine expects.
-QString withCrLfBreaks(QString text)
-{
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
-    text.replace(u"\n"_s, u"\r\n"_s);
-    return text;
-}
+// Each UTF-16 unit of a message takes at most three bytes of UTF-8 (a line feed alone becomes
+// two units), so past this many bytes, with the last line break dropped, a page is too big.
+constexpr qsizetype PageInputLimit = 3 * MaximumPageUnits + 2;
 
 // A fixed seed runs on a stopped clock, so the same seed and input give the same colours.
 RandomSource randomSourceFor(const std::optional<quint64> &seed)
@@ -28,6 +27,18 @@ RandomSource randomSourceFor(const std::optional<quint64> &seed)
     if (seed)
         return RandomSource(*seed, [] { return quint64(0); });
     return RandomSource(QRandomGenerator::system()->generate64());
+}
+
+void write(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+QString writeErrorText()
+{
+    return u"tintra-fade: write error: %1\n"_s.arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 } // namespace
@@ -38,18 +49,23 @@ FadeCommand::FadeCommand(FILE *input, FILE *output, FILE *errors)
     , m_errors(errors)
 { }
 
-int FadeCommand::run(const QStringList &arguments)
+int FadeCommand::run(const QByteArrayList &arguments)
 {
+    // The program's own name is taken as it comes; it is no part of the job.
+    QStringList decoded = {QString::fromUtf8(arguments.value(0))};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        std::optional<QString> argument = DecodeUtf8(arguments[i]);
+        if (!argument)
+            return usageError(u"argument %1 is not UTF-8 text"_s.arg(i));
+        decoded << *std::move(argument);
+    }
     FadeArguments parsed;
-    switch (parsed.parse(arguments)) {
+    switch (parsed.parse(decoded)) {
     case FadeArguments::Action::Help:
-        print(m_output, parsed.helpText());
-        return Done;
+        return printResult(parsed.helpText());
     case FadeArguments::Action::Version:
-        print(m_output,
-              QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() +
-                  u'\n');
-        return Done;
+        return printResult(QCoreApplication::applicationName() + u' ' +
+                           QCoreApplication::applicationVersion() + u'\n');
     case FadeArguments::Action::UsageError:
         return usageError(parsed.problem());
     case FadeArguments::Action::Fade:
@@ -58,56 +74,78 @@ int FadeCommand::run(const QStringList &arguments)
     return fade(parsed.job());
 }
 
+int FadeCommand::closeOutput(int exitCode)
+{
+    if (std::fclose(m_output) != 0 && exitCode == Done) {
+        write(m_errors, writeErrorText());
+        return Refused;
+    }
+    return exitCode;
+}
+
 int FadeCommand::fade(FadeJob job)
 {
-    const std::optional<QString> message = job.words.isEmpty() ? readInput() : job.words.join(u' ');
-    if (!message)
-        return usageError(u"standard input is not UTF-8 text"_s);
-    job.request.message = withCrLfBreaks(*message);
+    const bool page = job.request.dialect == MarkupDialect::Page;
+    if (job.words.isEmpty()) {
+        const MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
+        switch (input.status) {
+        case MessageInput::Status::TooLong:
+            return refused(u"Error: The message is too big for the textbox 2 hold."_s);
+        case MessageInput::Status::NotUtf8:
+            return usageError(u"standard input is not UTF-8 text"_s);
+        case MessageInput::Status::ReadFailed:
+            return usageError(u"cannot read standard input: %1"_s.arg(input.error));
+        case MessageInput::Status::Read:
+            job.request.message = WithCrLfBreaks(input.text);
+            break;
+        }
+    } else {
+        job.request.message = WithCrLfBreaks(job.words.join(u' '));
+    }
 
     PlainFadeHost host(job.colors[0], job.colors[1], job.colors[2], job.count);
     SegmentState segments;
     RandomSource random = randomSourceFor(job.seed);
     const FadeResult result = GenerateFade(job.request, host, segments, random);
-    if (result.status == FadeResult::Status::Done) {
-        print(m_output, *result.output + u'\n');
-        return Done;
+    switch (result.status) {
+    case FadeResult::Status::Done:
+        return printResult(*result.output + u'\n');
+    case FadeResult::Status::Cancelled:
+        return refused(u"the count is empty, so no fade was made"_s);
+    case FadeResult::Status::Refused:
+        break;
     }
-    if (result.notice)
-        print(m_errors, result.notice->text + u'\n');
-    else if (result.output && !result.output->isEmpty())
-        print(m_errors, *result.output + u'\n');
-    return Refused;
+    return refused(result.notice ? result.notice->text : result.output.value_or(QString()));
 }
 
 int FadeCommand::usageError(const QString &problem)
 {
-    print(m_errors,
+    write(m_errors,
           u"tintra-fade: %1\nTry 'tintra-fade --help' for more information.\n"_s.arg(problem));
     return UsageError;
 }
 
-std::optional<QString> FadeCommand::readInput() const
+int FadeCommand::refused(const QString &why)
 {
-    QByteArray bytes;
-    char buffer[65536];
-    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, m_input)) > 0;)
-        bytes.append(buffer, qsizetype(read));
-    // The line break that ends the last line of input is not part of the message.
-    if (bytes.endsWith("\r\n"))
-        bytes.chop(2);
-    else if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        return std::nullopt;
-    return text;
+    write(m_errors, u"tintra-fade: "_s + why + u'\n');
+    return Refused;
 }
 
-void FadeCommand::print(FILE *stream, const QString &text) const
+int FadeCommand::printResult(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    // In pieces, so a long chat line is never held twice over as UTF-8; the encoder keeps a
+    // surrogate pair that a cut divides.
+    constexpr qsizetype piece = 1 << 16;
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    bool written = true;
+    for (qsizetype at = 0; written && at < text.size(); at += piece) {
+        const QByteArray bytes =
+            utf8(QStringView(text).sliced(at, std::min(piece, text.size() - at)));
+        written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_output) ==
+            size_t(bytes.size());
+    }
+    if (written && std::fflush(m_output) == 0)
+        return Done;
+    write(m_errors, writeErrorText());
+    return Refused;
 }

@@ -1,15 +1,15 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 #include <cstdio>
-#include <optional>
 
 struct FadeJob;
 
 // tintra-fade: reads a message from its arguments or standard input, fades it with the engine
-// and prints the markup. Exit codes: 0 done, 1 refused or cancelled, 2 usage error.
+// and prints the markup. Exit codes: 0 done; 1 refused, cancelled, or the output could not be
+// written; 2 a usage error, or input that is not UTF-8 or cannot be read.
 class FadeCommand
 {
 public:
@@ -17,13 +17,18 @@ public:
 
     FadeCommand(FILE *input, FILE *output, FILE *errors);
 
-    int run(const QStringList &arguments);
+    // The arguments as the program was given them, its own name first.
+    int run(const QByteArrayList &arguments);
+
+    // Closes the output, which reports a write held back until then; gives the exit code.
+    int closeOutput(int exitCode);
 
 private:
     int fade(FadeJob job);
     int usageError(const QString &problem);
-    std::optional<QString> readInput() const;
-    void print(FILE *stream, const QString &text) const;
+    int refused(const QString &why);
+    // Writes the text and flushes it, so a failed write is known at once.
+    int printResult(const QString &text);
 
     FILE *m_input;
     FILE *m_output;

@@ -1,10 +1,10 @@
 #include "engine/FadeGenerator.h"
 
 #include "engine/FadeHost.h"
-#include "engine/Letters.h"
-#include "engine/MarkupWriter.h"
+#include "engine/FixedColors.h"
+#include "engine/HtmlMarkupWriter.h"
+#include "engine/LetterLoop.h"
 #include "engine/RandomSource.h"
-#include "engine/SegmentPlanners.h"
 
 #include <QRegularExpression>
 
@@ -25,61 +25,13 @@ FadeResult refusedWith(NoticeIcon icon, const QString &text, std::optional<QStri
     return {FadeResult::Status::Refused, std::move(output), Notice {text, icon, NoticeTitle}, {}};
 }
 
-// The turns of one run: letter after letter, a CR LF pair taking one turn as a line break,
-// each turn moving the waving phase on and asking for its colour, whether it shows it or not.
-class LetterLoop
+FadeResult tooBig()
 {
-public:
-    LetterLoop(const std::vector<QStringView> &letters, const FadeRequest &request,
-               MarkupWriter &out)
-        : m_letters(letters)
-        , m_dialect(request.dialect)
-        , m_waving(request.options.waving)
-        , m_out(out)
-    { }
-
-    // Runs turns until the letter index reaches limit (a count of letters from the start).
-    template<typename ColorOfTurn, typename AfterTurn>
-    void runTo(qsizetype limit, ColorOfTurn &&colorOfTurn, AfterTurn &&afterTurn)
-    {
-        while (m_index < limit) {
-            WaveTags wave;
-            if (m_waving) {
-                wave = WaveStep(m_wavePhase);
-                m_wavePhase = wave.nextPhase;
-            }
-            m_lastColor = colorOfTurn();
-            if (isCarriageReturn(m_letters[m_index])) {
-                m_out << LineBreak;
-                ++m_index; // the LF of the pair makes no turn of its own
-            } else {
-                LetterFragment(m_out, m_letters[m_index], m_lastColor, wave, m_dialect);
-            }
-            afterTurn();
-            ++m_index;
-        }
-    }
-
-    // A gradient from start toward end over howMuch letters, up to limit.
-    void runGradientTo(qsizetype limit, Rgb start, Rgb end, double howMuch)
-    {
-        SegmentState running;
-        SetSegment(running, start, end, howMuch);
-        runTo(
-            limit, [&] { return LetterColor(running); }, [&] { TakeStep(running); });
-    }
-
-    ColorValue lastColor() const { return m_lastColor; }
-
-private:
-    const std::vector<QStringView> &m_letters;
-    const MarkupDialect m_dialect;
-    const bool m_waving;
-    MarkupWriter &m_out;
-    qsizetype m_index = 0;
-    int m_wavePhase = 1;
-    ColorValue m_lastColor = 0;
-};
+    return {FadeResult::Status::Refused,
+            u"Error: The message is too big for the textbox 2 hold."_s,
+            {},
+            {}};
+}
 
 // The mystery modes replace the first bars with random values 0..254.
 void drawMysteryColors(FadeHost &host, RandomSource &random, int bars)
@@ -107,16 +59,17 @@ ColorValue randomColor(RandomSource &random)
     return RGB(red, green, blue);
 }
 
-void fadeTwoHalves(LetterLoop &loop, const FadeHost &host, qsizetype letters)
+template<typename Writer>
+void fadeTwoHalves(LetterLoop<Writer> &loop, const UserColors &colors, qsizetype letters)
 {
     const qsizetype half = letters / 2;
     if (half == 0) {
         // One letter has no halves to fade across: it shows colour 1.
-        loop.runGradientTo(letters, host.color(1), host.color(1), 1);
+        loop.runGradientTo(letters, colors.color(1), colors.color(1), 1);
         return;
     }
-    loop.runGradientTo(half, host.color(1), host.color(2), double(half));
-    loop.runGradientTo(letters, host.color(2), host.color(3), double(half));
+    loop.runGradientTo(half, colors.color(1), colors.color(2), double(half));
+    loop.runGradientTo(letters, colors.color(2), colors.color(3), double(half));
 }
 
 struct CountPrompt
@@ -139,8 +92,9 @@ CountPrompt countPromptFor(int mode)
 
 // Rainbow, Repeater and TCRepeater: segments of howMuch turns, each planned by the mode's
 // planner. The cycle starts afresh at the next run.
-void fadeSegments(LetterLoop &loop, int mode, int howMuch, qsizetype letters, FadeHost &host,
-                  SegmentState &segments, RandomSource &random)
+template<typename Writer>
+void fadeSegments(LetterLoop<Writer> &loop, int mode, int howMuch, qsizetype letters,
+                  const UserColors &colors, SegmentState &segments, RandomSource &random)
 {
     std::function<void()> plan;
     switch (mode) {
@@ -148,22 +102,22 @@ void fadeSegments(LetterLoop &loop, int mode, int howMuch, qsizetype letters, Fa
         plan = [&] {
             ColorX2(segments, random, howMuch);
         };
-        segments.FromR = static_cast<qint16>(host.color(1).red);
-        segments.FromG = static_cast<qint16>(host.color(1).green);
-        segments.FromB = static_cast<qint16>(host.color(1).blue);
-        segments.ToR = static_cast<qint16>(host.color(2).red);
-        segments.ToG = static_cast<qint16>(host.color(2).green);
-        segments.ToB = static_cast<qint16>(host.color(2).blue);
+        segments.FromR = static_cast<qint16>(colors.color(1).red);
+        segments.FromG = static_cast<qint16>(colors.color(1).green);
+        segments.FromB = static_cast<qint16>(colors.color(1).blue);
+        segments.ToR = static_cast<qint16>(colors.color(2).red);
+        segments.ToG = static_cast<qint16>(colors.color(2).green);
+        segments.ToB = static_cast<qint16>(colors.color(2).blue);
         segments.StageIndex = 2;
         break;
     case FadeMode::Repeater:
         plan = [&] {
-            ColorX(segments, host, howMuch);
+            ColorX(segments, colors, howMuch);
         };
         break;
     default:
         plan = [&] {
-            ColorX3(segments, host, howMuch);
+            ColorX3(segments, colors, howMuch);
         };
         break;
     }
@@ -183,11 +137,51 @@ void fadeSegments(LetterLoop &loop, int mode, int howMuch, qsizetype letters, Fa
     segments.StageIndex = 0;
 }
 
+// What a colour mode reads and changes while it runs.
+struct ColorRun
+{
+    int mode;
+    int howMuch;
+    const UserColors &colors;
+    SegmentState &segments;
+    RandomSource &random;
+};
+
+// Writes the whole markup of a colour mode into the buffer; gives the colour of the last turn.
+template<typename Writer>
+ColorValue writeFade(Writer writer, MarkupBuffer &buffer, const FadeRequest &request,
+                     const Letters &letters, const ColorRun &run)
+{
+    buffer.start(writer.longestMarkup(letters.size(), request.message.size()));
+    writer.opening();
+    LetterLoop<Writer> loop(letters, request.options.waving, writer);
+    switch (run.mode) {
+    case FadeMode::Normal:
+        loop.runGradientTo(letters.size(), run.colors.color(1), run.colors.color(2),
+                           double(letters.size()));
+        break;
+    case FadeMode::TTintra:
+        fadeTwoHalves(loop, run.colors, letters.size());
+        break;
+    case FadeMode::Randomize:
+        loop.runTo(
+            letters.size(), [&] { return randomColor(run.random); }, [] {});
+        break;
+    default:
+        fadeSegments(loop, run.mode, run.howMuch, letters.size(), run.colors, run.segments,
+                     run.random);
+        break;
+    }
+    writer.closing();
+    return loop.lastColor();
+}
+
 } // namespace
 
 CountAnswer CheckCount(const QString &answer)
 {
-    static const QRegularExpression numeric(uR"(^ *[+-]?(\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)? *$)"_s);
+    static const QRegularExpression numeric(
+        QRegularExpression::anchoredPattern(uR"( *[+-]?(\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)? *)"_s));
     if (answer.isEmpty())
         return {CountAnswer::Status::Cancelled};
     if (!numeric.match(answer).hasMatch())
@@ -201,18 +195,23 @@ CountAnswer CheckCount(const QString &answer)
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random)
 {
+    MarkupBuffer buffer;
+    return GenerateFade(request, host, segments, random, buffer);
+}
+
+FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
+                        RandomSource &random, MarkupBuffer &buffer)
+{
     if (request.message.isEmpty())
         return refusedWith(NoticeIcon::Critical, u"Hey Man, Enter Some Text!"_s, std::nullopt);
 
     const bool page = request.dialect == MarkupDialect::Page;
-    const std::vector<QStringView> letters = SplitLetters(request.message);
-    const auto letterCount = static_cast<qsizetype>(letters.size());
-    if (page && letterCount > MaximumLetters) {
-        return {FadeResult::Status::Refused,
-                u"Error: The message is too big for the textbox 2 hold."_s,
-                {},
-                {}};
-    }
+    if (page && request.message.size() > MaximumPageUnits)
+        return tooBig();
+    const Letters letters(request.message);
+    const qsizetype letterCount = letters.size();
+    if (page && letterCount > MaximumLetters)
+        return tooBig();
     if (page)
         host.showProgress();
 
@@ -251,26 +250,10 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         }
     }
 
-    const qsizetype fragmentLength = 41; // a letter's tags, waving included
-    MarkupWriter out(64 + request.options.fontFace.size() + request.options.fontSize.size() +
-                     request.message.size() + fragmentLength * letterCount);
-    MarkupOpening(out, request.options, request.dialect);
-    LetterLoop loop(letters, request, out);
-    switch (mode) {
-    case FadeMode::Normal:
-        loop.runGradientTo(letterCount, host.color(1), host.color(2), double(letterCount));
-        break;
-    case FadeMode::TTintra:
-        fadeTwoHalves(loop, host, letterCount);
-        break;
-    case FadeMode::Randomize:
-        loop.runTo(
-            letterCount, [&] { return randomColor(random); }, [] {});
-        break;
-    default:
-        fadeSegments(loop, mode, howMuch, letterCount, host, segments, random);
-        break;
-    }
-    MarkupClosing(out, request.options, request.dialect);
-    return {FadeResult::Status::Done, out.take(), {}, loop.lastColor()};
+    const FixedColors colors(host);
+    const ColorRun run {mode, howMuch, colors, segments, random};
+    const ColorValue lastColor = page
+        ? writeFade(PageMarkupWriter(buffer, request.options), buffer, request, letters, run)
+        : writeFade(ChatLineWriter(buffer, request.options), buffer, request, letters, run);
+    return {FadeResult::Status::Done, buffer.text(), {}, lastColor};
 }

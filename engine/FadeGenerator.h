@@ -28,6 +28,8 @@ enum : int {
 } // namespace FadeMode
 
 inline constexpr int MaximumLetters = 1400;
+// A letter may carry any number of marks, so a page also limits the UTF-16 units of the message.
+inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 
 struct FadeRequest
 {
@@ -68,3 +70,8 @@ CountAnswer CheckCount(const QString &answer);
 // come back in the result for the caller to show.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random);
+
+// The same, written into buffer, whose storage serves run after run while no one holds the
+// markup of the previous run any more.
+FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
+                        RandomSource &random, MarkupBuffer &buffer);

@@ -1,41 +1,91 @@
 #include "engine/Letters.h"
 
-#include <QTextBoundaryFinder>
+#include <QtDebug>
 
 #include <algorithm>
+#include <memory>
+#include <unicode/brkiter.h>
+#include <unicode/utext.h>
 
 namespace {
 
 // Below U+0300 no character joins its neighbour into one letter, apart from the CR LF pair,
 // which is split here anyway. That covers ASCII and Latin-1 without asking Unicode.
-bool everyCharacterIsALetter(QStringView message)
+bool everyUnitIsALetter(QStringView message)
 {
     return std::all_of(message.begin(), message.end(), [](QChar c) { return c.unicode() < 0x300; });
 }
 
-} // namespace
-
-std::vector<QStringView> SplitLetters(QStringView message)
+// Made once per thread: creating an iterator loads its rules, and one iterator must not be
+// shared between threads.
+icu::BreakIterator &graphemeIterator()
 {
-    std::vector<QStringView> letters;
-    letters.reserve(message.size());
-    if (everyCharacterIsALetter(message)) {
-        for (qsizetype i = 0; i < message.size(); ++i)
-            letters.push_back(message.mid(i, 1));
-        return letters;
-    }
+    thread_local const std::unique_ptr<icu::BreakIterator> iterator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> made(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        if (U_FAILURE(status))
+            qFatal("ICU has no grapheme rules: %s", u_errorName(status));
+        return made;
+    }();
+    return *iterator;
+}
 
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, message.data(), message.size());
-    qsizetype start = 0;
-    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
-        const QStringView letter = message.sliced(start, end - start);
-        if (letter == u"\r\n") {
-            letters.push_back(letter.first(1));
-            letters.push_back(letter.last(1));
-        } else {
-            letters.push_back(letter);
-        }
+// Appends the ends of the letters of text, which starts at a letter boundary at offset in the
+// message; the end of text is a boundary only when it is the end of the message. Returns how
+// many ends it appended.
+std::size_t appendLetterEnds(QStringView text, qsizetype offset, bool endsTheMessage,
+                             std::vector<qsizetype> &ends)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UText utext = UTEXT_INITIALIZER;
+    utext_openUChars(&utext, reinterpret_cast<const UChar *>(text.utf16()), text.size(), &status);
+    icu::BreakIterator &iterator = graphemeIterator();
+    iterator.setText(&utext, status);
+    if (U_FAILURE(status))
+        qFatal("ICU cannot segment the text: %s", u_errorName(status));
+    const std::size_t before = ends.size();
+    qint32 start = 0;
+    for (qint32 end = iterator.next(); end != icu::BreakIterator::DONE; end = iterator.next()) {
+        if (end == text.size() && !endsTheMessage)
+            break;
+        // The CR LF pair is one cluster to Unicode but two letters here.
+        if (end - start == 2 && text[start] == u'\r' && text[start + 1] == u'\n')
+            ends.push_back(offset + start + 1);
+        ends.push_back(offset + end);
         start = end;
     }
-    return letters;
+    utext_close(&utext);
+    return ends.size() - before;
+}
+
+// The ends of the message's letters. A boundary depends only on the text before it and the
+// character after it, so a window's boundaries before its last character are those of the
+// whole message, provided the window does not end inside a surrogate pair.
+std::vector<qsizetype> letterEnds(QStringView message, qsizetype window)
+{
+    std::vector<qsizetype> ends;
+    ends.reserve(std::size_t(message.size())); // never fewer units than letters
+    qsizetype start = 0;
+    while (message.size() - start > window) {
+        qsizetype end = start + window;
+        if (message[end - 1].isHighSurrogate())
+            end += end - 1 > start ? -1 : 1;
+        const QStringView text = message.sliced(start, end - start);
+        // Only a cluster longer than the window (of a few units, in tests) is cut at its end.
+        if (appendLetterEnds(text, start, false, ends) == 0)
+            ends.push_back(end);
+        start = ends.back();
+    }
+    appendLetterEnds(message.sliced(start), start, true, ends);
+    return ends;
+}
+
+} // namespace
+
+Letters::Letters(QStringView message, qsizetype window)
+    : m_message(message)
+{
+    if (!everyUnitIsALetter(message))
+        m_ends = letterEnds(message, window);
 }

@@ -1,84 +1,62 @@
 #include "engine/MarkupPieces.h"
 
 #include "engine/Letters.h"
-#include "engine/MarkupWriter.h"
 
-WaveTags WaveStep(int wavePhase)
+void MarkupOpening(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect)
 {
-    switch (wavePhase) {
-    case 1:
-        return {u"<sup>", u"</sup>", 2};
-    case 3:
-        return {u"<sub>", u"</sub>", 4};
-    default:
-        return {{}, {}, wavePhase % 4 + 1};
-    }
-}
-
-void MarkupOpening(MarkupWriter &out, const FadeOptions &options, MarkupDialect dialect)
-{
+    MarkupBuffer::Cursor cursor(out);
     if (dialect == MarkupDialect::ChatLine) {
         if (options.bold)
-            out << u"<FONT FACE=\"" << options.fontFace << u"\"><B>";
+            cursor << u"<FONT FACE=\"" << options.fontFace << u"\"><B>";
         return;
     }
-    out << u"<FONT FACE=\"" << options.fontFace << u"\" SIZE=" << options.fontSize << u">";
+    cursor << u"<FONT FACE=\"" << options.fontFace << u"\" SIZE=" << options.fontSize << u">";
     if (options.bold)
-        out << u"<B>";
+        cursor << u"<B>";
     if (options.italic)
-        out << u"<I>";
+        cursor << u"<I>";
     if (options.underline)
-        out << u"<U>";
+        cursor << u"<U>";
 }
 
-void LetterFragment(MarkupWriter &out, QStringView letter, ColorValue color, const WaveTags &wave,
-                    MarkupDialect dialect)
-{
-    if (dialect == MarkupDialect::ChatLine) {
-        out << wave.start << u"<FONT COLOR=#";
-        out.appendHex6(color);
-        out << u">" << letter << wave.end;
-        return;
-    }
-    out << wave.start << u"<FONT COLOR=\"#";
-    out.appendHex6(color);
-    out << u"\">" << letter << u"</FONT>" << wave.end;
-}
-
-void MarkupClosing(MarkupWriter &out, const FadeOptions &options, MarkupDialect dialect)
+void MarkupClosing(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect)
 {
     if (dialect == MarkupDialect::ChatLine)
         return;
+    MarkupBuffer::Cursor cursor(out);
     if (options.bold)
-        out << u"</B>";
+        cursor << u"</B>";
     if (options.italic)
-        out << u"</I>";
+        cursor << u"</I>";
     if (options.underline)
-        out << u"</U>";
-    out << u"</FONT>";
+        cursor << u"</U>";
+    cursor << u"</FONT>";
 }
 
-QString NoFadeText(QStringView message, const FadeOptions &options, MarkupDialect dialect)
+QString NoFadeText(const QString &message, const FadeOptions &options, MarkupDialect dialect)
 {
     if (!options.waving)
-        return message.toString();
+        return message;
 
     // Here a tag covers one letter and is closed in front of the next one, and line breaks do
     // not move the phase, so a last raised or lowered letter leaves its tag open.
     static constexpr QStringView tagOfPhase[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
-    const std::vector<QStringView> letters = SplitLetters(message);
-    MarkupWriter out(64 + options.fontFace.size() + message.size() + 6 * qsizetype(letters.size()));
+    const Letters letters(message);
+    MarkupBuffer out;
+    out.start(LongestFraming + options.fontFace.size() + options.fontSize.size() + message.size() +
+              6 * letters.size());
     MarkupOpening(out, options, dialect);
     int wavePhase = 1;
-    for (std::size_t i = 0; i < letters.size(); ++i) {
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        MarkupBuffer::Cursor cursor(out);
         if (isCarriageReturn(letters[i])) {
-            out << LineBreak;
+            cursor << LineBreak;
             ++i;
             continue;
         }
-        out << tagOfPhase[wavePhase - 1] << letters[i];
+        cursor << tagOfPhase[wavePhase - 1] << letters[i];
         wavePhase = wavePhase % 4 + 1;
     }
     MarkupClosing(out, options, dialect);
-    return out.take();
+    return out.text();
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "engine/ColorValue.h"
+#include "engine/MarkupBuffer.h"
 
 #include <QString>
 #include <QStringView>
-
-class MarkupWriter;
 
 // The page fragment of the main window, or the shorter line the chat window posts: unquoted
 // colours, letter tags left open, no size, italic, underline or closing tags.
@@ -21,24 +20,64 @@ struct FadeOptions
     bool waving = false;
 };
 
-// What a letter wears for the waving effect, and the phase the next turn takes.
+// Where the waving effect puts a letter.
+enum class WaveHeight : quint8 { Level, Raised, Lowered };
+
+// What a turn's letter wears for the waving effect, and the phase the next turn takes.
 struct WaveTags
 {
-    QStringView start;
-    QStringView end;
+    WaveHeight height = WaveHeight::Level;
     int nextPhase = 1;
 };
 
+// Phases 1..4: raised, level, lowered, level.
+constexpr WaveTags WaveStep(int wavePhase)
+{
+    switch (wavePhase) {
+    case 1:
+        return {WaveHeight::Raised, 2};
+    case 3:
+        return {WaveHeight::Lowered, 4};
+    default:
+        return {WaveHeight::Level, wavePhase % 4 + 1};
+    }
+}
+
 inline constexpr QStringView LineBreak = u"<br>";
 
-// Phases 1..4: raised, level, lowered, level.
-WaveTags WaveStep(int wavePhase);
+// The fixed characters a letter fragment may take besides the letter: wave tags, colour tag
+// and, on a page, the closing font tag.
+inline constexpr qsizetype LongestLetterTags = 40;
+// The characters an opening and a closing may take besides the face and size texts.
+inline constexpr qsizetype LongestFraming = 48;
 
-void MarkupOpening(MarkupWriter &out, const FadeOptions &options, MarkupDialect dialect);
-void LetterFragment(MarkupWriter &out, QStringView letter, ColorValue color, const WaveTags &wave,
-                    MarkupDialect dialect);
-void MarkupClosing(MarkupWriter &out, const FadeOptions &options, MarkupDialect dialect);
+void MarkupOpening(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect);
+
+inline void LetterFragment(MarkupBuffer &out, QStringView letter, ColorValue color, WaveHeight wave,
+                           MarkupDialect dialect)
+{
+    MarkupBuffer::Cursor cursor(out);
+    if (wave == WaveHeight::Raised)
+        cursor << u"<sup>";
+    else if (wave == WaveHeight::Lowered)
+        cursor << u"<sub>";
+    if (dialect == MarkupDialect::ChatLine)
+        cursor << u"<FONT COLOR=#";
+    else
+        cursor << u"<FONT COLOR=\"#";
+    cursor.hex6(color);
+    if (dialect == MarkupDialect::ChatLine)
+        cursor << u">" << letter;
+    else
+        cursor << u"\">" << letter << u"</FONT>";
+    if (wave == WaveHeight::Raised)
+        cursor << u"</sup>";
+    else if (wave == WaveHeight::Lowered)
+        cursor << u"</sub>";
+}
+
+void MarkupClosing(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect);
 
 // The whole output of "No Fade": with waving off the message itself; with waving on, the
 // opening, each letter behind a raise or lower tag of its own, and (on a page) the closing.
-QString NoFadeText(QStringView message, const FadeOptions &options, MarkupDialect dialect);
+QString NoFadeText(const QString &message, const FadeOptions &options, MarkupDialect dialect);

@@ -5,28 +5,6 @@
 
 #include <cmath>
 
-void SetSegment(SegmentState &state, Rgb start, Rgb end, double howMuch)
-{
-    state.StepR = (end.red - start.red) / howMuch;
-    state.StepG = (end.green - start.green) / howMuch;
-    state.StepB = (end.blue - start.blue) / howMuch;
-    state.FadeR = start.red;
-    state.FadeG = start.green;
-    state.FadeB = start.blue;
-}
-
-ColorValue LetterColor(const SegmentState &state)
-{
-    return RGB(RoundHalfEven(state.FadeR), RoundHalfEven(state.FadeG), RoundHalfEven(state.FadeB));
-}
-
-void TakeStep(SegmentState &state)
-{
-    state.FadeR += state.StepR;
-    state.FadeG += state.StepG;
-    state.FadeB += state.StepB;
-}
-
 void ColorX(SegmentState &state, const UserColors &colors, double howMuch)
 {
     if (state.StageIndex == 0) {

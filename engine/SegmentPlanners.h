@@ -7,13 +7,29 @@ class RandomSource;
 class UserColors;
 
 // Starts a segment at start that moves toward end by a howMuch-th of the way per letter.
-void SetSegment(SegmentState &state, Rgb start, Rgb end, double howMuch);
+inline void SetSegment(SegmentState &state, const Rgb &start, const Rgb &end, double howMuch)
+{
+    state.StepR = (end.red - start.red) / howMuch;
+    state.StepG = (end.green - start.green) / howMuch;
+    state.StepB = (end.blue - start.blue) / howMuch;
+    state.FadeR = start.red;
+    state.FadeG = start.green;
+    state.FadeB = start.blue;
+}
 
 // The colour of the current letter: the running colour, rounded ties-to-even.
-ColorValue LetterColor(const SegmentState &state);
+inline ColorValue LetterColor(const SegmentState &state)
+{
+    return RGB(RoundHalfEven(state.FadeR), RoundHalfEven(state.FadeG), RoundHalfEven(state.FadeB));
+}
 
 // Moves the running colour on by one letter's step.
-void TakeStep(SegmentState &state);
+inline void TakeStep(SegmentState &state)
+{
+    state.FadeR += state.StepR;
+    state.FadeG += state.StepG;
+    state.FadeB += state.StepB;
+}
 
 // Two stages: colour 1 → colour 2, then colour 2 → colour 1.
 void ColorX(SegmentState &state, const UserColors &colors, double howMuch);

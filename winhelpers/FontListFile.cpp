@@ -41,9 +41,17 @@ std::optional<QStringList> FontListFile::read() const
     if (file.size() > LargestFile || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.contains('\0'))
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    return namesFromBytes(bytes);
+}
+
+std::optional<QStringList> FontListFile::namesFromBytes(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    // Stateless, so that a last name cut short inside a character is an error, not dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
     if (utf8.hasError())
         return std::nullopt;

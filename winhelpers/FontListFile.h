@@ -30,6 +30,9 @@ public:
     // file could not be written.
     bool write(const QStringList &names) const;
 
+    // The names in the bytes of a file, or none when they are not text (a NUL byte, or not
+    // UTF-8) or hold no name.
+    static std::optional<QStringList> namesFromBytes(const QByteArray &bytes);
     // The reading rule: items end at commas and line ends; items that are empty or contain "["
     // are not names.
     static QStringList namesFromText(QStringView text);

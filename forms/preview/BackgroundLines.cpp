@@ -36,11 +36,11 @@ QString WhiteOpeningLine()
 
 QString PictureUrl(const QString &fileName)
 {
-    // The fully encoded form already escapes blanks, quotation marks, "#", "%", angle brackets
-    // and non-ASCII letters; "&" and "'" are legal in a URL but would be read as a character
-    // reference or could close a single-quoted attribute, so they are escaped too.
-    QString url = QUrl::fromLocalFile(fileName).toString(QUrl::FullyEncoded);
-    url.replace(QLatin1Char('&'), QStringLiteral("%26"));
-    url.replace(QLatin1Char('\''), QStringLiteral("%27"));
-    return url;
+    // The UTF-8 of the path, percent-encoded but for the characters QUrl also leaves plain in a
+    // path, less "&" and "'": legal in a URL, they would be read as a character reference or
+    // could close a single-quoted attribute. (QUrl's own encoding mangles the noncharacters
+    // past the first plane.)
+    static constexpr char plain[] = "/!$()*+,;=:@[]";
+    const QString path = QUrl::fromLocalFile(fileName).path(QUrl::FullyDecoded);
+    return QStringLiteral("file://") + QString::fromLatin1(path.toUtf8().toPercentEncoding(plain));
 }

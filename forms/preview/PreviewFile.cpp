@@ -92,12 +92,20 @@ PreviewFile::Replaced PreviewFile::replaceOpeningLine(const QString &line1, QStr
             return Replaced::NothingToReplace;
         content = file.readAll();
     }
+    const std::optional<QByteArray> replaced = withOpeningLine(std::move(content), line1);
+    if (!replaced)
+        return Replaced::NothingToReplace;
+    return write(*replaced, error) ? Replaced::Yes : Replaced::WriteFailed;
+}
+
+std::optional<QByteArray> PreviewFile::withOpeningLine(QByteArray content, const QString &line1)
+{
     if (content.startsWith(ByteOrderMark))
         content.remove(0, ByteOrderMark.size());
     const qsizetype rest = restStart(content);
     if (rest < 0 || rest == content.size())
-        return Replaced::NothingToReplace;
-    return write(page(line1, content.mid(rest)), error) ? Replaced::Yes : Replaced::WriteFailed;
+        return std::nullopt;
+    return page(line1, content.mid(rest));
 }
 
 void PreviewFile::remove() const

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 // The small page the preview window renders: the opening tags on line 1, the fragment and the
 // closing tags after it. It is UTF-8 with CR LF line ends and starts with a byte order mark,
 // which tells the browser the encoding without adding anything to line 1. It lives in the
@@ -31,6 +33,10 @@ public:
     // Puts a new line 1 in place of the old one and keeps everything after it. A link under the
     // page's name is no page.
     Replaced replaceOpeningLine(const QString &line1, QString *error = nullptr) const;
+
+    // The page with line 1 replaced, given the file's content, or none when the content holds
+    // fewer than two lines.
+    static std::optional<QByteArray> withOpeningLine(QByteArray content, const QString &line1);
 
     // Deleting a file that is already gone is no failure.
     void remove() const;

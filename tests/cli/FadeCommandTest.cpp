@@ -1,3 +1,5 @@
+#include "engine/FadeGenerator.h"
+
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -23,6 +25,19 @@ Outcome fade(const QStringList &arguments, const QByteArray &input = {})
     EXPECT_TRUE(process.waitForFinished(10000));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+// Runs tintra-fade with its standard input and output redirected to files, as a shell does.
+Outcome fadeRedirected(const QStringList &arguments, const QString &input, const QString &output)
+{
+    QProcess process;
+    process.setStandardInputFile(input);
+    process.setStandardOutputFile(output);
+    process.start(QStringLiteral(TINTRA_FADE), arguments);
+    EXPECT_TRUE(process.waitForFinished(10000));
+    return {process.exitCode(), {}, process.readAllStandardError()};
+}
+
+const QByteArray TooBig = "tintra-fade: Error: The message is too big for the textbox 2 hold.\n";
 
 const QByteArray HiInBold = R"(<FONT FACE="Comic Sans MS" SIZE=3><B><FONT COLOR="#FF0000">H</FONT>)"
                             R"(<FONT COLOR="#800080">i</FONT></B></FONT>)"
@@ -60,6 +75,12 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
          R"(<FONT FACE="Comic Sans MS" SIZE=3><FONT COLOR="#00FF00">-</FONT>)"
          R"(<FONT COLOR="#00FF00">b</FONT></FONT>)"
          "\n"},
+        {"colours as #RGB and by CSS name; a size as a step",
+         {u"-1"_s, u"#0F0"_s, u"-2"_s, u"Navy"_s, u"--size"_s, u"-2"_s, u"ab"_s},
+         {},
+         R"(<FONT FACE="Comic Sans MS" SIZE=-2><FONT COLOR="#00FF00">a</FONT>)"
+         R"(<FONT COLOR="#008040">b</FONT></FONT>)"
+         "\n"},
         {"chat line ignores size, italic and underline",
          {u"--chat"_s, u"-b"_s, u"-i"_s, u"-u"_s, u"--size"_s, u"7"_s, u"Hi"_s},
          {},
@@ -89,25 +110,33 @@ TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
         QByteArray input;
         QByteArray errors;
     } cases[] = {
-        {"empty standard input", {}, "", "Hey Man, Enter Some Text!\n"},
-        {"only a line break", {}, "\n", "Hey Man, Enter Some Text!\n"},
-        {"1401 letters",
+        {"empty standard input", {}, "", "tintra-fade: Hey Man, Enter Some Text!\n"},
+        {"only a line break", {}, "\n", "tintra-fade: Hey Man, Enter Some Text!\n"},
+        {"1401 letters", {}, QByteArray(1401, 'x'), TooBig},
+        {"more marks than a page holds",
          {},
-         QByteArray(1401, 'x'),
-         "Error: The message is too big for the textbox 2 hold.\n"},
+         "e" + QByteArray("\xCC\x81").repeated(MaximumPageUnits),
+         TooBig},
         {"count with letters",
          {u"-m"_s, u"repeater"_s, u"-c"_s, u"five"_s, u"x"_s},
          {},
-         "Not a valid number\n"},
+         "tintra-fade: Not a valid number\n"},
+        {"count with a line break",
+         {u"-m"_s, u"3"_s, u"-c"_s, u"5\n"_s, u"x"_s},
+         {},
+         "tintra-fade: Not a valid number\n"},
         {"count too small",
          {u"-m"_s, u"rainbow"_s, u"--count"_s, u"1"_s, u"x"_s},
          {},
-         "Not a valid fading number\n"},
+         "tintra-fade: Not a valid fading number\n"},
         {"count not whole",
          {u"-m"_s, u"tcrepeater"_s, u"-c"_s, u"5.5"_s, u"x"_s},
          {},
-         "Not a valid fading number\n"},
-        {"empty count is a cancel", {u"-m"_s, u"3"_s, u"-c"_s, u""_s, u"x"_s}, {}, ""},
+         "tintra-fade: Not a valid fading number\n"},
+        {"empty count",
+         {u"-m"_s, u"3"_s, u"-c"_s, u""_s, u"x"_s},
+         {},
+         "tintra-fade: the count is empty, so no fade was made\n"},
     };
     for (const auto &c : cases) {
         const Outcome outcome = fade(c.arguments, c.input);
@@ -136,10 +165,23 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-m"_s, u"sideways"_s, u"x"_s}, "sideways"},
         {{u"-m"_s, u"9"_s, u"x"_s}, "\"9\""},
         {{u"-1"_s, u"GG0000"_s, u"x"_s}, "GG0000"},
-        {{u"-3"_s, u"#FFF"_s, u"x"_s}, "--color3"},
+        {{u"-3"_s, u"#FFFF"_s, u"x"_s}, "--color3"},
+        {{u"-1"_s, u"FF0000\n"_s, u"x"_s}, "--color1"},
+        {{u"-2"_s, u"transparent"_s, u"x"_s}, "--color2"},
+        {{u"-2"_s, u"#FF000080"_s, u"x"_s}, "--color2"},
         {{u"--seed"_s, u"soon"_s, u"x"_s}, "soon"},
         {{u"--face"_s}, "face"},
+        {{u"--face"_s, u"a\"><script>"_s, u"x"_s}, "--face"},
+        {{u"--face"_s, u"Arial\nBold"_s, u"x"_s}, "--face"},
+        {{u"--chat"_s, u"--face"_s, u"a<b"_s, u"x"_s}, "--face"},
+        {{u"--size"_s, u"\"><b"_s, u"x"_s}, "--size"},
+        {{u"--size"_s, u"8"_s, u"x"_s}, "--size"},
+        {{u"--size"_s, u"+7"_s, u"x"_s}, "--size"},
+        {{u"--size"_s, u"-0"_s, u"x"_s}, "--size"},
+        {{u"--size"_s, u""_s, u"x"_s}, "--size"},
         {{}, "UTF-8", "Hi \xFF\xFE there\n"},
+        {{u"--chat"_s}, "UTF-8", "ab\xE2\x82"},
+        {{}, "UTF-8", "\xED\xA0\x80"},
     };
     for (const auto &c : cases) {
         const Outcome outcome = fade(c.arguments, c.input);
@@ -162,6 +204,59 @@ TEST(FadeCommand, SameSeedSameColours)
     }
 }
 
+TEST(FadeCommand, AnArgumentThatIsNotUtf8IsAUsageError)
+{
+    QProcess process;
+    // QProcess takes its arguments as text, so the shell hands over the raw bytes.
+    process.start(
+        u"/bin/sh"_s,
+        {u"-c"_s, uR"sh("$0" -m none "$(printf 'a\377b')")sh"_s, QStringLiteral(TINTRA_FADE)});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(process.readAllStandardError().contains("argument 3 is not UTF-8"));
+}
+
+TEST(FadeCommand, ReadAndWriteFailuresAreNamed)
+{
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+        QString input;
+        QString output;
+        int exitCode;
+        QByteArray errors;
+    } cases[] = {
+        {"markup to a full disk",
+         {u"Hi"_s},
+         u"/dev/null"_s,
+         u"/dev/full"_s,
+         1,
+         "tintra-fade: write error: "},
+        {"help to a full disk",
+         {u"--help"_s},
+         u"/dev/null"_s,
+         u"/dev/full"_s,
+         1,
+         "tintra-fade: write error: "},
+        {"a folder as input",
+         {},
+         u"/"_s,
+         u"/dev/null"_s,
+         2,
+         "tintra-fade: cannot read standard input: "},
+        // Endless input: a page stops reading once the message is certainly too big.
+        {"endless input", {}, u"/dev/zero"_s, u"/dev/null"_s, 1, TooBig},
+    };
+    for (const auto &c : cases) {
+        const Outcome outcome = fadeRedirected(c.arguments, c.input, c.output);
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << c.name;
+        EXPECT_TRUE(outcome.errors.startsWith(c.errors)) << outcome.errors.constData();
+        EXPECT_GT(outcome.errors.size(), c.errors.size() - 1) << c.name;
+    }
+}
+
 TEST(FadeCommand, HelpAndVersion)
 {
     for (const QString &option : {u"--help"_s, u"--help-all"_s}) {
@@ -169,6 +264,14 @@ TEST(FadeCommand, HelpAndVersion)
         EXPECT_EQ(help.exitCode, 0) << qPrintable(option);
         EXPECT_TRUE(help.output.contains("--chat")) << qPrintable(option);
     }
+    const Outcome help = fade({u"--help"_s});
+    for (const char *shown :
+         {"--chat", "default FF0000", "default 0000FF", "default 00FF00", "default Comic Sans MS",
+          "default 3", "default 5", "2-500", "1-7", "#RGB", "Exit codes:", "  2  a usage error"})
+        EXPECT_TRUE(help.output.contains(shown)) << shown;
+    for (const char *mode : {"0 normal", "1 rainbow", "2 randomize", "3 repeater", "4 ttintra",
+                             "5 dudadodov", "6 tcrepeater", "7 twmystery", "8 none"})
+        EXPECT_TRUE(help.output.contains(mode)) << mode;
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith("tintra-fade "));

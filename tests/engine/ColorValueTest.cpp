@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 TEST(Hex6, WritesRedGreenBlueInUppercaseWithPadding)
 {
     const struct
@@ -39,4 +42,19 @@ TEST(RoundHalfEven, TiesGoToTheEvenNeighbour)
                  {254.5, 254}, {2.4999, 2},  {2.5001, 3},  {-0.5, 0}, {191.25, 191}};
     for (const auto &c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+}
+
+TEST(RoundHalfEven, AgreesWithTheLibraryRoundingEverywhere)
+{
+    std::vector<double> values;
+    for (int eighths = -4096; eighths <= 4096; ++eighths)
+        values.push_back(eighths / 8.0);
+    for (const double edge : {0x1p20, 0x1p30, 0x1p31 - 4})
+        values.insert(values.end(), {edge - 0.5, edge, edge + 0.5, edge + 1.5, -edge - 0.5});
+    std::mt19937_64 generator(7);
+    std::uniform_real_distribution<double> colour(-300, 300);
+    for (int i = 0; i < 10000; ++i)
+        values.push_back(colour(generator));
+    for (const double value : values)
+        EXPECT_EQ(RoundHalfEven(value), static_cast<int>(std::nearbyint(value))) << value;
 }

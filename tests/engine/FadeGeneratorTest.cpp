@@ -1,4 +1,5 @@
 #include "FadeRun.h"
+#include "engine/MarkupBuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,32 @@ TEST(GenerateFade, LengthLimitCountsLettersNotCodeUnits)
     EXPECT_EQ(oneMore.generate().status, FadeResult::Status::Refused);
 }
 
+TEST(GenerateFade, APageAlsoLimitsTheMarksALetterCarries)
+{
+    const QString sixteenUnits = u"e"_s + QString(15, QChar(0x301));
+    const QString longest = sixteenUnits.repeated(MaximumLetters);
+    const struct
+    {
+        QString message;
+        MarkupDialect dialect;
+        FadeResult::Status status;
+    } cases[] = {
+        {longest, MarkupDialect::Page, FadeResult::Status::Done},
+        {longest + QChar(0x301), MarkupDialect::Page, FadeResult::Status::Refused},
+        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), MarkupDialect::Page,
+         FadeResult::Status::Refused},
+        {longest + QChar(0x301), MarkupDialect::ChatLine, FadeResult::Status::Done},
+    };
+    for (const auto &c : cases) {
+        FadeRun run(c.message, FadeMode::Normal, c.dialect);
+        const FadeResult result = run.generate();
+        EXPECT_EQ(result.status, c.status) << c.message.size();
+        if (c.status == FadeResult::Status::Refused) {
+            EXPECT_EQ(result.output, u"Error: The message is too big for the textbox 2 hold."_s);
+        }
+    }
+}
+
 TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
 {
     using Status = CountAnswer::Status;
@@ -210,6 +237,7 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
         {"abc", Status::NotANumber, 0},      {"5a", Status::NotANumber, 0},
         {"   ", Status::NotANumber, 0},      {"--5", Status::NotANumber, 0},
         {"5 5", Status::NotANumber, 0},      {"0x10", Status::NotANumber, 0},
+        {"5\n", Status::NotANumber, 0},      {"\n5", Status::NotANumber, 0},
     };
     for (const auto &c : cases) {
         const CountAnswer answer = CheckCount(QString::fromLatin1(c.answer));
@@ -323,4 +351,21 @@ TEST(GenerateFade, ReportsTheLastTurnsColour)
     EXPECT_EQ(*result.lastColor, RGB(128, 0, 128)); // the line break's turn, 2 steps from red
     FadeRun noFade(u"ab"_s, FadeMode::NoFade);
     EXPECT_FALSE(noFade.generate().lastColor);
+}
+
+TEST(GenerateFade, ABufferServesRunAfterRunAndLeavesHeldMarkupAlone)
+{
+    FadeRun first(u"Hello"_s);
+    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, MarkupDialect::ChatLine);
+    const QString firstAlone = first.markup();
+    const QString secondAlone = second.markup();
+    MarkupBuffer buffer;
+    for (int round = 0; round < 2; ++round) {
+        const FadeResult held =
+            GenerateFade(first.request, first.host, first.segments, first.random, buffer);
+        EXPECT_EQ(GenerateFade(second.request, second.host, second.segments, second.random, buffer)
+                      .output,
+                  secondAlone);
+        EXPECT_EQ(held.output, firstAlone);
+    }
 }

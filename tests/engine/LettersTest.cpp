@@ -1,18 +1,33 @@
 #include "engine/Letters.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
-TEST(SplitLetters, KeepsEachUserPerceivedCharacterWhole)
+namespace {
+
+QStringList lettersOf(const QString &message, qsizetype window = Letters::LongestWindow)
+{
+    const Letters letters(message, window);
+    QStringList list;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        list << letters[i].toString();
+    return list;
+}
+
+} // namespace
+
+TEST(Letters, KeepsEachUserPerceivedCharacterWhole)
 {
     const struct
     {
         QString message;
         QStringList letters;
     } cases[] = {
+        {u""_s, {}},
         {u"Hi"_s, {u"H"_s, u"i"_s}},
         {u"a\r\nb"_s, {u"a"_s, u"\r"_s, u"\n"_s, u"b"_s}},
         {u"å¶ÿ"_s, {u"å"_s, u"¶"_s, u"ÿ"_s}},
@@ -20,14 +35,69 @@ TEST(SplitLetters, KeepsEachUserPerceivedCharacterWhole)
         {u"a😀b"_s, {u"a"_s, u"😀"_s, u"b"_s}},
         {u"👍🏽"_s, {u"👍🏽"_s}},
         {u"🇫🇷🇩🇪"_s, {u"🇫🇷"_s, u"🇩🇪"_s}},
+        {u"😀🇫🇷"_s, {u"😀"_s, u"🇫🇷"_s}},
+        {u"🎉🇫🇷🇩🇪🇪"_s, {u"🎉"_s, u"🇫🇷"_s, u"🇩🇪"_s, u"🇪"_s}},
+        {u" \u0903"_s, {u" \u0903"_s}},
+        {u"नमस्ते"_s, {u"न"_s, u"म"_s, u"स्ते"_s}},
+        {u"\U0001F1E6\u0903"_s, {u"\U0001F1E6\u0903"_s}},
         {u"👨‍👩‍👧"_s, {u"👨‍👩‍👧"_s}},
         {u"é\r\n"_s, {u"é"_s, u"\r"_s, u"\n"_s}},
-        {u"😀\r\n"_s, {u"😀"_s, u"\r"_s, u"\n"_s}},
+        {u"😀\r\n\r\n"_s, {u"😀"_s, u"\r"_s, u"\n"_s, u"\r"_s, u"\n"_s}},
+        {u"\r\u0301"_s, {u"\r"_s, u"\u0301"_s}},
     };
-    for (const auto &c : cases) {
-        QStringList letters;
-        for (const QStringView letter : SplitLetters(c.message))
-            letters << letter.toString();
-        EXPECT_EQ(letters, c.letters) << qPrintable(c.message);
+    for (const auto &c : cases)
+        EXPECT_EQ(lettersOf(c.message), c.letters) << qPrintable(c.message);
+}
+
+// Unicode's own conformance cases, each line a string with ÷ at every boundary and × where
+// there is none. The one rule the letters depart from: CR and LF are a letter each.
+TEST(Letters, AgreeWithEveryLineOfUnicodesGraphemeBreakTest)
+{
+    QFile file(QStringLiteral(TINTRA_GRAPHEME_BREAK_TEST));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << TINTRA_GRAPHEME_BREAK_TEST;
+    int checked = 0;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).section(u'#', 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        QString message;
+        QStringList expected;
+        for (const QString &field : line.split(u' ', Qt::SkipEmptyParts)) {
+            if (field == u"÷"_s) {
+                expected << QString();
+            } else if (field != u"×"_s) {
+                const char32_t code = field.toUInt(nullptr, 16);
+                const bool lineFeedAfterReturn = code == 0x0A && expected.last() == u"\r"_s;
+                if (lineFeedAfterReturn)
+                    expected << QString();
+                expected.last() += QString::fromUcs4(&code, 1);
+                message += QString::fromUcs4(&code, 1);
+            }
+        }
+        expected.removeLast(); // the boundary at the end of the text opens no letter
+        EXPECT_EQ(lettersOf(message), expected) << qPrintable(line);
+        ++checked;
+    }
+    EXPECT_GT(checked, 600);
+}
+
+TEST(Letters, WindowsFindTheSameLettersAsOneRunOverTheMessage)
+{
+    const QString message =
+        u"👨‍👩‍👧 a🇫🇷🇩🇪x\u0308\u0308\r\nनमस्ते 😀🇫🇷🇩🇪🇪 e\u0301\U0001F1E6\u0903"_s
+            .repeated(3);
+    const QStringList whole = lettersOf(message);
+    for (const qsizetype window : {9, 10, 11, 16, 31})
+        EXPECT_EQ(lettersOf(message, window), whole) << window;
+}
+
+TEST(Letters, NeverCutASurrogatePairEvenWhereAClusterOutgrowsItsWindow)
+{
+    const QString message = u"👍🏽👍🏽😀x"_s;
+    for (const qsizetype window : {1, 2, 3}) {
+        for (const QString &letter : lettersOf(message, window)) {
+            EXPECT_FALSE(letter.front().isLowSurrogate()) << window;
+            EXPECT_FALSE(letter.back().isHighSurrogate()) << window;
+        }
     }
 }

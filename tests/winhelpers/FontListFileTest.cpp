@@ -64,6 +64,7 @@ TEST(FontListFile, AFileThatGivesNoNamesCountsAsMissing)
         {"empty", ""},
         {"binary", QByteArray("Arial\r\r\n\0\x01\x02", 10)},
         {"not UTF-8", "Arial\r\r\n\xFF\xFE\r\r\n"},
+        {"cut short inside a character", "Arial\r\r\nNoto Sans \xCE"},
     };
     for (const auto &c : cases) {
         const QString path = folder.filePath(QString::fromLatin1(c.name));

@@ -83,6 +83,9 @@ TEST(PictureUrl, StaysInsideTheAttributeAndLeadsBackToTheFile)
             EXPECT_LT(c.unicode(), 0x80) << shown;
         EXPECT_EQ(QUrl(url, QUrl::StrictMode).toLocalFile(), name) << shown;
     }
+    // QUrl cannot read this one back, but a browser takes the bytes as they are.
+    const QString noncharacter = u"/tmp/odd \U0001FFFE.jpg"_s;
+    EXPECT_EQ(PictureUrl(noncharacter), u"file:///tmp/odd%20%F0%9F%BF%BE.jpg"_s);
 }
 
 TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterItOrLeavesTheFileAlone)

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "engine/ColorValue.h"
+#include "engine/Letters.h"
+#include "engine/MarkupPieces.h"
+#include "engine/SegmentPlanners.h"
+
+// The turns of one run: letter after letter, a CR LF pair taking one turn as a line break,
+// each turn moving the waving phase on and asking for its colour, whether it shows it or not.
+// The writer takes each turn: writer.letter(letter, colour, wave height) or
+// writer.lineBreak(wave height); its opening and closing are the caller's to ask for.
+template<typename Writer> class LetterLoop
+{
+public:
+    LetterLoop(const Letters &letters, bool waving, Writer &writer)
+        : m_letters(letters)
+        , m_waving(waving)
+        , m_writer(writer)
+    { }
+
+    // Runs turns until the letter index reaches limit (a count of letters from the start).
+    template<typename ColorOfTurn, typename AfterTurn>
+    void runTo(qsizetype limit, ColorOfTurn &&colorOfTurn, AfterTurn &&afterTurn)
+    {
+        // Worked on in locals, which the writes of the markup cannot be taken to change.
+        const bool waving = m_waving;
+        qsizetype index = m_index;
+        int wavePhase = m_wavePhase;
+        ColorValue color = m_lastColor;
+        while (index < limit) {
+            WaveHeight wave = WaveHeight::Level;
+            if (waving) {
+                const WaveTags tags = WaveStep(wavePhase);
+                wave = tags.height;
+                wavePhase = tags.nextPhase;
+            }
+            color = colorOfTurn();
+            const QStringView letter = m_letters[index];
+            if (isCarriageReturn(letter)) {
+                m_writer.lineBreak(wave);
+                ++index; // the LF of the pair makes no turn of its own
+            } else {
+                m_writer.letter(letter, color, wave);
+            }
+            afterTurn();
+            ++index;
+        }
+        m_index = index;
+        m_wavePhase = wavePhase;
+        m_lastColor = color;
+    }
+
+    // A gradient from start toward end over howMuch letters, up to limit.
+    void runGradientTo(qsizetype limit, Rgb start, Rgb end, double howMuch)
+    {
+        SegmentState running;
+        SetSegment(running, start, end, howMuch);
+        runTo(
+            limit, [&] { return LetterColor(running); }, [&] { TakeStep(running); });
+    }
+
+    ColorValue lastColor() const { return m_lastColor; }
+
+private:
+    const Letters &m_letters;
+    const bool m_waving;
+    Writer &m_writer;
+    qsizetype m_index = 0;
+    int m_wavePhase = 1;
+    ColorValue m_lastColor = 0;
+};

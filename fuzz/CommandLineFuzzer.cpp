@@ -1,0 +1,98 @@
+// Runs tintra-fade on fuzzed arguments and standard input, in memory, and checks its contract:
+// exit 0 with UTF-8 markup and nothing on standard error, or exit 1 or 2 with one named
+// problem and nothing on standard output.
+
+#include "Invariant.h"
+#include "cli/FadeCommand.h"
+#include "cli/MessageInput.h"
+
+#include <QByteArrayList>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+// A stream written into memory, read back when closed.
+class MemoryStream
+{
+public:
+    MemoryStream()
+        : m_file(open_memstream(&m_data, &m_size))
+    { }
+    ~MemoryStream() { std::free(m_data); }
+    MemoryStream(const MemoryStream &) = delete;
+    MemoryStream &operator=(const MemoryStream &) = delete;
+
+    FILE *file() const { return m_file; }
+
+    QByteArray close()
+    {
+        if (m_file)
+            std::fclose(m_file);
+        m_file = nullptr;
+        return QByteArray(m_data, qsizetype(m_size));
+    }
+
+private:
+    char *m_data = nullptr;
+    size_t m_size = 0;
+    FILE *m_file;
+};
+
+const QByteArray ReplacementCharacter = "\xEF\xBF\xBD";
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    // The help text names the program from the application's arguments.
+    static QCoreApplication application(*argc, *argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tintra-fade"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
+{
+    FuzzedDataProvider data(bytes, size);
+    QByteArrayList arguments = {"tintra-fade"};
+    bool argumentsAreText = true;
+    bool replacementInInput = false;
+    for (int count = data.ConsumeIntegralInRange(0, 8); count > 0; --count) {
+        const std::string argument = data.ConsumeRandomLengthString(40);
+        arguments << QByteArray(argument.data(), qsizetype(argument.size()));
+        argumentsAreText = argumentsAreText && DecodeUtf8(arguments.last()).has_value();
+        replacementInInput = replacementInInput || arguments.last().contains(ReplacementCharacter);
+    }
+    std::string input = data.ConsumeRemainingBytesAsString();
+    replacementInInput =
+        replacementInInput || input.find(ReplacementCharacter.constData()) != std::string::npos;
+
+    FILE *standardInput = fmemopen(input.data(), input.size(), "r");
+    MemoryStream output;
+    MemoryStream errors;
+    Expect(standardInput && output.file() && errors.file(), "the streams open");
+    FadeCommand command(standardInput, output.file(), errors.file());
+    const int exitCode = command.run(arguments);
+    std::fclose(standardInput);
+    const QByteArray written = output.close();
+    const QByteArray problems = errors.close();
+
+    Expect(exitCode >= 0 && exitCode <= 2, "the exit code is 0, 1 or 2");
+    Expect(argumentsAreText || exitCode == FadeCommand::UsageError,
+           "an argument that is not UTF-8 is a usage error");
+    if (exitCode == FadeCommand::Done) {
+        Expect(problems.isEmpty(), "a fade that is done reports nothing");
+        Expect(written.endsWith('\n'), "the markup ends its line");
+        Expect(DecodeUtf8(written).has_value(), "the markup is UTF-8");
+        Expect(replacementInInput || !written.contains(ReplacementCharacter),
+               "no character is lost on the way");
+    } else {
+        Expect(written.isEmpty(), "a refusal writes no markup");
+        Expect(problems.startsWith("tintra-fade: ") && problems.endsWith('\n'),
+               "a refusal is named on standard error");
+    }
+    return 0;
+}

@@ -1,0 +1,315 @@
+// Fades fuzzed messages in every mode, both dialects and with fuzzed options, colours and
+// counts, and walks each markup as the letter loop must have written it.
+
+#include "Invariant.h"
+#include "engine/FadeGenerator.h"
+#include "engine/Letters.h"
+#include "engine/MarkupBuffer.h"
+#include "engine/PlainFadeHost.h"
+#include "engine/RandomSource.h"
+#include "engine/SegmentState.h"
+
+#include <QString>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <algorithm>
+#include <fuzzer/FuzzedDataProvider.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TooBig = u"Error: The message is too big for the textbox 2 hold."_s;
+
+// Whether some surrogate in the text has no partner.
+bool HasUnpairedSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// Everything one run takes, drawn from the fuzzer's bytes.
+struct Run
+{
+    FadeRequest request;
+    Rgb colors[3];
+    QString countAnswer;
+    quint64 seed = 0;
+};
+
+QString textFrom(FuzzedDataProvider &data, std::size_t longest)
+{
+    const bool utf16 = data.ConsumeBool();
+    const std::string bytes = data.ConsumeRandomLengthString(longest);
+    if (utf16) // any units at all, lone surrogates included
+        return QString(reinterpret_cast<const QChar *>(bytes.data()), qsizetype(bytes.size() / 2));
+    return QString::fromUtf8(bytes);
+}
+
+Run runFrom(FuzzedDataProvider &data)
+{
+    Run run;
+    run.request.fadeMode = data.ConsumeIntegralInRange(-1, 9);
+    run.request.dialect = data.ConsumeBool() ? MarkupDialect::ChatLine : MarkupDialect::Page;
+    run.request.options = {textFrom(data, 16), textFrom(data, 8),  data.ConsumeBool(),
+                           data.ConsumeBool(), data.ConsumeBool(), data.ConsumeBool()};
+    for (Rgb &color : run.colors)
+        color = {data.ConsumeIntegral<quint8>(), data.ConsumeIntegral<quint8>(),
+                 data.ConsumeIntegral<quint8>()};
+    static const QString answers[] = {u"5"_s, u"2"_s, u"500"_s, u""_s, u"1"_s, u"5.5"_s, u"x"_s};
+    run.countAnswer =
+        data.ConsumeBool() ? answers[data.ConsumeIntegralInRange(0, 6)] : textFrom(data, 8);
+    run.seed = data.ConsumeIntegral<quint64>();
+    // Repeated, so the message can pass the page limits.
+    const int repeats = data.ConsumeIntegralInRange(1, 8);
+    run.request.message = textFrom(data, 8192).repeated(repeats);
+    return run;
+}
+
+FadeResult generate(const Run &run, MarkupBuffer &buffer, SegmentState &segments,
+                    PlainFadeHost &host)
+{
+    RandomSource random(run.seed, [] { return quint64(0); });
+    return GenerateFade(run.request, host, segments, random, buffer);
+}
+
+void checkLetters(const QString &message, const Letters &letters, int window)
+{
+    QString joined;
+    qsizetype longest = 0;
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const QStringView letter = letters[i];
+        Expect(!letter.isEmpty(), "no letter is empty");
+        Expect(!letter.front().isLowSurrogate() || joined.isEmpty() ||
+                   !joined.back().isHighSurrogate(),
+               "no letter boundary splits a surrogate pair");
+        Expect(letter.size() == 1 || (!letter.contains(u'\r') && !letter.contains(u'\n')),
+               "CR and LF are letters of their own");
+        joined += letter;
+        longest = std::max(longest, letter.size());
+    }
+    Expect(joined == message, "the letters joined give back the message");
+    // A window finds the same letters wherever no letter is too long to be seen whole in it.
+    if (longest <= window - 2) {
+        const Letters windowed(message, window);
+        Expect(windowed.size() == letters.size(), "windows find as many letters");
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            Expect(windowed[i].data() == letters[i].data() &&
+                       windowed[i].size() == letters[i].size(),
+                   "windows find the same letters");
+    }
+}
+
+// Walks markup from its start: each piece must come next.
+class Walker
+{
+public:
+    explicit Walker(const QString &markup)
+        : m_markup(markup)
+    { }
+
+    void take(QStringView piece, const char *rule)
+    {
+        Expect(QStringView(m_markup).sliced(m_at).startsWith(piece), rule);
+        m_at += piece.size();
+    }
+
+    QString takeHex6()
+    {
+        Expect(m_markup.size() - m_at >= 6, "six hex digits follow");
+        const QString hex = m_markup.mid(m_at, 6);
+        Expect(std::all_of(
+                   hex.begin(), hex.end(),
+                   [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }),
+               "colours are six uppercase hex digits");
+        m_at += 6;
+        return hex;
+    }
+
+    bool atEnd() const { return m_at == m_markup.size(); }
+
+private:
+    const QString &m_markup;
+    qsizetype m_at = 0;
+};
+
+QString opening(const FadeRequest &request)
+{
+    const FadeOptions &options = request.options;
+    if (request.dialect == MarkupDialect::ChatLine)
+        return options.bold ? u"<FONT FACE=\""_s + options.fontFace + u"\"><B>"_s : QString();
+    return u"<FONT FACE=\""_s + options.fontFace + u"\" SIZE="_s + options.fontSize + u">"_s +
+        (options.bold ? u"<B>"_s : QString()) + (options.italic ? u"<I>"_s : QString()) +
+        (options.underline ? u"<U>"_s : QString());
+}
+
+QString closing(const FadeRequest &request)
+{
+    const FadeOptions &options = request.options;
+    if (request.dialect == MarkupDialect::ChatLine)
+        return {};
+    return (options.bold ? u"</B>"_s : QString()) + (options.italic ? u"</I>"_s : QString()) +
+        (options.underline ? u"</U>"_s : QString()) + u"</FONT>"_s;
+}
+
+struct ColourTurns
+{
+    QStringList colors; // of the letters shown
+    bool endsWithLetter = false; // rather than with a line break
+};
+
+// Every letter in exactly one colour tag, a line break for each CR (whose next letter makes no
+// turn), wave tags on the raised and lowered turns.
+ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
+                             const FadeRequest &request)
+{
+    const bool page = request.dialect == MarkupDialect::Page;
+    Walker walker(markup);
+    walker.take(opening(request), "the opening comes first");
+    ColourTurns turns;
+    int turn = 0;
+    for (qsizetype i = 0; i < letters.size(); ++i, ++turn) {
+        const int phase = request.options.waving ? turn % 4 : 1;
+        turns.endsWithLetter = !isCarriageReturn(letters[i]);
+        if (!turns.endsWithLetter) {
+            walker.take(u"<br>", "a CR is a line break");
+            ++i;
+            continue;
+        }
+        if (phase == 0)
+            walker.take(u"<sup>", "the raised phase opens <sup>");
+        if (phase == 2)
+            walker.take(u"<sub>", "the lowered phase opens <sub>");
+        walker.take(page ? u"<FONT COLOR=\"#" : u"<FONT COLOR=#", "each letter has a colour tag");
+        turns.colors << walker.takeHex6();
+        walker.take(page ? u"\">" : u">", "the colour tag ends");
+        walker.take(letters[i], "the letter follows its tag whole");
+        if (page)
+            walker.take(u"</FONT>", "a page closes each colour tag");
+        if (phase == 0)
+            walker.take(u"</sup>", "the raised phase closes </sup>");
+        if (phase == 2)
+            walker.take(u"</sub>", "the lowered phase closes </sub>");
+    }
+    walker.take(closing(request), "the closing comes last");
+    Expect(walker.atEnd(), "nothing follows the closing");
+    return turns;
+}
+
+void walkNoFadeMarkup(const QString &markup, const Letters &letters, const FadeRequest &request)
+{
+    static constexpr QStringView tagOfPhase[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
+    Walker walker(markup);
+    walker.take(opening(request), "the opening comes first");
+    int phase = 0;
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (isCarriageReturn(letters[i])) {
+            walker.take(u"<br>", "a CR is a line break");
+            ++i;
+            continue;
+        }
+        walker.take(tagOfPhase[phase], "each letter follows the tag of its phase");
+        walker.take(letters[i], "the letter follows whole");
+        phase = (phase + 1) % 4;
+    }
+    walker.take(closing(request), "the closing comes last");
+    Expect(walker.atEnd(), "nothing follows the closing");
+}
+
+FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
+{
+    const FadeRequest &request = run.request;
+    const bool page = request.dialect == MarkupDialect::Page;
+    if (request.message.isEmpty())
+        return FadeResult::Status::Refused;
+    if (page && (request.message.size() > MaximumPageUnits || letters.size() > MaximumLetters))
+        return FadeResult::Status::Refused;
+    const int mode = request.fadeMode;
+    if (!page ||
+        (mode != FadeMode::Rainbow && mode != FadeMode::Repeater && mode != FadeMode::TCRepeater))
+        return FadeResult::Status::Done;
+    switch (CheckCount(run.countAnswer).status) {
+    case CountAnswer::Status::Accepted:
+        return FadeResult::Status::Done;
+    case CountAnswer::Status::Cancelled:
+        return FadeResult::Status::Cancelled;
+    default:
+        return FadeResult::Status::Refused;
+    }
+}
+
+bool isColourMode(int mode)
+{
+    return mode >= FadeMode::Normal && mode <= FadeMode::TWMystery;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
+{
+    FuzzedDataProvider data(bytes, size);
+    const Run run = runFrom(data);
+    const int window = data.ConsumeIntegralInRange(2, 40);
+    const FadeRequest &request = run.request;
+
+    const Letters letters(request.message);
+    checkLetters(request.message, letters, window);
+
+    MarkupBuffer buffer;
+    SegmentState segments;
+    PlainFadeHost host(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
+    const FadeResult result = generate(run, buffer, segments, host);
+    Expect(result.status == expectedStatus(run, letters), "the run ends as its input asks");
+    Expect(segments.StageIndex == 0, "every run leaves the segment cycle at its start");
+    if (result.status != FadeResult::Status::Done) {
+        const bool tooBig = !request.message.isEmpty() &&
+            result.status == FadeResult::Status::Refused && !result.notice;
+        Expect(!tooBig || result.output == TooBig, "an over-long page is refused as too big");
+        return 0;
+    }
+
+    const QString &markup = *result.output;
+    const bool wholeInput = !HasUnpairedSurrogate(request.message) &&
+        !HasUnpairedSurrogate(request.options.fontFace) &&
+        !HasUnpairedSurrogate(request.options.fontSize);
+    if (wholeInput) {
+        Expect(!HasUnpairedSurrogate(markup), "no markup holds an unpaired surrogate");
+        // A byte order mark in front is text here, as a letter or in the face.
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::ConvertInitialBom |
+                                QStringDecoder::Flag::Stateless);
+        Expect(utf8(markup.toUtf8()) == markup && !utf8.hasError(), "the markup survives UTF-8");
+    }
+    if (!isColourMode(request.fadeMode)) {
+        if (request.options.waving)
+            walkNoFadeMarkup(markup, letters, request);
+        else
+            Expect(markup == request.message, "no fade without waving is the message itself");
+    } else {
+        const ColourTurns turns = walkColourMarkup(markup, letters, request);
+        const bool gradient = request.fadeMode == FadeMode::Normal ||
+            request.fadeMode == FadeMode::TTintra || request.fadeMode == FadeMode::DUDadodov ||
+            request.fadeMode == FadeMode::TWMystery;
+        if (gradient && !isCarriageReturn(letters[0]))
+            Expect(turns.colors.first() == Hex6(RGB(host.color(1))),
+                   "a gradient starts at colour 1");
+        if (turns.endsWithLetter)
+            Expect(result.lastColor && Hex6(*result.lastColor) == turns.colors.last(),
+                   "the last colour is that of the last letter");
+    }
+
+    // The same run into the same buffer, while the first markup is still held.
+    const QString copy(markup.constData(), markup.size());
+    SegmentState againSegments;
+    PlainFadeHost againHost(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
+    const FadeResult again = generate(run, buffer, againSegments, againHost);
+    Expect(again.output == copy, "a run repeated with the same seed gives the same markup");
+    Expect(markup == copy, "a held markup keeps its text while the buffer serves again");
+    return 0;
+}

@@ -1,0 +1,75 @@
+#include "cli/MessageInput.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+TEST(DecodeUtf8, TakesOnlyWellFormedText)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        std::optional<QString> text;
+    } cases[] = {
+        {"ASCII", "Hi", u"Hi"_s},
+        {"two, three and four bytes", "\xC3\xA5\xE2\x82\xAC\xF0\x9F\x98\x80", u"å€😀"_s},
+        {"a byte order mark in front", "\xEF\xBB\xBFok", u"ok"_s},
+        {"nothing", "", u""_s},
+        {"a stray byte", "a\xFF", std::nullopt},
+        {"a sequence cut short", "ab\xE2\x82", std::nullopt},
+        {"an overlong slash", "\xC0\xAF", std::nullopt},
+        {"a surrogate", "\xED\xA0\x80", std::nullopt},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.name;
+}
+
+TEST(WithCrLfBreaks, MakesEveryKindOfBreakOneCrLf)
+{
+    const struct
+    {
+        QString text;
+        QString withBreaks;
+    } cases[] = {
+        {u""_s, u""_s},
+        {u"ab"_s, u"ab"_s},
+        {u"a\nb\r\nc\rd"_s, u"a\r\nb\r\nc\r\nd"_s},
+        {u"\n\n"_s, u"\r\n\r\n"_s},
+        {u"\r\r\n"_s, u"\r\n\r\n"_s},
+        {u"\n\r"_s, u"\r\n\r\n"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(WithCrLfBreaks(c.text), c.withBreaks) << c.text.toUtf8().toHex().constData();
+}
+
+TEST(ReadMessage, DropsTheLastBreakAndStopsPastTheLimit)
+{
+    using Status = MessageInput::Status;
+    const struct
+    {
+        QByteArray bytes;
+        qsizetype limit;
+        Status status;
+        QString text;
+    } cases[] = {
+        {"Hi\r\n", -1, Status::Read, u"Hi"_s},
+        {"Hi\n\n", -1, Status::Read, u"Hi\n"_s},
+        {"12345", 5, Status::Read, u"12345"_s},
+        {"123456", 5, Status::TooLong, {}},
+        {QByteArray(200000, 'x'), 100000, Status::TooLong, {}},
+        {"\xE2\x82", -1, Status::NotUtf8, {}},
+    };
+    for (const auto &c : cases) {
+        QByteArray bytes = c.bytes;
+        FILE *stream = fmemopen(bytes.data(), size_t(bytes.size()), "r");
+        ASSERT_NE(stream, nullptr);
+        const MessageInput input = ReadMessage(stream, c.limit);
+        std::fclose(stream);
+        EXPECT_EQ(input.status, c.status) << c.bytes.left(8).constData();
+        EXPECT_EQ(input.text, c.text);
+    }
+}
