@@ -3,8 +3,8 @@
 #include <QProxyStyle>
 
 // The look of the colour bars: a thin, dark thumb and narrow arrow buttons leave most of a short
-// bar to the groove, so that a drag moves the value in small steps, and a click into the groove
-// pages toward the click wherever the platform's style would jump there instead.
+// bar to the groove, and a click into the groove pages toward the click wherever the platform's
+// style would jump there instead.
 class ColorBarStyle : public QProxyStyle
 {
     Q_OBJECT

@@ -1,11 +1,11 @@
 #include "panel/ColorBars.h"
 
+#include "panel/ColorBar.h"
 #include "panel/ColorBarStyle.h"
 #include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
 
 #include <QEvent>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -19,21 +19,14 @@ ColorBars::ColorBars(QWidget &window, const std::array<QRectF, 9> &places)
     m_style->setParent(this);
     constexpr std::array<int, 9> initial {255, 0, 0, 0, 0, 255, 0, 255, 0};
     for (int bar = 0; bar < 9; ++bar) {
-        QScrollBar *scrollBar = PlaceControl<QScrollBar>(window, u"HScroll%1"_s.arg(bar + 1),
-                                                         places[bar], Qt::Horizontal);
-        scrollBar->setStyle(m_style);
-        scrollBar->setRange(0, 255);
-        scrollBar->setSingleStep(1);
-        scrollBar->setPageStep(10);
-        scrollBar->setValue(initial[bar]);
-        // A colour bar is worked from the keyboard too, and its keys and wheel raise the value
-        // toward the right end as on a slider, not page down a document.
-        scrollBar->setFocusPolicy(Qt::StrongFocus);
-        scrollBar->setInvertedControls(false);
-        // Qt reports every move of a dragged thumb as a change, so the displays follow it.
-        connect(scrollBar, &QScrollBar::valueChanged, this,
+        ColorBar *colorBar =
+            PlaceControl<ColorBar>(window, u"HScroll%1"_s.arg(bar + 1), places[bar]);
+        colorBar->setStyle(m_style);
+        colorBar->setValue(initial[bar]);
+        // Every step of a dragged thumb is a change, so the displays follow the drag.
+        connect(colorBar, &QScrollBar::valueChanged, this,
                 [this, bar] { emit changed(bar / 3 + 1); });
-        m_bars[bar] = scrollBar;
+        m_bars[bar] = colorBar;
     }
 }
 

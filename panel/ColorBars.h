@@ -7,9 +7,9 @@
 
 #include <array>
 
+class ColorBar;
 class ColorBarStyle;
 class Dialogs;
-class QScrollBar;
 class QWidget;
 
 // The nine colour bars of a fading window, the only store of its three colours: bars 1 to 3 are
@@ -54,7 +54,7 @@ private:
 
     QWidget &m_window;
     ColorBarStyle *m_style = nullptr;
-    std::array<QScrollBar *, 9> m_bars {};
+    std::array<ColorBar *, 9> m_bars {};
     std::array<QWidget *, 3> m_displays {};
     Dialogs *m_dialogs = nullptr;
 };

@@ -155,28 +155,26 @@ TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
     EXPECT_EQ(lastColor.palette().color(QPalette::Base), QColor(128, 0, 128));
 }
 
-// A drag on the thin thumb moves the value in small steps, never back, from end to end.
-TEST_F(Panel, ADragAcrossTheGrooveRunsThroughTheValuesInOrder)
+// A thumb dragged either way steps the value by one per pixel the pointer travels, through every
+// value in order, and stops at the ends, also with the pointer far off the bar.
+TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
 {
     QScrollBar *red = bar(1);
-    red->setValue(0);
-    const QRect thumb = part(red, QStyle::SC_ScrollBarSlider);
-    const QRect groove = part(red, QStyle::SC_ScrollBarGroove);
-    // The thumb travels over at least half the bar.
-    const int travel = groove.width() - thumb.width();
-    EXPECT_GE(travel, red->width() / 2);
-    QTest::mousePress(red, Qt::LeftButton, {}, thumb.center());
-    std::vector<int> values {red->value()};
-    for (int x = thumb.center().x() + 1; x <= groove.right() + 2; ++x) {
-        QTest::mouseMove(red, {x, thumb.center().y()});
-        values.push_back(red->value());
-    }
-    QTest::mouseRelease(red, Qt::LeftButton, {}, {groove.right() + 2, thumb.center().y()});
-    EXPECT_EQ(values.front(), 0);
-    EXPECT_EQ(values.back(), 255);
-    for (size_t step = 1; step < values.size(); ++step) {
-        EXPECT_GE(values[step], values[step - 1]);
-        EXPECT_LE(values[step] - values[step - 1], (255 + travel - 1) / travel) << step;
+    for (const int direction : {1, -1}) {
+        const int from = direction > 0 ? 0 : 255;
+        red->setValue(from);
+        const QPoint thumb = part(red, QStyle::SC_ScrollBarSlider).center();
+        QTest::mousePress(red, Qt::LeftButton, {}, thumb);
+        std::vector<int> seen;
+        std::vector<int> expected;
+        for (int travel = 1; travel <= 300; ++travel) {
+            QTest::mouseMove(red, thumb + QPoint(direction * travel, travel / 4));
+            seen.push_back(red->value());
+            expected.push_back(from + direction * std::min(travel, 255));
+        }
+        QTest::mouseRelease(red, Qt::LeftButton, {}, thumb + QPoint(direction * 300, 75));
+        EXPECT_EQ(seen, expected) << direction;
+        EXPECT_EQ(red->value(), 255 - from);
     }
 }
 
