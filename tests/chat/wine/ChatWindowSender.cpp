@@ -10,6 +10,7 @@
 #include "chat/TintaAOL.h"
 #include "chat/WineChatBridge.h"
 #include "engine/RandomSource.h"
+#include "tests/testing/FreshUserFolders.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
 
@@ -19,7 +20,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <cstdio>
@@ -29,7 +29,8 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
-    QStandardPaths::setTestModeEnabled(true);
+    // Whatever the chat window keeps on disk stays in folders of this run's own.
+    const FreshUserFolders folders;
     QApplication app(argc, argv);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
