@@ -1,5 +1,5 @@
 // Renders the preview of a fragment over a coloured background to a PNG:
-//   preview_screenshot OUTPUT.png FRAGMENT [RRGGBB]
+//   tintra-preview-screenshot OUTPUT.png FRAGMENT [RRGGBB]
 #include "engine/RandomSource.h"
 #include "forms/preview/Tinta2.h"
 #include "forms/preview/ViewHtmlFade.h"
@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 3) {
-        std::fprintf(stderr, "usage: preview_screenshot OUTPUT.png FRAGMENT [RRGGBB]\n");
+        std::fprintf(stderr, "usage: tintra-preview-screenshot OUTPUT.png FRAGMENT [RRGGBB]\n");
         return 2;
     }
     const QString background = arguments.value(3, QStringLiteral("FFF4D6"));
@@ -46,7 +46,7 @@ int main(int argc, char **argv)
     Tinta2 *preview =
         ViewHtmlFade(mainWindow, arguments.at(2), services, false, PreviewFile(folder.path()));
     if (!preview || !waitForLoad(*preview->browser())) {
-        std::fprintf(stderr, "preview_screenshot: the preview did not load\n");
+        std::fprintf(stderr, "tintra-preview-screenshot: the preview did not load\n");
         return 1;
     }
     dialogs.answerColor(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
@@ -57,7 +57,7 @@ int main(int argc, char **argv)
     // Give the compositor a moment to put the new frame on screen.
     QTest::qWait(500);
     if (!preview->grab().save(arguments.at(1))) {
-        std::fprintf(stderr, "preview_screenshot: could not write %s\n",
+        std::fprintf(stderr, "tintra-preview-screenshot: could not write %s\n",
                      qPrintable(arguments.at(1)));
         return 1;
     }
