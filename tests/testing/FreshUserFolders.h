@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -28,3 +29,12 @@ private:
     QTemporaryDir m_home;
     std::vector<std::pair<const char *, std::optional<QByteArray>>> m_saved;
 };
+
+// Sets an environment variable until the returned guard goes.
+inline auto SetVariableInScope(const char *name, const QByteArray &value)
+{
+    const std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    qputenv(name, value);
+    return qScopeGuard([name, saved] { saved ? qputenv(name, *saved) : qunsetenv(name); });
+}

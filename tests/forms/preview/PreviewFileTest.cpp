@@ -18,16 +18,6 @@ namespace {
 
 using PreviewFileTest = PreviewFixture;
 
-TEST_F(PreviewFileTest, LivesUnderItsFixedNameAndRemovingItTwiceIsNoFailure)
-{
-    EXPECT_EQ(file.path(), folder.filePath(u"DUVxORxQYzVIEWER.HTM"_s));
-    EXPECT_EQ(file.url(), QUrl::fromLocalFile(file.path()));
-    ASSERT_TRUE(file.writeForView(u"<B>x</B>"_s));
-    file.remove();
-    file.remove();
-    EXPECT_FALSE(QFile::exists(file.path()));
-}
-
 TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOrGivesTheReason)
 {
     const std::pair<QString, QByteArray> cases[] = {

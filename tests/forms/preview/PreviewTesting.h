@@ -8,13 +8,10 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
-
-#include <optional>
 
 class QWebEngineView;
 class Tinta2;
@@ -30,15 +27,6 @@ QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected);
 
 // The text the page shows.
 QString ShownText(QWebEngineView &view);
-
-// Sets an environment variable until the returned guard goes.
-inline auto SetVariableInScope(const char *name, const QByteArray &value)
-{
-    const std::optional<QByteArray> saved =
-        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
-    qputenv(name, value);
-    return qScopeGuard([name, saved] { saved ? qputenv(name, *saved) : qunsetenv(name); });
-}
 
 // A main window, its services and a preview file in a folder of its own.
 class PreviewFixture : public testing::Test
