@@ -16,41 +16,26 @@ namespace {
 
 using Delivery = InMemoryWindowTree::Delivery;
 
-struct Room
-{
-    WindowHandle window;
-    WindowHandle inputLine;
-};
-
 // A running client: its frame, a toolbar and the document area the rooms open in.
-class ChatClient : public testing::Test
+struct ChatClient
 {
-protected:
-    WindowHandle addDocument() { return tree.addChild(documentArea, "AOL Child"); }
-
-    Room addRoom()
+    // A document holding controls of these classes; a room holds the conversation, an icon,
+    // the input line and the list of people.
+    WindowHandle addDocument(const std::vector<std::string> &controls = {})
     {
-        const WindowHandle room = addDocument();
-        tree.addChild(room, "RICHCNTL");
-        tree.addChild(room, "_AOL_Icon");
-        const WindowHandle inputLine = tree.addChild(room, "RICHCNTL");
-        tree.addChild(room, "_AOL_Listbox");
-        return {room, inputLine};
+        const WindowHandle document = tree.addChild(documentArea, "AOL Child");
+        for (const std::string &control : controls)
+            tree.addChild(document, control);
+        return document;
     }
 
     // Documents that look a little like a room: nothing inside, rich text without the list of
     // people, the list without rich text.
     void addDecoys(int count)
     {
-        for (int index = 0; index < count; ++index) {
-            const WindowHandle document = addDocument();
-            if (index % 3 == 1) {
-                tree.addChild(document, "RICHCNTL");
-                tree.addChild(document, "RICHCNTL");
-            } else if (index % 3 == 2) {
-                tree.addChild(document, "_AOL_Listbox");
-            }
-        }
+        const std::vector<std::string> decoys[] = {{}, {"RICHCNTL", "RICHCNTL"}, {"_AOL_Listbox"}};
+        for (int index = 0; index < count; ++index)
+            addDocument(decoys[index % 3]);
     }
 
     InMemoryWindowTree tree;
@@ -59,75 +44,65 @@ protected:
     WindowHandle documentArea = tree.addChild(frame, "MDIClient");
 };
 
+const std::vector<std::string> RoomControls {"RICHCNTL", "_AOL_Icon", "RICHCNTL", "_AOL_Listbox"};
+
 // The search looks at the first document for free, then lets events run before each of the
-// next 100.
-class RoomAfterDocuments : public ChatClient, public testing::WithParamInterface<int>
+// next 100; the line goes whole into the room's second rich text control, then one Enter.
+TEST(ChatRoomSearch, FindsTheRoomAmongTheFirst101DocumentsAndPostsIntoItsInputLine)
 {
-};
-
-TEST_P(RoomAfterDocuments, IsFoundOnlyAmongTheFirst101Documents)
-{
-    const int before = GetParam();
-    addDecoys(before);
-    const Room room = addRoom();
-    addDecoys(2);
-
-    EXPECT_EQ(LocateChatRoom(tree), before <= 100 ? room.window : NoWindow);
-    EXPECT_EQ(tree.pumpRuns(), std::min(before, 100));
-}
-
-INSTANTIATE_TEST_SUITE_P(ChatRoomSearch, RoomAfterDocuments, testing::Values(0, 1, 100, 101));
-
-TEST_F(ChatClient, SearchesAfreshOnEverySendAndWithNoDocumentSendsNothing)
-{
-    EXPECT_FALSE(PostToChat(tree, "too early"));
-    EXPECT_TRUE(tree.deliveries().empty());
-    EXPECT_EQ(tree.pumpRuns(), 100);
-
-    const Room room = addRoom();
-    EXPECT_TRUE(PostToChat(tree, "in time"));
-    EXPECT_EQ(tree.textOf(room.inputLine), "in time");
-    EXPECT_EQ(tree.deliveries().size(), 2U);
-}
-
-TEST_F(ChatClient, RoomWithOneRichTextControlReceivesNothing)
-{
-    const WindowHandle room = addDocument();
-    tree.addChild(room, "RICHCNTL");
-    tree.addChild(room, "_AOL_Listbox");
-
-    EXPECT_FALSE(PostToChat(tree, "hello"));
-
-    EXPECT_EQ(LocateChatRoom(tree), room);
-    EXPECT_TRUE(tree.deliveries().empty());
-}
-
-TEST_F(ChatClient, SendsTheWholeMessageThenOneCarriageReturnToTheInputLine)
-{
-    const Room room = addRoom();
+    const struct
+    {
+        const char *name;
+        int documentsBefore;
+        std::optional<std::vector<std::string>> room;
+        bool found;
+        bool posted;
+        int pumpRuns;
+    } cases[] = {
+        {"first", 0, RoomControls, true, true, 0},
+        {"second", 1, RoomControls, true, true, 1},
+        {"101st", 100, RoomControls, true, true, 100},
+        {"102nd", 101, RoomControls, false, false, 100},
+        {"no room", 3, std::nullopt, false, false, 100},
+        {"no input line", 0, std::vector<std::string> {"RICHCNTL", "_AOL_Listbox"}, true, false, 0},
+    };
     const std::string message = "first line\r\nsecond line\nthird with \xC3\xA5";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ChatClient client;
+        client.addDecoys(c.documentsBefore);
+        const WindowHandle room = c.room ? client.addDocument(*c.room) : NoWindow;
+        client.addDecoys(2);
 
-    EXPECT_TRUE(PostToChat(tree, message));
-
-    const std::vector<Delivery> expected {{Delivery::Text, room.inputLine, message},
-                                          {Delivery::Character, room.inputLine, "\r"}};
-    EXPECT_EQ(tree.deliveries(), expected);
+        EXPECT_EQ(LocateChatRoom(client.tree), c.found ? room : NoWindow);
+        EXPECT_EQ(client.tree.pumpRuns(), c.pumpRuns);
+        EXPECT_EQ(PostToChat(client.tree, message), c.posted);
+        // The third control of a room.
+        const WindowHandle inputLine =
+            client.tree.nextSibling(client.tree.nextSibling(client.tree.firstChild(room)));
+        const std::vector<Delivery> delivered {{Delivery::Text, inputLine, message},
+                                               {Delivery::Character, inputLine, "\r"}};
+        EXPECT_EQ(client.tree.deliveries(), c.posted ? delivered : std::vector<Delivery> {});
+    }
 }
 
-TEST_F(ChatClient, FindsARoomThatOpensWhileEventsRunDuringTheSearch)
+TEST(ChatRoomSearch, SearchesAfreshOnEverySendAndFindsARoomThatOpensWhileEventsRun)
 {
-    addDecoys(1);
-    std::optional<Room> room;
-    tree.onPendingEvents([&] {
-        if (!room)
-            room = addRoom();
+    ChatClient client;
+    EXPECT_FALSE(PostToChat(client.tree, "too early"));
+    WindowHandle room = client.addDocument(RoomControls);
+    EXPECT_TRUE(PostToChat(client.tree, "in time"));
+
+    ChatClient opening;
+    opening.addDecoys(1);
+    room = NoWindow;
+    opening.tree.onPendingEvents([&] {
+        if (room == NoWindow)
+            room = opening.addDocument(RoomControls);
     });
-
-    const WindowHandle found = LocateChatRoom(tree);
-
-    ASSERT_TRUE(room.has_value());
-    EXPECT_EQ(found, room->window);
-    EXPECT_EQ(tree.pumpRuns(), 1);
+    EXPECT_EQ(LocateChatRoom(opening.tree), room);
+    EXPECT_NE(room, NoWindow);
+    EXPECT_EQ(opening.tree.pumpRuns(), 1);
 }
 
 struct ChildSearch
