@@ -70,13 +70,6 @@ protected:
         return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control,
                                                   scrollBar);
     }
-    // The colour of a chart band (1..80) in the middle of its stripe.
-    QColor band(int number) const
-    {
-        const QImage &image = chart->image();
-        return image.pixelColor(int((number - 0.5) * image.width() / 80), image.height() / 2);
-    }
-
     AnsweringDialogs dialogs;
     RandomSource random {7};
     Services services {dialogs, random};
@@ -128,7 +121,7 @@ TEST_F(Panel, TheChartShowsTheFadeTypesPatternAndFollowsTheBars)
         const auto bands = FadeChartColors(pattern, ChartPrecision::Single, bars(), segments);
         for (int number = 1; number <= ChartBandCount; ++number) {
             const Rgb rgb = SplitColor(bands[number - 1]);
-            ASSERT_EQ(band(number), QColor(rgb.red, rgb.green, rgb.blue))
+            ASSERT_EQ(ChartBand(*chart, number), QColor(rgb.red, rgb.green, rgb.blue))
                 << "fade " << fade << ", band " << number;
         }
     }

@@ -1,6 +1,7 @@
 #include "tests/testing/GuiTests.h"
 
 #include "tests/testing/FreshUserFolders.h"
+#include "winhelpers/PictureBox.h"
 
 #include <QApplication>
 #include <QTest>
@@ -24,4 +25,10 @@ void DoubleClick(QWidget *widget)
 {
     QTest::mouseDClick(widget, Qt::LeftButton);
     QTest::mouseRelease(widget, Qt::LeftButton);
+}
+
+QColor ChartBand(const PictureBox &chart, int band)
+{
+    const QImage &image = chart.image();
+    return image.pixelColor(int((band - 0.5) * image.width() / 80), image.height() / 2);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QString>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+class PictureBox;
 
 // Runs the tests of a window test binary in user folders of their own, away from the user's and
 // from what earlier runs left, with an application object around them. What must happen before
@@ -23,3 +26,6 @@ Control *FindControl(const QObject &window, const QString &name)
 // Double-clicks the widget with the left button and lets the button go: QTest leaves it down
 // after a double click, and a later move would drag with it.
 void DoubleClick(QWidget *widget);
+
+// What the user sees in the middle of a fade chart's band (1..80, from the left).
+QColor ChartBand(const PictureBox &chart, int band);
