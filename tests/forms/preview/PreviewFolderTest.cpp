@@ -81,13 +81,6 @@ TEST(PreviewFolder, RemovesTheFoldersOfProgramsNoLongerRunningAndNothingElse)
     EXPECT_EQ(ReadBytes(elsewhere.filePath(u"keep"_s)), QByteArray("keep"));
 }
 
-TEST(PreviewFolder, LivesInTheUsersRuntimeFolder)
-{
-    const FreshUserFolders user;
-    const PreviewFolder folder;
-    EXPECT_EQ(QFileInfo(folder.path()).absolutePath(), qEnvironmentVariable("XDG_RUNTIME_DIR"));
-}
-
 // A user without a runtime folder: without the variable Qt makes do with "runtime-<user>" in
 // the temporary folder, and gives up when that name is taken by something that is not the
 // user's private folder.
