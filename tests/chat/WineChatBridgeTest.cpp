@@ -70,34 +70,26 @@ std::vector<Outcome> outcomes(QSignalSpy &done, qsizetype count)
     return seen;
 }
 
-struct HelperAnswer
+// The helper's exit status gives the outcome; it is handed the line on its standard input.
+TEST(WineChatBridge, GivesTheHelpersAnswerForTheLineItHandsOn)
 {
-    const char *then;
-    Outcome outcome;
-};
+    const std::pair<const char *, Outcome> answers[] = {{"exit 0", Outcome::Posted},
+                                                        {"exit 3", Outcome::NoRoom},
+                                                        {"exit 2", Outcome::Failed},
+                                                        {"kill -SEGV $$", Outcome::Failed}};
+    for (const auto &[then, outcome] : answers) {
+        SCOPED_TRACE(then);
+        FakeWine wine(QString::fromUtf8(then));
+        WineChatBridge bridge(wine.path(), u"/opt/helper/tintra-post.exe"_s);
+        QSignalSpy done(&bridge, &WineChatBridge::lineDone);
 
-class HelperAnswers : public testing::TestWithParam<HelperAnswer>
-{
-};
+        bridge.send("<FONT COLOR=#FF0000>\xD0\xB6\r\nline two");
 
-TEST_P(HelperAnswers, GiveTheOutcome)
-{
-    FakeWine wine(QString::fromUtf8(GetParam().then));
-    WineChatBridge bridge(wine.path(), u"/opt/helper/tintra-post.exe"_s);
-    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
-
-    bridge.send("<FONT COLOR=#FF0000>\xD0\xB6\r\nline two");
-
-    EXPECT_EQ(outcomes(done, 1), std::vector {GetParam().outcome});
-    EXPECT_EQ(wine.file(u"arguments"_s), "/opt/helper/tintra-post.exe\n");
-    EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\n");
+        EXPECT_EQ(outcomes(done, 1), std::vector {outcome});
+        EXPECT_EQ(wine.file(u"arguments"_s), "/opt/helper/tintra-post.exe\n");
+        EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\n");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(WineChatBridge, HelperAnswers,
-                         testing::Values(HelperAnswer {"exit 0", Outcome::Posted},
-                                         HelperAnswer {"exit 3", Outcome::NoRoom},
-                                         HelperAnswer {"exit 2", Outcome::Failed},
-                                         HelperAnswer {"kill -SEGV $$", Outcome::Failed}));
 
 TEST(WineChatBridge, SendsOneLineAtATimeInOrder)
 {
@@ -176,46 +168,36 @@ private:
     QTemporaryDir m_root;
 };
 
-struct Installation
-{
-    bool wineOnPath;
-    bool helperInstalled;
-};
-
-class DesktopOnLinux : public testing::TestWithParam<Installation>
-{
-};
-
 // The chat window takes the Wine bridge only when both wine and the helper are there; otherwise
 // "Send Text!" goes nowhere, as on a desktop without a client.
-TEST_P(DesktopOnLinux, SendsThroughWineOnlyWithWineAndTheHelper)
+TEST(WineChatBridge, IsTheDesktopsSenderOnlyWithWineAndTheHelper)
 {
-    const auto [wineOnPath, helperInstalled] = GetParam();
-    FakeWine wine(u"exit 0"_s);
-    const QTemporaryDir withoutWine;
-    const ProgramFolder folder(helperInstalled);
-    // The fake needs the usual tools, and no other wine may be found.
-    const auto path = SetVariableInScope(
-        "PATH",
-        (wineOnPath ? wine.folder() + u":/usr/bin:/bin"_s : withoutWine.path()).toLocal8Bit());
-    const std::unique_ptr<ChatSender> sender = MakeDesktopChatSender(folder.program());
-    auto *bridge = dynamic_cast<WineChatBridge *>(sender.get());
-    ASSERT_EQ(bridge != nullptr, wineOnPath && helperInstalled);
+    // Whether wine is on the PATH and the helper installed.
+    const std::pair<bool, bool> installations[] = {{true, true}, {false, true}, {true, false}};
+    for (const auto &[wineOnPath, helperInstalled] : installations) {
+        SCOPED_TRACE(testing::Message() << wineOnPath << helperInstalled);
+        FakeWine wine(u"exit 0"_s);
+        const QTemporaryDir withoutWine;
+        const ProgramFolder folder(helperInstalled);
+        // The fake needs the usual tools, and no other wine may be found.
+        const auto path = SetVariableInScope(
+            "PATH",
+            (wineOnPath ? wine.folder() + u":/usr/bin:/bin"_s : withoutWine.path()).toLocal8Bit());
+        const std::unique_ptr<ChatSender> sender = MakeDesktopChatSender(folder.program());
+        auto *bridge = dynamic_cast<WineChatBridge *>(sender.get());
+        ASSERT_EQ(bridge != nullptr, wineOnPath && helperInstalled);
 
-    sender->send("Hi");
+        sender->send("Hi");
 
-    if (bridge) {
-        QSignalSpy done(bridge, &WineChatBridge::lineDone);
-        EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::Posted});
-        EXPECT_EQ(QString::fromUtf8(wine.file(u"arguments"_s).trimmed()),
-                  ChatHelperPath(folder.program()));
-    } else {
-        EXPECT_FALSE(wine.ran());
+        if (bridge) {
+            QSignalSpy done(bridge, &WineChatBridge::lineDone);
+            EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::Posted});
+            EXPECT_EQ(QString::fromUtf8(wine.file(u"arguments"_s).trimmed()),
+                      ChatHelperPath(folder.program()));
+        } else {
+            EXPECT_FALSE(wine.ran());
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(WineChatBridge, DesktopOnLinux,
-                         testing::Values(Installation {true, true}, Installation {false, true},
-                                         Installation {true, false}));
 
 } // namespace
