@@ -43,15 +43,6 @@ TEST(FontListFile, ReadsNamesByTheItemRule)
         EXPECT_EQ(FontListFile::namesFromText(c.text), c.names) << c.name;
 }
 
-TEST(FontListFile, WrittenNamesComeBackInOrder)
-{
-    QTemporaryDir folder;
-    const FontListFile file(folder.filePath(u"cache/Font Names.INI"_s));
-    const QStringList names = {u"Zapfino"_s, u"Arial"_s, u"Comic Sans MS"_s, u"Ünïcødé"_s};
-    ASSERT_TRUE(file.write(names));
-    EXPECT_EQ(file.read(), names);
-}
-
 TEST(FontListFile, AFileThatGivesNoNamesCountsAsMissing)
 {
     QTemporaryDir folder;

@@ -7,8 +7,9 @@
 
 namespace {
 
-// A box of 185 × 19 pixels, 2775 × 285 twips at 96 dpi, drawn on before it is ever shown.
-TEST(PictureBox, KeepsWhatIsDrawnInTwipsOverItsWholeSize)
+// A box of 185 × 19 pixels, 2775 × 285 twips at 96 dpi, drawn on before it is ever shown, and
+// clicked with the right button.
+TEST(PictureBox, DrawsAndReportsPressesInTwipsOverItsWholeSize)
 {
     PictureBox box;
     box.setFrameStyle(QFrame::NoFrame);
@@ -23,13 +24,7 @@ TEST(PictureBox, KeepsWhatIsDrawnInTwipsOverItsWholeSize)
     EXPECT_EQ(box.grab().toImage().pixel(5, 5), qRgb(255, 0, 0));
     box.clear();
     EXPECT_EQ(box.image().pixel(5, 5), qRgb(255, 255, 255));
-}
 
-TEST(PictureBox, ReportsClicksAndPressesInTwips)
-{
-    PictureBox box;
-    box.setFrameStyle(QFrame::NoFrame);
-    box.resize(185, 19);
     QSignalSpy clicks(&box, &PictureBox::clicked);
     QSignalSpy presses(&box, &PictureBox::pressed);
     QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(10, 2));
