@@ -13,7 +13,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <iterator>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -73,9 +72,21 @@ public:
     mutable std::vector<WindowHandle> namesRead;
 };
 
+std::string upperCased(std::string text)
+{
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
+    return text;
+}
+
+std::string shown(const std::string &className)
+{
+    return upperCased(className.substr(0, ClassNameLength));
+}
+
 struct Window
 {
     std::string className;
+    std::string shownName; // as the search reads it: cut to the platform's length, in capitals
     WindowHandle handle;
     std::vector<std::size_t> children;
 };
@@ -86,10 +97,13 @@ struct Desktop
     void add(std::optional<std::size_t> parent, const std::string &className)
     {
         if (parent) {
-            windows.push_back({className, tree.addChild(windows[*parent].handle, className), {}});
+            windows.push_back({className,
+                               shown(className),
+                               tree.addChild(windows[*parent].handle, className),
+                               {}});
             windows[*parent].children.push_back(windows.size() - 1);
         } else {
-            windows.push_back({className, tree.addTopLevel(className), {}});
+            windows.push_back({className, shown(className), tree.addTopLevel(className), {}});
             topLevel.push_back(windows.size() - 1);
         }
     }
@@ -99,23 +113,11 @@ struct Desktop
     std::vector<std::size_t> topLevel;
 };
 
-std::string upperCased(std::string text)
-{
-    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
-
-// The class name as the search reads it: cut to the platform's length, in capitals.
-std::string shownName(const Window &window)
-{
-    return upperCased(window.className.substr(0, ClassNameLength));
-}
-
 std::optional<std::size_t> firstChildWhere(const Desktop &desktop, std::size_t parent,
                                            auto &&matches)
 {
     for (const std::size_t child : desktop.windows[parent].children) {
-        if (matches(shownName(desktop.windows[child])))
+        if (matches(desktop.windows[child].shownName))
             return child;
     }
     return std::nullopt;
@@ -207,22 +209,24 @@ WindowHandle handleOf(const Desktop &desktop, std::optional<std::size_t> window)
 // the class names of their children only.
 void checkWhereTheSearchLooked(const Desktop &desktop, const Expected &expected)
 {
-    std::set<WindowHandle> mayLookInto {NoWindow, handleOf(desktop, expected.client),
-                                        handleOf(desktop, expected.documentArea)};
-    std::set<WindowHandle> mayRead;
+    std::vector<WindowHandle> mayLookInto {NoWindow, handleOf(desktop, expected.client),
+                                           handleOf(desktop, expected.documentArea)};
+    std::vector<WindowHandle> mayRead;
     const auto mayReadChildrenOf = [&](std::size_t window) {
         for (const std::size_t child : desktop.windows[window].children)
-            mayRead.insert(desktop.windows[child].handle);
+            mayRead.push_back(desktop.windows[child].handle);
     };
     if (expected.client)
         mayReadChildrenOf(*expected.client);
     for (const std::size_t document : expected.examined) {
-        mayLookInto.insert(desktop.windows[document].handle);
+        mayLookInto.push_back(desktop.windows[document].handle);
         mayReadChildrenOf(document);
     }
     const auto allIn = [](const std::vector<WindowHandle> &windows,
-                          const std::set<WindowHandle> &allowed) {
-        return std::ranges::all_of(windows, [&](WindowHandle w) { return allowed.contains(w); });
+                          std::vector<WindowHandle> allowed) {
+        std::ranges::sort(allowed);
+        return std::ranges::all_of(
+            windows, [&](WindowHandle w) { return std::ranges::binary_search(allowed, w); });
     };
     Expect(allIn(desktop.tree.lookedInto, mayLookInto),
            "the search looks into no window but the client, its document area and the first "

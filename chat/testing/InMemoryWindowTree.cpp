@@ -20,22 +20,24 @@ bool equalIgnoringCase(std::string_view left, std::string_view right)
 
 WindowHandle InMemoryWindowTree::addTopLevel(const std::string &className)
 {
-    const WindowHandle window = add(NoWindow, className);
+    const WindowHandle window = add(NoWindow, className, m_topLevel.size());
     m_topLevel.push_back(window);
     return window;
 }
 
 WindowHandle InMemoryWindowTree::addChild(WindowHandle parent, const std::string &className)
 {
-    const WindowHandle window = add(parent, className);
-    m_windows.at(parent).children.push_back(window);
+    std::vector<WindowHandle> &siblings = m_windows.at(parent).children;
+    const WindowHandle window = add(parent, className, siblings.size());
+    siblings.push_back(window);
     return window;
 }
 
-WindowHandle InMemoryWindowTree::add(WindowHandle parent, const std::string &className)
+WindowHandle InMemoryWindowTree::add(WindowHandle parent, const std::string &className,
+                                     std::size_t position)
 {
     const WindowHandle window = HandleStride * (m_windows.size() + 1);
-    m_windows[window] = Window {className, parent, {}, {}};
+    m_windows[window] = Window {className, parent, {}, {}, position};
     return window;
 }
 
@@ -71,8 +73,7 @@ WindowHandle InMemoryWindowTree::nextSibling(WindowHandle window) const
         return NoWindow;
     }
     const std::vector<WindowHandle> &siblings = m_windows.at(current->parent).children;
-    const auto next = std::find(siblings.begin(), siblings.end(), window) + 1;
-    return next == siblings.end() ? NoWindow : *next;
+    return current->position + 1 < siblings.size() ? siblings[current->position + 1] : NoWindow;
 }
 
 // As the platform does: at most buffer size - 1 characters and a NUL, the rest left alone.

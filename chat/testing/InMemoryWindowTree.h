@@ -49,9 +49,10 @@ private:
         WindowHandle parent = NoWindow;
         std::vector<WindowHandle> children;
         std::string text;
+        std::size_t position = 0; // among its parent's children
     };
 
-    WindowHandle add(WindowHandle parent, const std::string &className);
+    WindowHandle add(WindowHandle parent, const std::string &className, std::size_t position);
     const Window *find(WindowHandle window) const;
 
     std::map<WindowHandle, Window> m_windows;
