@@ -91,17 +91,22 @@ TEST(WineChatBridge, GivesTheHelpersAnswerForTheLineItHandsOn)
     }
 }
 
-TEST(WineChatBridge, SendsOneLineAtATimeInOrder)
+// Lines go one at a time, in order, and those still on their way when the bridge goes are
+// delivered all the same.
+TEST(WineChatBridge, SendsOneLineAtATimeInOrderUntilTheLastEvenWhenItGoes)
 {
     FakeWine wine(u"sleep 0.1"_s);
-    WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s);
-    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+    auto bridge = std::make_unique<WineChatBridge>(wine.path(), u"tintra-post.exe"_s);
+    QSignalSpy done(bridge.get(), &WineChatBridge::lineDone);
 
     for (const char *line : {"first", "second", "third"})
-        bridge.send(line);
-
+        bridge->send(line);
     EXPECT_EQ(outcomes(done, 3), std::vector(3, Outcome::Posted));
-    EXPECT_EQ(wine.file(u"lines"_s), "first\nsecond\nthird\n");
+    bridge->send("sent");
+    bridge->send("and closed at once");
+    bridge.reset();
+
+    EXPECT_EQ(wine.file(u"lines"_s), "first\nsecond\nthird\nsent\nand closed at once\n");
     EXPECT_FALSE(QFile::exists(wine.folder() + u"/overlapped"_s));
 }
 
@@ -134,18 +139,6 @@ TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTimeWithoutWaitingForIt)
     EXPECT_TRUE(done.isEmpty());
     EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::TimedOut});
     EXPECT_TRUE(wine.lastRunHasEnded());
-}
-
-TEST(WineChatBridge, DeliversTheLinesStillOnTheirWayWhenItGoes)
-{
-    FakeWine wine(u"sleep 0.1"_s);
-    auto bridge = std::make_unique<WineChatBridge>(wine.path(), u"tintra-post.exe"_s);
-    bridge->send("sent");
-    bridge->send("and closed at once");
-
-    bridge.reset();
-
-    EXPECT_EQ(wine.file(u"lines"_s), "sent\nand closed at once\n");
 }
 
 // The program's folder, with or without tintra-post.exe where it is installed beside it.
