@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 constexpr int LoadTimeoutMs = 10000;
 constexpr int SettleTimeoutMs = 5000;
 
@@ -19,7 +21,12 @@ QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment)
 bool WaitForLoad(QWebEngineView &view)
 {
     QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
-    return loaded.wait(LoadTimeoutMs) && loaded.constFirst().constFirst().toBool();
+    return QTest::qWaitFor(
+        [&] {
+            return std::ranges::any_of(
+                loaded, [](const QList<QVariant> &args) { return args[0].toBool(); });
+        },
+        LoadTimeoutMs);
 }
 
 QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected)

@@ -19,7 +19,8 @@ class Tinta2;
 // What the file holds after "View HTML Fade" with the given opening line and fragment bytes.
 QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment);
 
-// Waits, at most a few seconds, for the page under way to finish loading.
+// Waits, at most a few seconds, until the page under way has loaded, however many refused
+// attempts to leave it report their failure meanwhile.
 bool WaitForLoad(QWebEngineView &view);
 
 // The colour a user sees at a point of the view once it has settled, within a few seconds.
