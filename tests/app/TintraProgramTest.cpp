@@ -2,6 +2,7 @@
 
 #include "forms/main/Tintra3.h"
 #include "tests/testing/FreshUserFolders.h"
+#include "tests/testing/GuiTests.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,9 +31,7 @@ TEST_F(TintraProgramTest, StartsWithTheFontListsFilledAndTheWindowInView)
     TintraProgram program;
     Tintra3 &window = program.mainWindow();
     // Plain family names, each once, so the cache gives every one of them back.
-    QStringList names;
-    for (int i = 0; i < window.fontNameList().count(); ++i)
-        names << window.fontNameList().itemText(i);
+    const QStringList names = ItemTexts(window.fontNameList());
     EXPECT_FALSE(names.isEmpty());
     EXPECT_EQ(names.filter(u"["_s).size(), 0) << qPrintable(names.join(u','));
     EXPECT_EQ(QStringList(names).removeDuplicates(), 0);

@@ -2,6 +2,7 @@
 
 #include "engine/RandomSource.h"
 #include "forms/main/Tintra3.h"
+#include "tests/testing/GuiTests.h"
 #include "tests/testing/TestFiles.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
@@ -19,14 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList entries(const QComboBox &list)
-{
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.itemText(i);
-    return texts;
-}
 
 // Starts the program's intro over a cache folder of its own and a fixed set of installed fonts,
 // counting how often the installed fonts are listed and how often the clock is read.
@@ -72,7 +65,7 @@ TEST_F(Startup, FirstRunListsTheInstalledFontsAndWritesTheCache)
 {
     const QStringList installed {u"Alpha"_s, u"Comic Sans MS"_s, u"Beta"_s};
     TintraIntro &intro = start(installed);
-    EXPECT_EQ(entries(names()), installed);
+    EXPECT_EQ(ItemTexts(names()), installed);
     EXPECT_EQ(listings, 1);
     EXPECT_EQ(ReadBytes(cachePath()), FontListFile::bytesOf(installed));
     EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
@@ -90,14 +83,14 @@ TEST_F(Startup, FontsListedPerFoundryBecomePlainFamilyNamesEachOnceAndReadBackWh
     const QStringList families {u"C059"_s, u"Nimbus Sans"_s, u"Arial"_s, u"Comic Sans MS"_s};
     start({u"C059 [urw]"_s, u"Nimbus Sans [URW ]"_s, u"C059 [other]"_s, u"Arial"_s, u"Arial"_s,
            u"Nimbus Sans"_s, u"Comic Sans MS [monotype]"_s});
-    EXPECT_EQ(entries(names()), families);
+    EXPECT_EQ(ItemTexts(names()), families);
     EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
     EXPECT_EQ(ReadBytes(cachePath()), FontListFile::bytesOf(families));
 
     clockReadings = 0;
     start({u"Something"_s});
     EXPECT_EQ(listings, 1);
-    EXPECT_EQ(entries(names()), families);
+    EXPECT_EQ(ItemTexts(names()), families);
     EXPECT_EQ(names().currentText(), u"Comic Sans MS"_s);
     EXPECT_EQ(clockReadings, 2 * (1 + 4));
 }
@@ -108,7 +101,7 @@ TEST_F(Startup, AnUnwritableCacheFolderDoesNotStopTheProgram)
     const QString blocker = other.filePath(u"not a folder"_s);
     WriteBytes(blocker, "x");
     start({u"Alpha"_s, u"Beta"_s}, blocker + u"/Font Names.INI"_s);
-    EXPECT_EQ(entries(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(ItemTexts(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
     EXPECT_TRUE(m_dialogs.notices().empty());
     EXPECT_TRUE(intro().mainWindow().isVisible());
 }

@@ -4,6 +4,7 @@
 #include "winhelpers/PictureBox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,14 @@ int RunGuiTests(int argc, char **argv, void (*beforeApplication)())
         beforeApplication();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
+}
+
+QStringList ItemTexts(const QComboBox &list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.itemText(i);
+    return texts;
 }
 
 void DoubleClick(QWidget *widget)

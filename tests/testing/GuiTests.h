@@ -3,11 +3,13 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 class PictureBox;
+class QComboBox;
 
 // Runs the tests of a window test binary in user folders of their own, away from the user's and
 // from what earlier runs left, with an application object around them. What must happen before
@@ -22,6 +24,9 @@ Control *FindControl(const QObject &window, const QString &name)
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
 }
+
+// The entries of a list box, first to last.
+QStringList ItemTexts(const QComboBox &list);
 
 // Double-clicks the widget with the left button and lets the button go: QTest leaves it down
 // after a double click, and a later move would drag with it.
