@@ -13,12 +13,13 @@ namespace {
 
 const QByteArray ByteOrderMark = "\xEF\xBB\xBF";
 
-// Only characters that can neither end a quoted attribute nor start a character reference.
+// Only characters that can neither end a quoted attribute, nor start a character reference, nor
+// cut the file's path short as the start of a query or a fragment.
 bool isSafeInAttribute(const QString &url)
 {
     return std::all_of(url.begin(), url.end(), [](QChar c) {
         return c.unicode() > 0x20 && c.unicode() < 0x7F && c != u'"' && c != u'\'' && c != u'<' &&
-            c != u'>' && c != u'&';
+            c != u'>' && c != u'&' && c != u'#' && c != u'?';
     });
 }
 
