@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QHostAddress>
 #include <QImage>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
