@@ -46,9 +46,6 @@ private:
     std::vector<std::string> &m_lines;
 };
 
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor Green(0, 255, 0);
 const QColor Grey(150, 150, 150);
 
 // The chat window, the main window slid away.
@@ -133,9 +130,9 @@ protected:
 // greys its swatch and disables its bars.
 TEST_F(ChatWindow, OpensInTTintaWithTheMainWindowsFontsUnpicked)
 {
-    EXPECT_EQ(swatch(u"Picture1"_s), Red);
-    EXPECT_EQ(swatch(u"Picture4"_s), Green);
-    EXPECT_EQ(band(41), Blue);
+    EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 0, 0));
+    EXPECT_EQ(swatch(u"Picture4"_s), QColor(0, 255, 0));
+    EXPECT_EQ(band(41), QColor(0, 0, 255));
     EXPECT_EQ(band(80), QColor(0, 249, 6));
     EXPECT_EQ(fonts()->currentIndex(), -1);
     const QImage option = FindControl<QCheckBox>(*window, u"Check2"_s)->grab().toImage();
