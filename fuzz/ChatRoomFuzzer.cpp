@@ -72,21 +72,9 @@ public:
     mutable std::vector<WindowHandle> namesRead;
 };
 
-std::string upperCased(std::string text)
-{
-    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
-
-std::string shown(const std::string &className)
-{
-    return upperCased(className.substr(0, ClassNameLength));
-}
-
 struct Window
 {
     std::string className;
-    std::string shownName; // as the search reads it: cut to the platform's length, in capitals
     WindowHandle handle;
     std::vector<std::size_t> children;
 };
@@ -94,16 +82,15 @@ struct Window
 // The tree under test and, beside it, the same windows as plain data.
 struct Desktop
 {
+    Desktop() { windows.reserve(MostWindows); }
+
     void add(std::optional<std::size_t> parent, const std::string &className)
     {
         if (parent) {
-            windows.push_back({className,
-                               shown(className),
-                               tree.addChild(windows[*parent].handle, className),
-                               {}});
+            windows.push_back({className, tree.addChild(windows[*parent].handle, className), {}});
             windows[*parent].children.push_back(windows.size() - 1);
         } else {
-            windows.push_back({className, shown(className), tree.addTopLevel(className), {}});
+            windows.push_back({className, tree.addTopLevel(className), {}});
             topLevel.push_back(windows.size() - 1);
         }
     }
@@ -113,11 +100,23 @@ struct Desktop
     std::vector<std::size_t> topLevel;
 };
 
+std::string upperCased(std::string text)
+{
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
+    return text;
+}
+
+// The class name as the search reads it: cut to the platform's length, in capitals.
+std::string shownName(const Window &window)
+{
+    return upperCased(window.className.substr(0, ClassNameLength));
+}
+
 std::optional<std::size_t> firstChildWhere(const Desktop &desktop, std::size_t parent,
                                            auto &&matches)
 {
     for (const std::size_t child : desktop.windows[parent].children) {
-        if (matches(desktop.windows[child].shownName))
+        if (matches(shownName(desktop.windows[child])))
             return child;
     }
     return std::nullopt;
