@@ -13,16 +13,6 @@
 
 namespace {
 
-TEST(CentredPosition, HalvesTheRoundedDifferenceTowardZero)
-{
-    const std::tuple<double, double, int> cases[] = {
-        {11520, 4000, 3760}, {15360, 7950, 3705},
-        {1001, 0, 500},      {100.5, 0, 50}, // 100.5 rounds to 100
-        {4000, 5001, -500},  {4000, 8001, -2000}};
-    for (const auto &[screen, window, position] : cases)
-        EXPECT_EQ(CentredPosition(screen, window), position) << screen << ", " << window;
-}
-
 TEST(SlideTops, StepDownBySlideStepsToWhereTheWindowStops)
 {
     // Sliding in overshoots the centre by less than a step, then jumps back to it.
