@@ -126,9 +126,9 @@ protected:
 };
 
 // The window opens in "TTinta", its chart in two halves, with no font picked and its options
-// white on black. A fade type that leaves colour 3 out
-// greys its swatch and disables its bars.
-TEST_F(ChatWindow, OpensInTTintaWithTheMainWindowsFontsUnpicked)
+// white on black. A fade type that leaves colour 3 out greys its swatch and disables its bars;
+// the swatches and the chart follow the bars, and a double click on a swatch chooses its colour.
+TEST_F(ChatWindow, OpensInTTintaAndItsSwatchesAndChartFollowTheColours)
 {
     EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 0, 0));
     EXPECT_EQ(swatch(u"Picture4"_s), QColor(0, 255, 0));
@@ -142,14 +142,11 @@ TEST_F(ChatWindow, OpensInTTintaWithTheMainWindowsFontsUnpicked)
     EXPECT_EQ(swatch(u"Picture4"_s), Grey);
     EXPECT_FALSE(bar(9)->isEnabled());
     EXPECT_EQ(band(41), QColor(128, 0, 128));
-}
 
-TEST_F(ChatWindow, SwatchAndChartFollowABarAndADoubleClickChoosesTheColour)
-{
+    pick(fades(), 4);
     QTest::keyClick(bar(8), Qt::Key_PageDown);
     EXPECT_EQ(swatch(u"Picture4"_s), QColor(0, 245, 0));
     EXPECT_EQ(band(80), QColor(0, 239, 6)); // blue toward (0, 245, 0)
-
     dialogs.answerColor(RGB(1, 2, 3));
     DoubleClick(FindControl<QWidget>(*window, u"Picture2"_s));
     EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
@@ -175,6 +172,12 @@ TEST_F(ChatWindow, SendsTheMessageWithItsOptionsAndThePickedFont)
     check(u"Check2"_s);
     check(u"Check3"_s);
     EXPECT_EQ(send(u"hi\ryou"_s), "h\xC3\xAE\r\n\xC3\xBD\xC2\xBA\xC2\xB5"); // hî, ýºµ
+    // Elite Text switched off types plainly again; Tab moves on instead of typing.
+    check(u"Check3"_s);
+    QTest::keyClicks(text7(), u"s"_s);
+    QTest::keyClick(text7(), Qt::Key_Tab);
+    EXPECT_EQ(text7()->toPlainText(), u"hî\nýºµs"_s);
+    EXPECT_NE(QApplication::focusWidget(), text7());
 
     EXPECT_EQ(send(QString()), std::nullopt);
     EXPECT_EQ(dialogs.notices().size(), 1U);
@@ -195,17 +198,6 @@ TEST_F(ChatWindow, WhiteLosesOneStepOfBlueBeforeItIsSent)
     EXPECT_EQ(swatch(u"Picture4"_s), Grey);
     pick(fades(), 6);
     EXPECT_EQ(swatch(u"Picture4"_s), QColor(255, 255, 254));
-}
-
-TEST_F(ChatWindow, EliteTextSwitchesTheMessageBoxsTypingAndTabMovesOn)
-{
-    check(u"Check3"_s);
-    typeMessage(u"Hi 2u"_s);
-    check(u"Check3"_s);
-    QTest::keyClicks(text7(), u"s"_s);
-    QTest::keyClick(text7(), Qt::Key_Tab);
-    EXPECT_EQ(text7()->toPlainText(), u"Hî ²µs"_s);
-    EXPECT_NE(QApplication::focusWidget(), text7());
 }
 
 // On open the chat window rests centred on the bottom of the screen, on top; on close it slides
