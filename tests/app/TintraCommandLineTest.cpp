@@ -33,7 +33,6 @@ TEST(TintraCommandLine, AnswersOnTheCommandLine)
         QByteArray answer; // on standard output when the exit code is 0, else on standard error
     } cases[] = {
         {{u"--help"_s}, u"xcb"_s, 0, "-v, --version"},
-        {{u"--help-all"_s}, u"xcb"_s, 0, "--help-all"},
         {{u"--version"_s}, u"xcb"_s, 0, version},
         {{u"-platform"_s, u"xcb"_s, u"--version"_s}, u"xcb"_s, 0, version},
         {{u"--bogus"_s}, u"offscreen"_s, 2, "tintra: Unknown option 'bogus'." + tryHelp},

@@ -209,8 +209,6 @@ TEST_F(Panel, ADoubleClickOnADisplayChoosesItsColourOnceItIsInUse)
 
 TEST(ReadableText, StandsOutOnEveryColour)
 {
-    EXPECT_EQ(ReadableTextColor(RGB(0, 0, 255)), RGB(255, 255, 255));
-    EXPECT_EQ(ReadableTextColor(RGB(255, 255, 0)), RGB(0, 0, 0));
     EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21, 1e-9);
     for (int red = 0; red < 256; red += 15) {
         for (int green = 0; green < 256; green += 15) {
@@ -278,8 +276,6 @@ TEST_F(Panel, AListOpensAsWideAsItsWidestEntryAndShortensWhatItCannotShow)
     list->addItems({u"No Fade"_s, longest});
     EXPECT_EQ(list->shownText(), u"No Fade"_s);
     list->setFocus();
-    QTest::keyClicks(list, u"T"_s); // only chosen from
-    EXPECT_EQ(list->currentIndex(), 0);
     QTest::keyClick(list, Qt::Key_Down);
     const QString shown = list->shownText();
     EXPECT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
