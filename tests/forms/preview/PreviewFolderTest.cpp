@@ -83,35 +83,25 @@ TEST(PreviewFolder, RemovesTheFoldersOfProgramsNoLongerRunningAndNothingElse)
 
 // A user without a runtime folder: without the variable Qt makes do with "runtime-<user>" in
 // the temporary folder, and gives up when that name is taken by something that is not the
-// user's private folder.
-class WithoutRuntimeFolder : public testing::Test
+// user's private folder. A private folder of the cache serves then, and without a cache there is
+// no folder and no page.
+TEST(PreviewFolder, WithoutARuntimeFolderUsesThePrivateCacheOrNone)
 {
-protected:
-    WithoutRuntimeFolder()
-    {
-        user.set("XDG_RUNTIME_DIR", {});
-        user.set("TMPDIR", user.home().toLocal8Bit());
-        const QString name = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
-        WriteBytes(home.filePath(u"runtime-"_s + name), "taken");
-    }
-
     FreshUserFolders user;
-    const QDir home {user.home()};
-};
-
-TEST_F(WithoutRuntimeFolder, APrivateFolderOfTheCacheServes)
-{
-    const PreviewFolder folder;
-    const QFileInfo info(folder.path());
-    EXPECT_EQ(info.absolutePath(),
-              qEnvironmentVariable("XDG_CACHE_HOME") + u'/' + QCoreApplication::applicationName() +
-                  u"/preview"_s);
-    EXPECT_EQ(permissions(info.absolutePath()), OwnerOnly);
-    EXPECT_TRUE(PreviewFile(folder.path()).writeForView(u"<B>x</B>"_s));
-}
-
-TEST_F(WithoutRuntimeFolder, NorACacheThereIsNoFolderAndNoPageIsWritten)
-{
+    const QDir home(user.home());
+    user.set("XDG_RUNTIME_DIR", {});
+    user.set("TMPDIR", user.home().toLocal8Bit());
+    WriteBytes(home.filePath(u"runtime-"_s + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name)),
+               "taken");
+    {
+        const PreviewFolder folder;
+        const QFileInfo info(folder.path());
+        EXPECT_EQ(info.absolutePath(),
+                  qEnvironmentVariable("XDG_CACHE_HOME") + u'/' +
+                      QCoreApplication::applicationName() + u"/preview"_s);
+        EXPECT_EQ(permissions(info.absolutePath()), OwnerOnly);
+        EXPECT_TRUE(PreviewFile(folder.path()).writeForView(u"<B>x</B>"_s));
+    }
     WriteBytes(home.filePath(u"not a folder"_s), "x");
     user.set("XDG_CACHE_HOME", home.filePath(u"not a folder"_s).toLocal8Bit());
     const PreviewFolder folder;
