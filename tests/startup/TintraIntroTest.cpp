@@ -108,21 +108,18 @@ TEST_F(Startup, AnUnwritableCacheFolderDoesNotStopTheProgram)
 
 TEST_F(Startup, ChoosesComicSansMsOrElseTheSecondFontAndSizeThree)
 {
-    const struct
-    {
-        QStringList installed;
-        int selected;
-    } cases[] = {
+    // The fonts installed, and the one chosen.
+    const std::pair<QStringList, int> cases[] = {
         {{u"Alpha"_s, u"Beta"_s, u"Gamma"_s}, 1},
         {{u"Comic Sans MS"_s, u"Beta"_s}, 0},
         {{u"Alpha"_s, u"comic sans ms"_s, u"Gamma"_s, u"Comic Sans MS"_s}, 3},
         {{u"Alone"_s}, 0},
         {{}, -1},
     };
-    for (const auto &c : cases) {
+    for (const auto &[installed, selected] : cases) {
         QFile::remove(cachePath());
-        start(c.installed);
-        EXPECT_EQ(names().currentIndex(), c.selected) << qPrintable(c.installed.join(u','));
+        start(installed);
+        EXPECT_EQ(names().currentIndex(), selected) << qPrintable(installed.join(u','));
     }
     EXPECT_EQ(intro().mainWindow().fontSizeList().currentText(), u"3"_s);
 }
