@@ -18,9 +18,11 @@ ColorBars::ColorBars(QWidget &window, const std::array<QRectF, 9> &places)
 {
     m_style->setParent(this);
     constexpr std::array<int, 9> initial {255, 0, 0, 0, 0, 255, 0, 255, 0};
+    const std::array<QString, 3> channels {u"red"_s, u"green"_s, u"blue"_s};
     for (int bar = 0; bar < 9; ++bar) {
         QScrollBar *scrollBar = PlaceControl<QScrollBar>(window, u"HScroll%1"_s.arg(bar + 1),
                                                          places[bar], Qt::Horizontal);
+        scrollBar->setAccessibleName(u"Colour %1 %2"_s.arg(bar / 3 + 1).arg(channels[bar % 3]));
         scrollBar->setStyle(m_style);
         scrollBar->setRange(0, 255);
         scrollBar->setSingleStep(1);
@@ -55,9 +57,14 @@ void ColorBars::setColor3Enabled(bool enabled)
     emit changed(3);
 }
 
+bool ColorBars::inUse(int which) const
+{
+    return m_bars[3 * which - 1]->isEnabledTo(&m_window);
+}
+
 ColorValue ColorBars::shownColor(int which) const
 {
-    return which == 3 && !m_bars[6]->isEnabled() ? UnusedColor : RGB(color(which));
+    return inUse(which) ? RGB(color(which)) : UnusedColor;
 }
 
 void ColorBars::chooseOnDoubleClick(QWidget &display, int which, Dialogs &dialogs)
@@ -81,7 +88,7 @@ bool ColorBars::eventFilter(QObject *watched, QEvent *event)
 void ColorBars::choose(int which)
 {
     // Colour 3 out of use is not offered.
-    if (!m_bars[3 * which - 1]->isEnabled())
+    if (!inUse(which))
         return;
     const std::optional<ColorValue> chosen = m_dialogs->chooseColor(&m_window, RGB(color(which)));
     if (!chosen)
