@@ -83,8 +83,9 @@ TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
     createOptions();
     createColorPickers();
     m_lastColor = PlaceControl<QLineEdit>(*this, u"Text1"_s, {4200, 1800, 1215, 495}, u"Text1"_s);
-    // It lies below the window's edge, out of sight, so it must not take the typing either.
-    m_lastColor->setFocusPolicy(Qt::NoFocus);
+    // It lies below the window's edge, out of sight: hidden, it takes no typing, and assistive
+    // technology does not offer it either.
+    m_lastColor->hide();
     Form_Load(mainWindowFontNames);
 }
 

@@ -150,8 +150,9 @@ QComboBox &Tintra3::fontSizeList() const
 void Tintra3::createTextBoxes()
 {
     m_focusPasser = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
-    // Tab coming round passes it by to the message box, as it would hand the focus on there.
-    m_focusPasser->setFocusPolicy(Qt::NoFocus);
+    // Out of sight below the client area anyway: hidden, neither Tab coming round nor assistive
+    // technology meets it, and the focus goes straight on to the message box.
+    m_focusPasser->hide();
     m_message = textArea(*this, u"Text7"_s, {120, 120, 3735, 1815}, u"Message"_s);
     m_message->setAccessibleDescription(u"Ctrl+Return presses Generate Fade"_s);
     m_output = textArea(*this, u"Text10"_s, {3960, 120, 3735, 1815}, u"Fade markup"_s);
