@@ -12,8 +12,7 @@
 using namespace Qt::StringLiterals;
 
 // With a screen reader and the keyboard alone: Tab visits every control, named; the chart says
-// what it shows; Ctrl+Enter in the message box presses "Send Text!", which
-// refuses the empty message.
+// what it shows; Ctrl+Enter in the message box presses "Send Text!", which refuses an empty one.
 TEST(ChatWindowAccessibility, EveryControlIsNamedInTabOrderAndSendsFromTheKeyboard)
 {
     AnsweringDialogs dialogs;
