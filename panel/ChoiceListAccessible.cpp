@@ -95,8 +95,3 @@ void ChoiceListAccessible::doAction(const QString &actionName)
     else
         list().showPopup();
 }
-
-QStringList ChoiceListAccessible::keyBindingsForAction(const QString &) const
-{
-    return {};
-}

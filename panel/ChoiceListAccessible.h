@@ -26,7 +26,6 @@ public:
 
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
 
 private:
     QComboBox &list() const;
