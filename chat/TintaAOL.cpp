@@ -5,8 +5,10 @@
 #include "engine/FadeGenerator.h"
 #include "panel/ChoiceList.h"
 #include "panel/ColorBars.h"
+#include "panel/CtrlReturnShortcut.h"
 #include "panel/EliteTyping.h"
 #include "panel/FaderPanel.h"
+#include "panel/FocusRingStyle.h"
 #include "panel/TabMovesFocus.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/PictureBox.h"
@@ -45,9 +47,11 @@ QFont controlFont(const QString &family, bool bold)
     return font;
 }
 
-QCheckBox *option(QWidget &window, const QString &name, const QRectF &twips, const QString &caption)
+QCheckBox *option(QWidget &window, const QString &name, const QRectF &twips, const QString &caption,
+                  const QString &toolTip)
 {
     auto *box = PlaceControl<QCheckBox>(window, name, twips, caption);
+    box->setToolTip(toolTip);
     box->setFont(controlFont(u"Comic Sans MS"_s, true));
     // Buttons fill with the button colour unless told otherwise.
     box->setBackgroundRole(QPalette::Window);
@@ -79,8 +83,9 @@ TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
     createOptions();
     createColorPickers();
     m_lastColor = PlaceControl<QLineEdit>(*this, u"Text1"_s, {4200, 1800, 1215, 495}, u"Text1"_s);
-    // It lies below the window's edge, out of sight, so it must not take the typing either.
-    m_lastColor->setFocusPolicy(Qt::NoFocus);
+    // It lies below the window's edge, out of sight: hidden, it takes no typing, and assistive
+    // technology does not offer it either.
+    m_lastColor->hide();
     Form_Load(mainWindowFontNames);
 }
 
@@ -92,6 +97,8 @@ void TintaAOL::createMessageColumn()
     m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_message->setFont(controlFont(u"Arial"_s, false));
     m_message->setPlainText(u"Your text 2 send here\n"_s);
+    m_message->setAccessibleName(u"Message"_s);
+    m_message->setAccessibleDescription(u"Ctrl+Return presses Send Text!"_s);
     new TabMovesFocus(*m_message);
 
     auto *heading =
@@ -101,23 +108,37 @@ void TintaAOL::createMessageColumn()
 
     m_fadeList = PlaceControl<ChoiceList>(*this, u"Combo1"_s, {2160, 480, 1335, 300});
     m_fadeList->setFont(controlFont(u"Arial Rounded MT Bold"_s, true));
+    m_fadeList->describe(u"Fade type"_s, u"How the colours run through the line"_s);
+    heading->setBuddy(m_fadeList);
 
     auto *send =
         PlaceControl<QPushButton>(*this, u"Command1"_s, {2160, 960, 1335, 255}, u"Send Text!"_s);
     send->setFont(controlFont(u"Comic Sans MS"_s, true));
+    send->setToolTip(
+        u"Fade the line and post it into the chat room (Ctrl+Return in the message box)"_s);
     connect(send, &QPushButton::clicked, this, &TintaAOL::Command1_Click);
+    new CtrlReturnShortcut(*m_message, *send);
 }
 
 void TintaAOL::createOptions()
 {
-    m_waving = option(*this, u"Check1"_s, {3600, 120, 1335, 255}, u"Waving"_s);
-    m_bold = option(*this, u"Check2"_s, {3600, 360, 1335, 255}, u"Bold Text"_s);
-    m_elite = option(*this, u"Check3"_s, {3600, 600, 1335, 255}, u"Elite Text"_s);
+    auto *focusRing = new FocusRingStyle;
+    focusRing->setParent(this);
+    m_waving = option(*this, u"Check1"_s, {3600, 120, 1335, 255}, u"Waving"_s,
+                      u"Raise and lower the letters in turn"_s);
+    m_bold = option(*this, u"Check2"_s, {3600, 360, 1335, 255}, u"Bold Text"_s,
+                    u"Send the line in bold, in the font picked below"_s);
+    m_elite = option(*this, u"Check3"_s, {3600, 600, 1335, 255}, u"Elite Text"_s,
+                     u"Type look-alike symbols for letters and digits"_s);
+    // On black, the platform's focus frame hardly shows.
+    for (QCheckBox *box : {m_waving, m_bold, m_elite})
+        box->setStyle(focusRing);
     connect(m_elite, &QCheckBox::toggled, new EliteTyping(*m_message), &EliteTyping::setOn);
 
     m_fontNames = PlaceControl<ChoiceList>(*this, u"Combo2"_s, {3600, 930, 1335, 300});
     m_fontNames->setFont(controlFont(u"Arial Rounded MT Bold"_s, true));
     m_fontNames->makeEditable();
+    m_fontNames->describe(u"Font name"_s, u"The font of a bold line: pick one from the list"_s);
 }
 
 // Three colours side by side, each three bars (red, green, blue) and a swatch to their right;
@@ -139,11 +160,14 @@ void TintaAOL::createColorPickers()
                                             {swatchLefts[which - 1], 120, 375, 735});
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         swatch->setAutoFillBackground(true);
+        swatch->setAccessibleName(u"Colour %1"_s.arg(which));
         bars.chooseOnDoubleClick(*swatch, which, m_services.dialogs);
         m_swatches[which - 1] = swatch;
         HScroll_Change(which);
     }
     connect(&bars, &ColorBars::changed, this, &TintaAOL::HScroll_Change);
+    // The chart comes after the swatches, below all of them.
+    setTabOrder(findChild<QWidget *>(u"HScroll9"_s), chart);
 }
 
 void TintaAOL::Form_Load(const QStringList &mainWindowFontNames)
@@ -176,14 +200,17 @@ void TintaAOL::closeEvent(QCloseEvent *event)
 
 void TintaAOL::Combo1_Click()
 {
-    m_panel->setFadeType(m_fadeList->currentIndex());
+    m_panel->setFadeType(m_fadeList->currentIndex(), m_fadeList->currentText());
 }
 
-// The swatch follows its colour; the chart follows by itself.
+// The swatch follows its colour, in sight and in words; the chart follows by itself.
 void TintaAOL::HScroll_Change(int which)
 {
-    SetPaletteColor(*m_swatches[which - 1], QPalette::Window,
-                    m_panel->colorBars().shownColor(which));
+    const ColorBars &bars = m_panel->colorBars();
+    QFrame &swatch = *m_swatches[which - 1];
+    SetPaletteColor(swatch, QPalette::Window, bars.shownColor(which));
+    swatch.setAccessibleDescription(bars.inUse(which) ? HColor1(RGB(bars.color(which)))
+                                                      : ColorBars::UnusedDescription.toString());
 }
 
 QString TintaAOL::chosenFontFace() const

@@ -1,12 +1,16 @@
 #include "panel/ChoiceList.h"
 
+#include "panel/ChoiceListAccessible.h"
 #include "panel/ElidingLineEdit.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+
+#include <mutex>
 
 namespace {
 
@@ -20,6 +24,9 @@ bool typesCharacter(const QKeyEvent &key)
 ChoiceList::ChoiceList(QWidget *parent)
     : QComboBox(parent)
 {
+    static std::once_flag accessibilityInstalled;
+    std::call_once(accessibilityInstalled,
+                   [] { QAccessible::installFactory(&ChoiceListAccessible::create); });
     // While the list is dropped down, its keys go to the pop-up.
     view()->installEventFilter(this);
 }
@@ -27,7 +34,18 @@ ChoiceList::ChoiceList(QWidget *parent)
 void ChoiceList::makeEditable()
 {
     setLineEdit(new ElidingLineEdit(this));
+    lineEdit()->setAccessibleName(accessibleName());
     setInsertPolicy(QComboBox::NoInsert);
+}
+
+void ChoiceList::describe(const QString &name, const QString &purpose)
+{
+    setAccessibleName(name);
+    setAccessibleDescription(purpose);
+    setToolTip(purpose);
+    // The typing goes to the text field, so that is what assistive technology finds focused.
+    if (QLineEdit *field = lineEdit())
+        field->setAccessibleName(name);
 }
 
 QString ChoiceList::shownText() const

@@ -1,5 +1,7 @@
 #include "panel/ColorBarStyle.h"
 
+#include "winhelpers/FormControls.h"
+
 #include <QPainter>
 #include <QStyleOptionComplex>
 
@@ -15,11 +17,16 @@ void ColorBarStyle::drawComplexControl(ComplexControl control, const QStyleOptio
                                        QPainter *painter, const QWidget *widget) const
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    // Drawn as wide as the groove, a thumb this thin would be hard to make out.
-    if (control != CC_ScrollBar || !option->state.testFlag(State_Enabled))
+    if (control != CC_ScrollBar)
         return;
-    const QRect thumb = subControlRect(control, option, SC_ScrollBarSlider, widget);
-    painter->fillRect(thumb.adjusted(1, 1, -1, -1), option->palette.color(QPalette::Dark));
+    // Drawn as wide as the groove, a thumb this thin would be hard to make out.
+    if (option->state.testFlag(State_Enabled)) {
+        const QRect thumb = subControlRect(control, option, SC_ScrollBarSlider, widget);
+        painter->fillRect(thumb.adjusted(1, 1, -1, -1), option->palette.color(QPalette::Dark));
+    }
+    // The platform's style shows no focus on a scroll bar.
+    if (option->state.testFlag(State_HasFocus))
+        DrawFocusRing(*painter, option->rect, option->palette);
 }
 
 int ColorBarStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,

@@ -18,9 +18,11 @@ ColorBars::ColorBars(QWidget &window, const std::array<QRectF, 9> &places)
 {
     m_style->setParent(this);
     constexpr std::array<int, 9> initial {255, 0, 0, 0, 0, 255, 0, 255, 0};
+    const std::array<QString, 3> channels {u"red"_s, u"green"_s, u"blue"_s};
     for (int bar = 0; bar < 9; ++bar) {
         ColorBar *colorBar =
             PlaceControl<ColorBar>(window, u"HScroll%1"_s.arg(bar + 1), places[bar]);
+        colorBar->setAccessibleName(u"Colour %1 %2"_s.arg(bar / 3 + 1).arg(channels[bar % 3]));
         colorBar->setStyle(m_style);
         colorBar->setValue(initial[bar]);
         // Every step of a dragged thumb is a change, so the displays follow the drag.
@@ -48,9 +50,14 @@ void ColorBars::setColor3Enabled(bool enabled)
     emit changed(3);
 }
 
+bool ColorBars::inUse(int which) const
+{
+    return m_bars[3 * which - 1]->isEnabledTo(&m_window);
+}
+
 ColorValue ColorBars::shownColor(int which) const
 {
-    return which == 3 && !m_bars[6]->isEnabled() ? UnusedColor : RGB(color(which));
+    return inUse(which) ? RGB(color(which)) : UnusedColor;
 }
 
 void ColorBars::chooseOnDoubleClick(QWidget &display, int which, Dialogs &dialogs)
@@ -74,7 +81,7 @@ bool ColorBars::eventFilter(QObject *watched, QEvent *event)
 void ColorBars::choose(int which)
 {
     // Colour 3 out of use is not offered.
-    if (!m_bars[3 * which - 1]->isEnabled())
+    if (!inUse(which))
         return;
     const std::optional<ColorValue> chosen = m_dialogs->chooseColor(&m_window, RGB(color(which)));
     if (!chosen)

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QRectF>
+#include <QStringView>
 
 #include <array>
 
@@ -22,6 +23,8 @@ class ColorBars : public QObject, public UserColors
 public:
     // The grey that marks colour 3 as out of use.
     static constexpr ColorValue UnusedColor = RGB(150, 150, 150);
+    // And in words, for assistive technology.
+    static constexpr QStringView UnusedDescription = u"Not used by this fade type";
 
     // Creates the bars HScroll1 .. HScroll9 on the window at their places (twips, bar 1 first),
     // colour 1 red, colour 2 blue and colour 3 green.
@@ -33,6 +36,9 @@ public:
     void setChannel(int bar, int value);
 
     void setColor3Enabled(bool enabled);
+
+    // Colours 1 and 2 always are; colour 3 when the fade type uses it.
+    bool inUse(int which) const;
 
     // What a display of the colour shows: the colour, or grey while colour 3 is out of use.
     ColorValue shownColor(int which) const;

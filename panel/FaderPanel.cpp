@@ -7,6 +7,8 @@
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 ChartPattern chartPatternOf(int fadeMode)
@@ -40,12 +42,14 @@ FaderPanel::FaderPanel(QWidget &window, Services &services, const std::array<QRe
     , m_chart(chart)
     , m_precision(precision)
 {
+    m_chart.setAccessibleName(u"Fade chart"_s);
     connect(m_colorBars, &ColorBars::changed, this, &FaderPanel::paintChart);
 }
 
-void FaderPanel::setFadeType(int fadeMode)
+void FaderPanel::setFadeType(int fadeMode, const QString &fadeName)
 {
     m_pattern = chartPatternOf(fadeMode);
+    m_fadeName = fadeName;
     // Colour 3's bars report the change, which repaints the chart.
     m_colorBars->setColor3Enabled(usesColor3(m_pattern));
 }
@@ -57,6 +61,27 @@ void FaderPanel::paintChart()
         paintBands<float>(bands);
     else
         paintBands<double>(bands);
+    m_chart.setAccessibleDescription(chartDescription());
+}
+
+// In words, what the chart shows: the fade's name and the colours it runs through.
+QString FaderPanel::chartDescription() const
+{
+    const auto hex = [this](int which) {
+        return HColor1(RGB(m_colorBars->color(which)));
+    };
+    switch (m_pattern) {
+    case ChartPattern::ThreeColors:
+        return u"%1 from %2 through %3 to %4"_s.arg(m_fadeName, hex(1), hex(2), hex(3));
+    case ChartPattern::Repeater:
+        return u"%1 from %2 to %3 and back, repeated"_s.arg(m_fadeName, hex(1), hex(2));
+    case ChartPattern::TCRepeater:
+        return u"%1 from %2 through %3 to %4 and back, repeated"_s.arg(m_fadeName, hex(1), hex(2),
+                                                                       hex(3));
+    case ChartPattern::TwoColors:
+        break;
+    }
+    return u"%1 from %2 to %3"_s.arg(m_fadeName, hex(1), hex(2));
 }
 
 template<typename Real>

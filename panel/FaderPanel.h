@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QRectF>
+#include <QString>
 
 #include <array>
 
@@ -30,12 +31,14 @@ public:
 
     ColorBars &colorBars() const { return *m_colorBars; }
 
-    // Chooses the fade type's chart and offers colour 3 only when the fade type uses it.
-    void setFadeType(int fadeMode);
+    // Chooses the fade type's chart and offers colour 3 only when the fade type uses it. The
+    // chart's description names the fade type as given, as the window's list names it.
+    void setFadeType(int fadeMode, const QString &fadeName = QStringLiteral("Fade"));
 
     // Paints the chart's bands side by side across the picture box. They cover it, so it is not
     // cleared first. The two repeating fades show their first four segments, the three-colour
-    // fades a gradient over all three colours, the others over the first two.
+    // fades a gradient over all three colours, the others over the first two. The chart's
+    // accessible description says the same in words.
     void paintChart();
 
     // Fades the message of the request over the bars' colours, asking the count where the fade
@@ -49,6 +52,7 @@ signals:
 
 private:
     template<typename Real> void paintBands(const std::array<ColorValue, ChartBandCount> &bands);
+    QString chartDescription() const;
 
     Rgb color(int which) const override;
     void setChannel(int bar, int value) override;
@@ -62,5 +66,6 @@ private:
     PictureBox &m_chart;
     const ChartPrecision m_precision;
     ChartPattern m_pattern = ChartPattern::TwoColors;
+    QString m_fadeName;
     SegmentState m_segments;
 };

@@ -76,6 +76,10 @@ TintraIntro::TintraIntro(Services &services, FontSources fonts)
     Text1 = placeText<QLineEdit>(*this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
     // The box only reports progress: nothing typed reaches it.
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(u"Font loading"_s);
+    Label2->setBuddy(Text1);
+    // Assistive technology names a window by its caption, which is blank here.
+    setAccessibleName(Label1->text());
 }
 
 TintraIntro::~TintraIntro() = default;

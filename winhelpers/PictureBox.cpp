@@ -1,5 +1,6 @@
 #include "winhelpers/PictureBox.h"
 
+#include "winhelpers/FormControls.h"
 #include "winhelpers/Twips.h"
 
 #include <QMouseEvent>
@@ -9,7 +10,8 @@ PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it too, so that the keyboard and a screen reader meet what it shows.
+    setFocusPolicy(Qt::StrongFocus);
     clear();
 }
 
@@ -67,6 +69,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_image);
+    if (hasFocus())
+        DrawFocusRing(painter, rect(), palette());
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)

@@ -6,6 +6,7 @@
 #include "forms/preview/ViewHtmlFade.h"
 #include "panel/ChoiceList.h"
 #include "panel/ColorBars.h"
+#include "panel/CtrlReturnShortcut.h"
 #include "panel/EliteTyping.h"
 #include "panel/FaderPanel.h"
 #include "panel/ReadableText.h"
@@ -39,6 +40,15 @@ constexpr QRectF ClientArea(0, 0, 7830, 3990);
 
 const std::array<QString, 3> ChannelNames {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
 
+// Text1 comes first but takes no focus; each colour's box follows its three bars.
+const QStringList TabOrder {
+    u"Text7"_s,    u"Text10"_s,   u"Command3"_s, u"Command4"_s, u"Command5"_s,
+    u"Command2"_s, u"Command6"_s, u"Command1"_s, u"Command7"_s, u"HScroll1"_s,
+    u"HScroll2"_s, u"HScroll3"_s, u"Text2"_s,    u"HScroll4"_s, u"HScroll5"_s,
+    u"HScroll6"_s, u"Text3"_s,    u"HScroll7"_s, u"HScroll8"_s, u"HScroll9"_s,
+    u"Text4"_s,    u"Combo3"_s,   u"Combo2"_s,   u"Combo1"_s,   u"Picture1"_s,
+};
+
 const QStringList FadeList {
     u"Normal Fade"_s,     u"Rainbow Fade"_s,   u"Randomize Fade"_s,
     u"Repeater Fade"_s,   u"TTintra Fade"_s,   u"DUDadodov Fade"_s,
@@ -56,9 +66,11 @@ QFont boldFont(const QString &family)
     return font;
 }
 
-QPlainTextEdit *textArea(QWidget &window, const QString &name, const QRectF &twips)
+QPlainTextEdit *textArea(QWidget &window, const QString &name, const QRectF &twips,
+                         const QString &accessibleName)
 {
     auto *box = PlaceControl<QPlainTextEdit>(window, name, twips);
+    box->setAccessibleName(accessibleName);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     new TabMovesFocus(*box);
     return box;
@@ -89,6 +101,12 @@ QStringList entries(const QComboBox &list)
     return texts;
 }
 
+// Tab and Shift+Tab move the focus on, as they do from any control.
+bool typesCharacter(const QKeyEvent &key)
+{
+    return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
+}
+
 QString selectedText(const QPlainTextEdit &box)
 {
     return box.textCursor().selection().toPlainText();
@@ -109,13 +127,13 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
     setObjectName(u"Tintra3"_s);
     resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
     setFont(boldFont(u"Comic Sans MS"_s));
-    // Creation order is tab order: Text1 first, then the two big boxes.
     createTextBoxes();
     createCommands();
     createColorPickers();
     createLists();
     connectChart();
     createOptionsMenu();
+    orderTabStops();
     Form_Load();
 }
 
@@ -132,8 +150,12 @@ QComboBox &Tintra3::fontSizeList() const
 void Tintra3::createTextBoxes()
 {
     m_focusPasser = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
-    m_message = textArea(*this, u"Text7"_s, {120, 120, 3735, 1815});
-    m_output = textArea(*this, u"Text10"_s, {3960, 120, 3735, 1815});
+    // Out of sight below the client area anyway: hidden, neither Tab coming round nor assistive
+    // technology meets it, and the focus goes straight on to the message box.
+    m_focusPasser->hide();
+    m_message = textArea(*this, u"Text7"_s, {120, 120, 3735, 1815}, u"Message"_s);
+    m_message->setAccessibleDescription(u"Ctrl+Return presses Generate Fade"_s);
+    m_output = textArea(*this, u"Text10"_s, {3960, 120, 3735, 1815}, u"Fade markup"_s);
     m_output->setPlainText(u"This is the output box\n"_s);
     for (QWidget *control : std::initializer_list<QWidget *> {m_focusPasser, m_message->viewport(),
                                                               m_output->viewport()})
@@ -143,20 +165,29 @@ void Tintra3::createTextBoxes()
 void Tintra3::createCommands()
 {
     const auto command = [this](const QString &name, const QRectF &twips, const QString &caption,
-                                void (Tintra3::*handler)()) {
+                                void (Tintra3::*handler)(), const QString &toolTip) {
         auto *button = PlaceControl<QPushButton>(*this, name, twips, caption);
+        button->setToolTip(toolTip);
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    command(u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s, &Tintra3::Command3_Click);
-    command(u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s, &Tintra3::Command4_Click);
-    command(u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s, &Tintra3::Command5_Click);
-    command(u"Command2"_s, {3960, 2040, 1815, 255}, u"AOL4 Chat Talker"_s,
-            &Tintra3::Command2_Click);
-    command(u"Command6"_s, {5880, 2040, 1815, 255}, u"View HTML Fade"_s, &Tintra3::Command6_Click);
-    command(u"Command1"_s, {5880, 2400, 1815, 375}, u"Generate Fade"_s, &Tintra3::Command1_Click);
-    m_optionsButton = command(u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s,
-                              &Tintra3::Command7_Click);
+    command(u"Command3"_s, {120, 2040, 1185, 255}, u"CUT"_s, &Tintra3::Command3_Click,
+            u"Cut the selection of the message box, or else of the output box"_s);
+    command(u"Command4"_s, {1395, 2040, 1185, 255}, u"COPY"_s, &Tintra3::Command4_Click,
+            u"Copy the selection of the message box, or else of the output box"_s);
+    command(u"Command5"_s, {2670, 2040, 1185, 255}, u"PASTE"_s, &Tintra3::Command5_Click,
+            u"Paste into the box clicked last, at first the output box"_s);
+    command(u"Command2"_s, {3960, 2040, 1815, 255}, u"AOL4 Chat Talker"_s, &Tintra3::Command2_Click,
+            u"Swap this window for the chat window"_s);
+    command(u"Command6"_s, {5880, 2040, 1815, 255}, u"View HTML Fade"_s, &Tintra3::Command6_Click,
+            u"Show the output box's markup in the preview window (Escape closes it)"_s);
+    QPushButton *generate = command(
+        u"Command1"_s, {5880, 2400, 1815, 375}, u"Generate Fade"_s, &Tintra3::Command1_Click,
+        u"Fade the message into the output box (Ctrl+Return in the message box)"_s);
+    new CtrlReturnShortcut(*m_message, *generate);
+    m_optionsButton = command(
+        u"Command7"_s, {5880, 2880, 1815, 255}, u"Tintra 4.0 Options"_s, &Tintra3::Command7_Click,
+        u"Bold, italics, underline, waving, elite text, stay on top (Escape closes the menu)"_s);
 }
 
 // Three colours side by side: per channel a read-out label left of its bar, and below the
@@ -177,6 +208,7 @@ void Tintra3::createColorPickers()
     for (int which = 1; which <= 3; ++which) {
         QLineEdit *box = PlaceControl<QLineEdit>(*this, u"Text%1"_s.arg(which + 1),
                                                  {120.0 + 1920 * (which - 1), 3240, 1815, 285});
+        box->setAccessibleName(u"Colour %1"_s.arg(which));
         box->setAlignment(Qt::AlignCenter);
         box->setFont(boldFont(u"Arial"_s));
         box->installEventFilter(this);
@@ -191,10 +223,15 @@ void Tintra3::createColorPickers()
 void Tintra3::createLists()
 {
     m_fadeList = PlaceControl<ChoiceList>(*this, u"Combo3"_s, {5880, 3240, 1815, 300});
-    whiteLabel(*this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
+    m_fadeList->describe(u"Fade type"_s, u"How the colours run through the message"_s);
+    QLabel *fontsLabel =
+        whiteLabel(*this, u"Label9"_s, {120, 3600, 1935, 255}, u"The Fonts Size/Name:"_s);
     m_fontSizes = PlaceControl<ChoiceList>(*this, u"Combo2"_s, {2160, 3600, 630, 300});
+    m_fontSizes->describe(u"Font size"_s, u"The size of the fade's font, from 1 to 7"_s);
+    fontsLabel->setBuddy(m_fontSizes);
     m_fontNames = PlaceControl<ChoiceList>(*this, u"Combo1"_s, {2880, 3600, 1935, 300});
     m_fontNames->makeEditable();
+    m_fontNames->describe(u"Font name"_s, u"The fade's font face: choose one or type a name"_s);
     const QFont listFont = boldFont(u"Arial Rounded MT Bold"_s);
     for (QComboBox *list : {m_fontNames, m_fontSizes, m_fadeList})
         list->setFont(listFont);
@@ -214,6 +251,7 @@ void Tintra3::createOptionsMenu()
 {
     m_optionsMenu = new QMenu(u"Tintra4"_s, this);
     m_optionsMenu->setObjectName(u"Tintra4"_s);
+    m_optionsMenu->setAccessibleName(u"Tintra 4.0 Options"_s);
     m_optionsMenu->setFont(QFont());
     const auto item = [this](const QString &name, const QString &caption) {
         QAction *action = m_optionsMenu->addAction(caption);
@@ -229,6 +267,12 @@ void Tintra3::createOptionsMenu()
     m_stayOnTop = item(u"StayT"_s, u"Form Stay On Top"_s);
     connect(m_elite, &QAction::toggled, new EliteTyping(*m_message), &EliteTyping::setOn);
     connect(m_stayOnTop, &QAction::triggered, this, &Tintra3::StayT_Click);
+}
+
+void Tintra3::orderTabStops()
+{
+    for (qsizetype stop = 1; stop < TabOrder.size(); ++stop)
+        setTabOrder(findChild<QWidget *>(TabOrder[stop - 1]), findChild<QWidget *>(TabOrder[stop]));
 }
 
 void Tintra3::Form_Load()
@@ -305,7 +349,7 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return !static_cast<const QKeyEvent *>(event)->text().isEmpty() && keyPress(watched);
+        return typesCharacter(*static_cast<const QKeyEvent *>(event)) && keyPress(watched);
     case QEvent::MouseButtonRelease:
         click(watched);
         return false;
@@ -421,12 +465,15 @@ void Tintra3::HScroll_Change(int which)
     for (int channel = 0; channel < 3; ++channel)
         m_channelLabels[3 * (which - 1) + channel]->setText(ChannelNames[channel] +
                                                             QString::number(values[channel]));
-    showColor(*m_colorBoxes[which - 1], bars.shownColor(which), RGB(rgb));
+    QLineEdit &box = *m_colorBoxes[which - 1];
+    showColor(box, bars.shownColor(which), RGB(rgb));
+    box.setAccessibleDescription(bars.inUse(which) ? QString()
+                                                   : ColorBars::UnusedDescription.toString());
 }
 
 void Tintra3::Combo3_Click()
 {
-    m_panel->setFadeType(m_fadeList->currentIndex());
+    m_panel->setFadeType(m_fadeList->currentIndex(), m_fadeList->currentText());
 }
 
 void Tintra3::Picture1_Click()

@@ -69,6 +69,7 @@ private:
     void createLists();
     void connectChart();
     void createOptionsMenu();
+    void orderTabStops();
     void showProgress();
     void Form_Load();
     void Form_Resize();

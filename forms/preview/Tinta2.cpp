@@ -10,6 +10,10 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -30,12 +34,16 @@ Tinta2::Tinta2(Dialogs &dialogs, PreviewFile file, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Your HTML Color Faded Message..."));
     setFixedSize(twipsToPixels(0, 0, InnerWidth, InnerHeight).size());
-    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("Back Color"), 120);
-    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Back Picture"), 1800);
-    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Clear Background"), 3480);
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("Back Color"), 120,
+                          QStringLiteral("Choose a colour for the page's background"));
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Back Picture"), 1800,
+                          QStringLiteral("Choose a JPEG or GIF picture for the page's background"));
+    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Clear Background"), 3480,
+                          QStringLiteral("Make the page's background white again"));
     connect(Command1, &QPushButton::clicked, this, &Tinta2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Tinta2::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Tinta2::Command3_Click);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 Tinta2::~Tinta2()
@@ -45,10 +53,12 @@ Tinta2::~Tinta2()
         m_file.remove();
 }
 
-QPushButton *Tinta2::makeButton(const QString &name, const QString &caption, double leftTwips)
+QPushButton *Tinta2::makeButton(const QString &name, const QString &caption, double leftTwips,
+                                const QString &toolTip)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
+    button->setToolTip(toolTip);
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPointSizeF(8.25);
     button->setFont(font);
@@ -87,6 +97,7 @@ void Tinta2::createBrowser()
 {
     WebBrowser1 = new PreviewBrowser(m_file.url(), this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Fade preview"));
     WebBrowser1->setGeometry(twipsToPixels(120, 120, 4935, 3015));
 }
 
@@ -129,6 +140,19 @@ void Tinta2::changeBackground(const QString &line1)
 void Tinta2::Navigate()
 {
     WebBrowser1->showPage();
+}
+
+// Tab goes round the three buttons only; from the page, which a click gives the focus, Tab comes
+// to the first button and Shift+Tab to the last.
+bool Tinta2::focusNextPrevChild(bool next)
+{
+    const std::array<QWidget *, 3> buttons {Command1, Command2, Command3};
+    const int count = int(buttons.size());
+    const auto current = std::ranges::find(buttons, focusWidget());
+    const int from = current != buttons.end() ? int(current - buttons.begin()) : next ? -1 : count;
+    const int to = (from + (next ? 1 : -1) + count) % count;
+    buttons[std::size_t(to)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void Tinta2::closeEvent(QCloseEvent *event)

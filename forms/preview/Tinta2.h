@@ -10,7 +10,7 @@ class QPushButton;
 class QWebEngineView;
 
 // The preview window: the preview file rendered by an embedded browser over a background the
-// user picks, colour, picture or white. It works on the file alone.
+// user picks, colour, picture or white. It works on the file alone. Escape closes it.
 class Tinta2 : public QWidget
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private slots:
     void Command1_Click();
@@ -42,7 +43,8 @@ private slots:
     void Command3_Click();
 
 private:
-    QPushButton *makeButton(const QString &name, const QString &caption, double leftTwips);
+    QPushButton *makeButton(const QString &name, const QString &caption, double leftTwips,
+                            const QString &toolTip);
     QRect twipsToPixels(double left, double top, double width, double height) const;
     void Form_Unload();
     void createBrowser();
