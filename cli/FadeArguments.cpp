@@ -171,7 +171,7 @@ FadeArguments::Action FadeArguments::readJob()
                 u"bad seed \"%1\" (expected a whole number)"_s.arg(m_parser.value(m_seed)));
     }
     m_job.request.fadeMode = *mode;
-    m_job.request.dialect = m_parser.isSet(m_chat) ? MarkupDialect::ChatLine : MarkupDialect::Page;
+    m_job.request.format = m_parser.isSet(m_chat) ? OutputFormat::ChatLine : OutputFormat::Page;
     m_job.request.options = {m_parser.value(m_face),      m_parser.value(m_size),
                              m_parser.isSet(m_bold),      m_parser.isSet(m_italic),
                              m_parser.isSet(m_underline), m_parser.isSet(m_wave)};

@@ -85,7 +85,7 @@ int FadeCommand::closeOutput(int exitCode)
 
 int FadeCommand::fade(FadeJob job)
 {
-    const bool page = job.request.dialect == MarkupDialect::Page;
+    const bool page = job.request.format == OutputFormat::Page;
     if (job.words.isEmpty()) {
         const MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
         switch (input.status) {

@@ -1,9 +1,13 @@
 #include "engine/FadeGenerator.h"
 
+#include "engine/AnsiWriter.h"
+#include "engine/BBCodeWriter.h"
 #include "engine/FadeHost.h"
 #include "engine/FixedColors.h"
 #include "engine/HtmlMarkupWriter.h"
 #include "engine/LetterLoop.h"
+#include "engine/MiniMessageWriter.h"
+#include "engine/ModernHtmlWriter.h"
 #include "engine/RandomSource.h"
 
 #include <QRegularExpression>
@@ -149,10 +153,10 @@ struct ColorRun
 
 // Writes the whole markup of a colour mode into the buffer; gives the colour of the last turn.
 template<typename Writer>
-ColorValue writeFade(Writer writer, MarkupBuffer &buffer, const FadeRequest &request,
-                     const Letters &letters, const ColorRun &run)
+ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &letters,
+                     const ColorRun &run)
 {
-    buffer.start(writer.longestMarkup(letters.size(), request.message.size()));
+    writer.start(letters.size(), request.message.size());
     writer.opening();
     LetterLoop<Writer> loop(letters, request.options.waving, writer);
     switch (run.mode) {
@@ -174,6 +178,55 @@ ColorValue writeFade(Writer writer, MarkupBuffer &buffer, const FadeRequest &req
     }
     writer.closing();
     return loop.lastColor();
+}
+
+// Hands write the writer of a format that writes each letter whole.
+template<typename Write>
+auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
+{
+    const FadeOptions &options = request.options;
+    switch (request.format) {
+    case OutputFormat::BBCode:
+        return write(BBCodeWriter(buffer, options));
+    case OutputFormat::Ansi:
+        return write(AnsiWriter(buffer, options, TerminalColors::TrueColor));
+    case OutputFormat::Ansi256:
+        return write(AnsiWriter(buffer, options, TerminalColors::Palette256));
+    case OutputFormat::MiniMessage:
+        return write(MiniMessageWriter(buffer, options));
+    default:
+        return write(ModernHtmlWriter(buffer, options));
+    }
+}
+
+// Hands write the writer of the request's format.
+template<typename Write>
+auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
+{
+    switch (request.format) {
+    case OutputFormat::Page:
+        return write(PageMarkupWriter(buffer, request.options));
+    case OutputFormat::ChatLine:
+        return write(ChatLineWriter(buffer, request.options));
+    default:
+        return withStreamedWriter(request, buffer, std::forward<Write>(write));
+    }
+}
+
+// "No Fade": the page and the chat line have forms of their own.
+QString noFade(const FadeRequest &request, const Letters &letters, MarkupBuffer &buffer)
+{
+    if (request.format == OutputFormat::Page || request.format == OutputFormat::ChatLine)
+        return NoFadeText(request.message, request.options,
+                          request.format == OutputFormat::Page ? MarkupDialect::Page
+                                                               : MarkupDialect::ChatLine);
+    withStreamedWriter(request, buffer, [&](auto writer) {
+        writer.start(letters.size(), request.message.size());
+        writer.opening();
+        WritePlainLetters(letters, request.options.waving, writer);
+        writer.closing();
+    });
+    return buffer.text();
 }
 
 } // namespace
@@ -205,14 +258,15 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (request.message.isEmpty())
         return refusedWith(NoticeIcon::Critical, u"Hey Man, Enter Some Text!"_s, std::nullopt);
 
-    const bool page = request.dialect == MarkupDialect::Page;
+    const bool page = request.format == OutputFormat::Page;
+    const bool chat = request.format == OutputFormat::ChatLine;
     if (page && request.message.size() > MaximumPageUnits)
         return tooBig();
     const Letters letters(request.message);
     const qsizetype letterCount = letters.size();
     if (page && letterCount > MaximumLetters)
         return tooBig();
-    if (page)
+    if (!chat)
         host.showProgress();
 
     int mode = request.fadeMode;
@@ -223,17 +277,14 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         drawMysteryColors(host, random, 9);
         mode = FadeMode::TTintra;
     }
-    if (!page)
+    if (chat)
         applyWhiteGuard(host);
 
     if (mode < FadeMode::Normal || mode > FadeMode::TWMystery)
-        return {FadeResult::Status::Done,
-                NoFadeText(request.message, request.options, request.dialect),
-                {},
-                {}};
+        return {FadeResult::Status::Done, noFade(request, letters, buffer), {}, {}};
 
     int howMuch = ChatLineHowMuch;
-    if (page &&
+    if (!chat &&
         (mode == FadeMode::Rainbow || mode == FadeMode::Repeater || mode == FadeMode::TCRepeater)) {
         const CountPrompt prompt = countPromptFor(mode);
         const CountAnswer answer = CheckCount(host.askCount(prompt.prompt, prompt.title, u"5"_s));
@@ -252,8 +303,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
 
     const FixedColors colors(host);
     const ColorRun run {mode, howMuch, colors, segments, random};
-    const ColorValue lastColor = page
-        ? writeFade(PageMarkupWriter(buffer, request.options), buffer, request, letters, run)
-        : writeFade(ChatLineWriter(buffer, request.options), buffer, request, letters, run);
+    const ColorValue lastColor = withWriter(
+        request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); });
     return {FadeResult::Status::Done, buffer.text(), {}, lastColor};
 }

@@ -56,7 +56,7 @@ Run runFrom(FuzzedDataProvider &data)
 {
     Run run;
     run.request.fadeMode = data.ConsumeIntegralInRange(-1, 9);
-    run.request.dialect = data.ConsumeBool() ? MarkupDialect::ChatLine : MarkupDialect::Page;
+    run.request.format = data.ConsumeBool() ? OutputFormat::ChatLine : OutputFormat::Page;
     run.request.options = {textFrom(data, 16), textFrom(data, 8),  data.ConsumeBool(),
                            data.ConsumeBool(), data.ConsumeBool(), data.ConsumeBool()};
     for (Rgb &color : run.colors)
@@ -142,7 +142,7 @@ private:
 QString opening(const FadeRequest &request)
 {
     const FadeOptions &options = request.options;
-    if (request.dialect == MarkupDialect::ChatLine)
+    if (request.format == OutputFormat::ChatLine)
         return options.bold ? u"<FONT FACE=\""_s + options.fontFace + u"\"><B>"_s : QString();
     return u"<FONT FACE=\""_s + options.fontFace + u"\" SIZE="_s + options.fontSize + u">"_s +
         (options.bold ? u"<B>"_s : QString()) + (options.italic ? u"<I>"_s : QString()) +
@@ -152,7 +152,7 @@ QString opening(const FadeRequest &request)
 QString closing(const FadeRequest &request)
 {
     const FadeOptions &options = request.options;
-    if (request.dialect == MarkupDialect::ChatLine)
+    if (request.format == OutputFormat::ChatLine)
         return {};
     return (options.bold ? u"</B>"_s : QString()) + (options.italic ? u"</I>"_s : QString()) +
         (options.underline ? u"</U>"_s : QString()) + u"</FONT>"_s;
@@ -169,7 +169,7 @@ struct ColourTurns
 ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
                              const FadeRequest &request)
 {
-    const bool page = request.dialect == MarkupDialect::Page;
+    const bool page = request.format == OutputFormat::Page;
     Walker walker(markup);
     walker.take(opening(request), "the opening comes first");
     ColourTurns turns;
@@ -225,7 +225,7 @@ void walkNoFadeMarkup(const QString &markup, const Letters &letters, const FadeR
 FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 {
     const FadeRequest &request = run.request;
-    const bool page = request.dialect == MarkupDialect::Page;
+    const bool page = request.format == OutputFormat::Page;
     if (request.message.isEmpty())
         return FadeResult::Status::Refused;
     if (page && (request.message.size() > MaximumPageUnits || letters.size() > MaximumLetters))

@@ -9,7 +9,7 @@ namespace {
 // A chat line takes no count and shows no progress.
 QString chatLine(FadeRun &run)
 {
-    run.request.dialect = MarkupDialect::ChatLine;
+    run.request.format = OutputFormat::ChatLine;
     const QString line = run.markup();
     EXPECT_EQ(run.host.progressShown, 0);
     EXPECT_TRUE(run.host.countBoxes.isEmpty());
@@ -81,7 +81,7 @@ TEST(ChatLine, HasNoLengthLimitAndRefusesOnlyAnEmptyMessage)
     FadeRun longRun(QString(3000, u'x'));
     EXPECT_EQ(letterColors(chatLine(longRun)).size(), 3000);
 
-    FadeRun empty(QString(), FadeMode::Normal, MarkupDialect::ChatLine);
+    FadeRun empty(QString(), FadeMode::Normal, OutputFormat::ChatLine);
     const FadeResult result = empty.generate();
     EXPECT_EQ(result.status, FadeResult::Status::Refused);
     EXPECT_EQ(result.notice->text, u"Hey Man, Enter Some Text!"_s);

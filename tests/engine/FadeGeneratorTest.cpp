@@ -199,17 +199,17 @@ TEST(GenerateFade, APageAlsoLimitsTheMarksALetterCarries)
     const struct
     {
         QString message;
-        MarkupDialect dialect;
+        OutputFormat format;
         FadeResult::Status status;
     } cases[] = {
-        {longest, MarkupDialect::Page, FadeResult::Status::Done},
-        {longest + QChar(0x301), MarkupDialect::Page, FadeResult::Status::Refused},
-        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), MarkupDialect::Page,
+        {longest, OutputFormat::Page, FadeResult::Status::Done},
+        {longest + QChar(0x301), OutputFormat::Page, FadeResult::Status::Refused},
+        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), OutputFormat::Page,
          FadeResult::Status::Refused},
-        {longest + QChar(0x301), MarkupDialect::ChatLine, FadeResult::Status::Done},
+        {longest + QChar(0x301), OutputFormat::ChatLine, FadeResult::Status::Done},
     };
     for (const auto &c : cases) {
-        FadeRun run(c.message, FadeMode::Normal, c.dialect);
+        FadeRun run(c.message, FadeMode::Normal, c.format);
         const FadeResult result = run.generate();
         EXPECT_EQ(result.status, c.status) << c.message.size();
         if (c.status == FadeResult::Status::Refused) {
@@ -356,7 +356,7 @@ TEST(GenerateFade, ReportsTheLastTurnsColour)
 TEST(GenerateFade, ABufferServesRunAfterRunAndLeavesHeldMarkupAlone)
 {
     FadeRun first(u"Hello"_s);
-    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, MarkupDialect::ChatLine);
+    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, OutputFormat::ChatLine);
     const QString firstAlone = first.markup();
     const QString secondAlone = second.markup();
     MarkupBuffer buffer;

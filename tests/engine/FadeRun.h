@@ -61,11 +61,11 @@ struct FadeRun
                          }};
 
     explicit FadeRun(const QString &message, int mode = FadeMode::Normal,
-                     MarkupDialect dialect = MarkupDialect::Page)
+                     OutputFormat format = OutputFormat::Page)
     {
         request.message = message;
         request.fadeMode = mode;
-        request.dialect = dialect;
+        request.format = format;
         request.options.fontFace = QStringLiteral("Arial");
         request.options.fontSize = QStringLiteral("2");
     }
