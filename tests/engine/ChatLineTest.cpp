@@ -76,17 +76,6 @@ TEST(ChatLine, WhiteBecomesOneStepLessBlue)
     EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
 }
 
-TEST(ChatLine, HasNoLengthLimitAndRefusesOnlyAnEmptyMessage)
-{
-    FadeRun longRun(QString(3000, u'x'));
-    EXPECT_EQ(letterColors(chatLine(longRun)).size(), 3000);
-
-    FadeRun empty(QString(), FadeMode::Normal, OutputFormat::ChatLine);
-    const FadeResult result = empty.generate();
-    EXPECT_EQ(result.status, FadeResult::Status::Refused);
-    EXPECT_EQ(result.notice->text, u"Hey Man, Enter Some Text!"_s);
-}
-
 TEST(ChatLine, DudadodovOnOneLetterDrawsTheBarsAndSendsColourOne)
 {
     FadeRun run(u"x"_s, FadeMode::DUDadodov);
