@@ -8,6 +8,7 @@
 #include "engine/LetterLoop.h"
 #include "engine/MiniMessageWriter.h"
 #include "engine/ModernHtmlWriter.h"
+#include "engine/OkLab.h"
 #include "engine/RandomSource.h"
 
 #include <QRegularExpression>
@@ -74,6 +75,24 @@ void fadeTwoHalves(LetterLoop<Writer> &loop, const UserColors &colors, qsizetype
     }
     loop.runGradientTo(half, colors.color(1), colors.color(2), double(half));
     loop.runGradientTo(letters, colors.color(2), colors.color(3), double(half));
+}
+
+// The running colour moves through OKLab and is shown as the sRGB colour nearest to it.
+template<typename Writer>
+void fadeInOkLab(LetterLoop<Writer> &loop, Rgb start, Rgb end, qsizetype letters)
+{
+    OkLab running = ToOkLab(start);
+    const OkLab target = ToOkLab(end);
+    const double turns = double(letters);
+    const OkLab step {(target.L - running.L) / turns, (target.a - running.a) / turns,
+                      (target.b - running.b) / turns};
+    loop.runTo(
+        letters, [&] { return RGB(FromOkLab(running)); },
+        [&] {
+            running.L += step.L;
+            running.a += step.a;
+            running.b += step.b;
+        });
 }
 
 struct CountPrompt
@@ -161,8 +180,11 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
     LetterLoop<Writer> loop(letters, request.options.waving, writer);
     switch (run.mode) {
     case FadeMode::Normal:
-        loop.runGradientTo(letters.size(), run.colors.color(1), run.colors.color(2),
-                           double(letters.size()));
+        if (request.space == ColorSpace::OkLab)
+            fadeInOkLab(loop, run.colors.color(1), run.colors.color(2), letters.size());
+        else
+            loop.runGradientTo(letters.size(), run.colors.color(1), run.colors.color(2),
+                               double(letters.size()));
         break;
     case FadeMode::TTintra:
         fadeTwoHalves(loop, run.colors, letters.size());

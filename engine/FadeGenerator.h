@@ -36,12 +36,17 @@ inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 // escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage).
 enum class OutputFormat { Page, ChatLine, Html, BBCode, Ansi, Ansi256, MiniMessage };
 
+// Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,
+// where its steps look even.
+enum class ColorSpace { Srgb, OkLab };
+
 struct FadeRequest
 {
     QString message; // line breaks as CR LF
     FadeOptions options;
     int fadeMode = FadeMode::Normal;
     OutputFormat format = OutputFormat::Page;
+    ColorSpace space = ColorSpace::Srgb;
 };
 
 struct FadeResult

@@ -22,7 +22,8 @@ QString randomMessage(std::mt19937 &random)
 {
     static const QStringList letters =
         u"a|b|z|0| "
-        u"|<|>|&|\"|'|[|]|\\|/|=|#|;|à|é|ß|¿|©|ÿ|👍🏽|👨‍👩‍👧|🇫🇷|😀|e\u0301|\r\n|[b]|[/"
+        u"|<|>|&|\"|'|[|]|\\|/"
+        u"|=|#|;|à|é|ß|¿|©|ÿ|👍🏽|👨‍👩‍👧|🇫🇷|😀|e\u0301|\r\n|[b]|[/"
         u"color]|"
         u"<b>|<#ff0000>|&amp;|\\<|<newline>"_s.split(u'|');
     QString message;
