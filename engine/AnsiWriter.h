@@ -23,14 +23,13 @@ public:
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestTags);
         if (m_colors == TerminalColors::Palette256) {
             cursor << u"\x1b[38;5;";
-            cursor.decimal(Palette256Index(color));
+            cursor.decimal(Palette256Index(color), u'm');
         } else {
             cursor << u"\x1b[38;2;";
-            cursor.decimal(color & 0xFF) << u";";
-            cursor.decimal((color >> 8) & 0xFF) << u";";
-            cursor.decimal((color >> 16) & 0xFF);
+            cursor.decimal(color & 0xFF, u';').decimal((color >> 8) & 0xFF, u';');
+            cursor.decimal((color >> 16) & 0xFF, u'm');
         }
-        cursor << u"m" << letter;
+        cursor << letter;
     }
 
     void plainLetter(QStringView letter, WaveHeight) { m_out.append(letter); }

@@ -61,11 +61,11 @@ private:
     MarkupSink *m_sink = nullptr;
 };
 
-// The decimal digits of every byte value.
+// The decimal digits of every byte value, padded to four characters so they copy in one move.
 inline constexpr auto DecimalBytes = [] {
     struct Digits
     {
-        char16_t text[3];
+        char16_t text[4];
         qsizetype length;
     };
     std::array<Digits, 256> table {};
@@ -128,12 +128,14 @@ public:
         return *this;
     }
 
-    // A whole number 0..255 in decimal digits.
-    Cursor &decimal(int byte)
+    // A whole number 0..255 in decimal digits, then one more character.
+    Cursor &decimal(int byte, char16_t then)
     {
         const auto &digits = DecimalBytes[std::size_t(byte)];
-        std::memcpy(room(digits.length), digits.text,
-                    sizeof(char16_t) * std::size_t(digits.length));
+        char16_t *at = room(4);
+        std::memcpy(at, digits.text, sizeof digits.text);
+        at[digits.length] = then;
+        m_at = at + digits.length + 1;
         return *this;
     }
 
