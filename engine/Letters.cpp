@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <unicode/brkiter.h>
 #include <unicode/utext.h>
 
@@ -97,11 +98,17 @@ std::vector<qsizetype> letterEnds(QStringView message, qsizetype window)
     const qsizetype size = message.size();
     qsizetype at = 0;
     while (at < size) {
-        if (joinsNoNeighbour(message[at]) &&
-            (at + 1 == size || joinsNoNeighbour(message[at + 1]))) {
-            ends.push_back(++at);
-            continue;
-        }
+        // Each unit before the last one ahead of a unit that may join is a letter of its own.
+        const qsizetype joining =
+            std::find_if_not(message.begin() + at, message.end(), joinsNoNeighbour) -
+            message.begin();
+        const qsizetype simpleEnd = joining == size ? size : std::max(at, joining - 1);
+        const std::size_t known = ends.size();
+        ends.resize(known + std::size_t(simpleEnd - at));
+        std::iota(ends.begin() + qsizetype(known), ends.end(), at + 1);
+        at = simpleEnd;
+        if (at == size)
+            break;
         const qsizetype start = at;
         qsizetype run = 0;
         for (; at < size && run < LongRun; ++at)
