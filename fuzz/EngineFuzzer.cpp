@@ -1,5 +1,6 @@
 // Fades fuzzed messages in every mode, both dialects and with fuzzed options, colours and
-// counts, and walks each markup as the letter loop must have written it.
+// counts, and walks each markup as the letter loop must have written it; reads each page's
+// letters back from the other formats, in the page's colours.
 
 #include "Invariant.h"
 #include "engine/FadeGenerator.h"
@@ -8,6 +9,7 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "engine/testing/ShownTurns.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -244,6 +246,55 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
     }
 }
 
+// Whether a reader of the format can tell the message's letters from its markup: no reader
+// takes unpaired surrogates; XML holds no control character but tab and line ends and no
+// U+FFFE or U+FFFF; a terminal takes an escape character as the start of a sequence; and
+// BBCode and a terminal show a LF that makes a turn of its own as a line break.
+bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &letters)
+{
+    if (HasUnpairedSurrogate(request.message) || HasUnpairedSurrogate(request.options.fontFace))
+        return false;
+    const auto xmlCanHold = [](QStringView text) {
+        return std::none_of(text.begin(), text.end(), [](QChar c) {
+            return (c < u' ' && c != u'\t' && c != u'\n' && c != u'\r') || c == u'\uFFFE' ||
+                c == u'\uFFFF';
+        });
+    };
+    if (format == OutputFormat::Html)
+        return xmlCanHold(request.message) && xmlCanHold(request.options.fontFace);
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (isCarriageReturn(letters[i]))
+            ++i;
+        else if (letters[i] == u"\n" && format != OutputFormat::MiniMessage)
+            return false;
+    }
+    const bool terminal = format == OutputFormat::Ansi || format == OutputFormat::Ansi256;
+    return !terminal || !request.message.contains(u'\x1b');
+}
+
+// Every other format shows the page's letters, whole, in the page's colours.
+void checkOtherFormats(const Run &run, const Letters &letters, const QStringList &pageColors)
+{
+    QList<ColorValue> colors;
+    for (const QString &hex : pageColors)
+        colors << ColorOfHex6(hex);
+    for (const OutputFormat format : {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi,
+                                      OutputFormat::Ansi256, OutputFormat::MiniMessage}) {
+        if (!readableIn(format, run.request, letters))
+            continue;
+        Run other = run;
+        other.request.format = format;
+        MarkupBuffer buffer;
+        SegmentState segments;
+        PlainFadeHost host(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
+        const FadeResult result = generate(other, buffer, segments, host);
+        Expect(result.status == FadeResult::Status::Done, "every format fades what a page does");
+        Expect(ReadShownTurns(format, *result.output) ==
+                   ExpectedTurns(format, letters, colors, run.request.options.waving),
+               "every format shows the page's letters in the page's colours");
+    }
+}
+
 bool isColourMode(int mode)
 {
     return mode >= FadeMode::Normal && mode <= FadeMode::TWMystery;
@@ -286,13 +337,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
                                 QStringDecoder::Flag::Stateless);
         Expect(utf8(markup.toUtf8()) == markup && !utf8.hasError(), "the markup survives UTF-8");
     }
+    const bool page = request.format == OutputFormat::Page;
     if (!isColourMode(request.fadeMode)) {
         if (request.options.waving)
             walkNoFadeMarkup(markup, letters, request);
         else
             Expect(markup == request.message, "no fade without waving is the message itself");
+        if (page)
+            checkOtherFormats(run, letters, {});
     } else {
         const ColourTurns turns = walkColourMarkup(markup, letters, request);
+        if (page)
+            checkOtherFormats(run, letters, turns.colors);
         const bool gradient = request.fadeMode == FadeMode::Normal ||
             request.fadeMode == FadeMode::TTintra || request.fadeMode == FadeMode::DUDadodov ||
             request.fadeMode == FadeMode::TWMystery;

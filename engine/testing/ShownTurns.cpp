@@ -56,12 +56,6 @@ private:
     WaveHeight m_wave = WaveHeight::Level;
 };
 
-ColorValue hexColor(QStringView hex)
-{
-    const Rgb rgb = SplitColor(hex.toInt(nullptr, 16));
-    return RGB(rgb.blue, rgb.green, rgb.red); // written red first
-}
-
 std::optional<QList<ShownTurn>> readHtml(const QString &markup)
 {
     QXmlStreamReader xml(u"<p>"_s + QString(markup).replace(u"<br>"_s, u"<br/>"_s) + u"</p>"_s);
@@ -79,7 +73,7 @@ std::optional<QList<ShownTurn>> readHtml(const QString &markup)
                 turns.wave(xml.name() == u"sup" ? WaveHeight::Raised : WaveHeight::Lowered);
             else if (const auto match = colorStyle.match(xml.attributes().value(u"style"_s));
                      match.hasMatch())
-                turns.color(hexColor(match.capturedView(1)));
+                turns.color(ColorOfHex6(match.capturedView(1)));
             else
                 turns.flush();
             break;
@@ -123,7 +117,7 @@ std::optional<QList<ShownTurn>> readBBCode(const QString &markup)
         if (match.capturedView() == u"\n")
             turns.lineBreak();
         else if (match.hasCaptured(1))
-            turns.color(hexColor(match.capturedView(1)));
+            turns.color(ColorOfHex6(match.capturedView(1)));
         else
             turns.flush();
         return true;
@@ -166,7 +160,7 @@ std::optional<QList<ShownTurn>> readMiniMessage(const QString &markup)
         else if (found == u"<newline>")
             turns.lineBreak();
         else if (match.hasCaptured(1))
-            turns.color(hexColor(match.capturedView(1)));
+            turns.color(ColorOfHex6(match.capturedView(1)));
         else
             turns.flush();
         return found != u"<"; // an unescaped opening that starts no tag
@@ -174,6 +168,12 @@ std::optional<QList<ShownTurn>> readMiniMessage(const QString &markup)
 }
 
 } // namespace
+
+ColorValue ColorOfHex6(QStringView hex)
+{
+    const Rgb rgb = SplitColor(hex.toInt(nullptr, 16));
+    return RGB(rgb.blue, rgb.green, rgb.red);
+}
 
 std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QString &markup)
 {

@@ -20,6 +20,9 @@ struct ShownTurn
     friend bool operator==(const ShownTurn &, const ShownTurn &) = default;
 };
 
+// The colour that six hex digits write, red first, in either case.
+ColorValue ColorOfHex6(QStringView hex);
+
 // Reads the turns back from the markup of one of the formats that write each letter whole, as
 // a reader of that format would; none when the markup breaks the format's rules. HTML must
 // parse as XML once its line breaks are closed.

@@ -35,10 +35,8 @@ QString randomMessage(std::mt19937 &random)
 QList<ColorValue> pageColors(const QString &markup)
 {
     QList<ColorValue> colors;
-    for (const QString &hex : letterColors(markup)) {
-        const Rgb reversed = SplitColor(hex.toInt(nullptr, 16));
-        colors << RGB(reversed.blue, reversed.green, reversed.red);
-    }
+    for (const QString &hex : letterColors(markup))
+        colors << ColorOfHex6(hex);
     return colors;
 }
 
