@@ -24,22 +24,27 @@ const QStringList ModeSummaries = {
     u"no colours; with --wave only the raising and lowering tags"_s,
 };
 
-const QStringList FormatNames = {u"classic"_s, u"chat"_s, u"html"_s,
-                                 u"bbcode"_s,  u"ansi"_s, u"minimessage"_s};
-
-// What each format writes, in the order of FormatNames.
-const QStringList FormatSummaries = {
-    u"the page fragment of FONT tags, at most 1400 letters"_s,
-    u"the chat line: open FONT tags, the face only with bold, segments of 7 letters"_s,
-    u"HTML5 spans with the text escaped, for rich editors, mail and pages"_s,
-    u"BBCode for forums, each letter in its own colour tag; no waving"_s,
-    u"terminal colour, 24-bit or with --ansi256 256 colours; no face, size or waving"_s,
-    u"MiniMessage for game chat; no face, size or waving"_s,
+// A format by name, with what it writes.
+struct FormatChoice
+{
+    QString name;
+    OutputFormat format;
+    QString summary;
 };
 
-constexpr OutputFormat FormatOfName[] = {OutputFormat::Page, OutputFormat::ChatLine,
-                                         OutputFormat::Html, OutputFormat::BBCode,
-                                         OutputFormat::Ansi, OutputFormat::MiniMessage};
+const FormatChoice Formats[] = {
+    {u"classic"_s, OutputFormat::Page, u"the page fragment of FONT tags, at most 1400 letters"_s},
+    {u"chat"_s, OutputFormat::ChatLine,
+     u"the chat line: open FONT tags, the face only with bold, segments of 7 letters"_s},
+    {u"html"_s, OutputFormat::Html,
+     u"HTML5 spans with the text escaped, for rich editors, mail and pages"_s},
+    {u"bbcode"_s, OutputFormat::BBCode,
+     u"BBCode for forums, each letter in its own colour tag; no waving"_s},
+    {u"ansi"_s, OutputFormat::Ansi,
+     u"terminal colour, 24-bit or with --ansi256 256 colours; no face, size or waving"_s},
+    {u"minimessage"_s, OutputFormat::MiniMessage,
+     u"MiniMessage for game chat; no face, size or waving"_s},
+};
 
 QRegularExpression anchored(const QString &pattern)
 {
@@ -150,8 +155,8 @@ QString FadeArguments::helpText() const
     for (qsizetype index = 0; index < ModeNames.size(); ++index)
         text += u"  %1 %2 %3\n"_s.arg(index).arg(ModeNames[index], -11).arg(ModeSummaries[index]);
     text += u"\nFormats:\n"_s;
-    for (qsizetype index = 0; index < FormatNames.size(); ++index)
-        text += u"  %1 %2\n"_s.arg(FormatNames[index], -12).arg(FormatSummaries[index]);
+    for (const auto &format : Formats)
+        text += u"  %1 %2\n"_s.arg(format.name, -12).arg(format.summary);
     return text +
         u"\nExit codes:\n"
         "  0  the markup was written\n"
@@ -221,12 +226,12 @@ FadeArguments::Action FadeArguments::readJob()
 std::optional<OutputFormat> FadeArguments::readFormat()
 {
     const QString name = m_parser.value(m_format).toLower();
-    const qsizetype index = FormatNames.indexOf(name);
-    if (index < 0) {
+    const auto named = std::ranges::find(Formats, name, &FormatChoice::name);
+    if (named == std::end(Formats)) {
         refuse(u"unknown format \"%1\" for --format"_s.arg(m_parser.value(m_format)));
         return std::nullopt;
     }
-    OutputFormat format = FormatOfName[index];
+    OutputFormat format = named->format;
     if (m_parser.isSet(m_chat)) {
         if (m_parser.isSet(m_format) && format != OutputFormat::ChatLine) {
             refuse(u"--chat and --format %1 ask for two formats"_s.arg(name));
