@@ -77,8 +77,9 @@ int main(int argc, char **argv)
     const int margin = 16;
     int width = 0;
     for (const QString &line : lines)
-        width = std::max(width, metrics.horizontalAdvance(QString(line).remove(
-                                    QRegularExpression(u"\x1b\\[[0-9;]*m"_s))));
+        width = std::max(width,
+                         metrics.horizontalAdvance(
+                             QString(line).remove(QRegularExpression(u"\x1b\\[[0-9;]*m"_s))));
     QImage image(width + 2 * margin + 8 * metrics.averageCharWidth(),
                  int(lines.size()) * metrics.lineSpacing() + 2 * margin, QImage::Format_RGB32);
     image.fill(Background);
