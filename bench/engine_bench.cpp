@@ -40,12 +40,12 @@ const QStringList MixedScript =
     u"H|é|l|e\u0301| |Γ|ε|ι|ά| |П|р|и|в|е|т| |ש|ל|ו|ם| |م|ر|ح|ب|ا| |न|म|स्ते| |ส|วั|ส|ดี| |你|好| "
     u"|안|녕| |👍🏽|👨‍👩‍👧|🇫🇷|😀|!|\r|\n"_s.split(u'|');
 
-FadeRequest requestFor(const QString &message, int mode, MarkupDialect dialect)
+FadeRequest requestFor(const QString &message, int mode, OutputFormat format)
 {
     FadeRequest request;
     request.message = message;
     request.fadeMode = mode;
-    request.dialect = dialect;
+    request.format = format;
     request.options = {
         QStringLiteral("Comic Sans MS"), QStringLiteral("3"), true, false, false, false};
     return request;
@@ -69,28 +69,30 @@ void runFades(benchmark::State &state, const FadeRequest &request)
 void generateFade(benchmark::State &state)
 {
     runFades(state,
-             requestFor(longestMessage(), int(state.range(0)),
-                        state.range(1) ? MarkupDialect::ChatLine : MarkupDialect::Page));
+             requestFor(longestMessage(), int(state.range(0)), OutputFormat(state.range(1))));
 }
 
 // A Normal Fade of a message whose letters need Unicode's rules to be found.
 void generateFadeOfText(benchmark::State &state, const QStringList &letters)
 {
-    runFades(state, requestFor(longestMessageOf(letters), FadeMode::Normal, MarkupDialect::Page));
+    runFades(state, requestFor(longestMessageOf(letters), FadeMode::Normal, OutputFormat::Page));
 }
 
-void colourModesInBothDialects(benchmark::internal::Benchmark *benchmark)
+// Every colour mode in the page and chat markup, and Normal Fade in each other format.
+void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
 {
-    benchmark->ArgNames({"mode", "chat"});
-    for (int chat : {0, 1}) {
+    benchmark->ArgNames({"mode", "format"});
+    for (const OutputFormat format : {OutputFormat::Page, OutputFormat::ChatLine}) {
         for (int mode = FadeMode::Normal; mode <= FadeMode::TWMystery; ++mode)
-            benchmark->Args({mode, chat});
+            benchmark->Args({mode, int(format)});
     }
+    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::MiniMessage); ++format)
+        benchmark->Args({FadeMode::Normal, format});
 }
 
 } // namespace
 
-BENCHMARK(generateFade)->Apply(colourModesInBothDialects)->Unit(benchmark::kMicrosecond);
+BENCHMARK(generateFade)->Apply(colourModesAndFormats)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(generateFadeOfText, emoji_then_flag, EmojiThenFlag)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(generateFadeOfText, mixed_script, MixedScript)->Unit(benchmark::kMicrosecond);

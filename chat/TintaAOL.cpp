@@ -229,7 +229,7 @@ void TintaAOL::Command1_Click()
     request.options.bold = m_bold->isChecked();
     request.options.waving = m_waving->isChecked();
     request.fadeMode = m_fadeList->currentIndex();
-    request.dialect = MarkupDialect::ChatLine;
+    request.format = OutputFormat::ChatLine;
     const FadeResult result = m_panel->fade(request, *m_lastColor);
     if (result.status == FadeResult::Status::Done && result.output)
         m_chatSender->send(result.output->toStdString());

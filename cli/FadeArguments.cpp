@@ -24,6 +24,28 @@ const QStringList ModeSummaries = {
     u"no colours; with --wave only the raising and lowering tags"_s,
 };
 
+// A format by name, with what it writes.
+struct FormatChoice
+{
+    QString name;
+    OutputFormat format;
+    QString summary;
+};
+
+const FormatChoice Formats[] = {
+    {u"classic"_s, OutputFormat::Page, u"the page fragment of FONT tags, at most 1400 letters"_s},
+    {u"chat"_s, OutputFormat::ChatLine,
+     u"the chat line: open FONT tags, the face only with bold, segments of 7 letters"_s},
+    {u"html"_s, OutputFormat::Html,
+     u"HTML5 spans with the text escaped, for rich editors, mail and pages"_s},
+    {u"bbcode"_s, OutputFormat::BBCode,
+     u"BBCode for forums, each letter in its own colour tag; no waving"_s},
+    {u"ansi"_s, OutputFormat::Ansi,
+     u"terminal colour, 24-bit or with --ansi256 256 colours; no face, size or waving"_s},
+    {u"minimessage"_s, OutputFormat::MiniMessage,
+     u"MiniMessage for game chat; no face, size or waving"_s},
+};
+
 QRegularExpression anchored(const QString &pattern)
 {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
@@ -102,19 +124,28 @@ FadeArguments::FadeArguments()
               u"Letters per segment of rainbow, repeater and tcrepeater, 2-500 (default 5; the "
               "chat line always takes 7)."_s,
               u"count"_s, u"5"_s)
-    , m_chat(u"chat"_s,
-             u"Write a chat line instead of a page fragment: no size, italic, underline or "
-             "closing tags, the face only with bold, no length limit."_s)
+    , m_format({u"f"_s, u"format"_s}, u"Output format, below (default classic)."_s, u"format"_s,
+               u"classic"_s)
+    , m_chat(u"chat"_s, u"The same as --format chat."_s)
+    , m_ansi256(u"ansi256"_s,
+                u"With --format ansi, the 256 colours of older terminals instead of 24-bit "
+                "colour."_s)
+    , m_space(u"space"_s,
+              u"Where normal and twmystery fade evenly: rgb (default) or oklab, which looks "
+              "even."_s,
+              u"space"_s, u"rgb"_s)
     , m_seed(u"seed"_s, u"Seed of the random colours, for repeatable runs."_s, u"N"_s)
     , m_help(m_parser.addHelpOption())
     , m_version(m_parser.addVersionOption())
 {
     m_parser.setApplicationDescription(
-        u"Fades a message into HTML in which every letter has its own colour.\n"
-        "With no MESSAGE the message is read from standard input as UTF-8, without the\n"
-        "line break that ends it. A page fragment takes at most 1400 letters."_s);
+        u"Fades a message into HTML or another format in which every letter has its own\n"
+        "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
+        "the line break that ends it. Only the classic page fragment is limited to 1400\n"
+        "letters."_s);
     m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_face, m_size, m_bold,
-                         m_italic, m_underline, m_wave, m_count, m_chat, m_seed});
+                         m_italic, m_underline, m_wave, m_count, m_format, m_chat, m_ansi256,
+                         m_space, m_seed});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -123,6 +154,9 @@ QString FadeArguments::helpText() const
     QString text = m_parser.helpText() + u"\nModes:\n"_s;
     for (qsizetype index = 0; index < ModeNames.size(); ++index)
         text += u"  %1 %2 %3\n"_s.arg(index).arg(ModeNames[index], -11).arg(ModeSummaries[index]);
+    text += u"\nFormats:\n"_s;
+    for (const auto &format : Formats)
+        text += u"  %1 %2\n"_s.arg(format.name, -12).arg(format.summary);
     return text +
         u"\nExit codes:\n"
         "  0  the markup was written\n"
@@ -170,14 +204,49 @@ FadeArguments::Action FadeArguments::readJob()
             return refuse(
                 u"bad seed \"%1\" (expected a whole number)"_s.arg(m_parser.value(m_seed)));
     }
+    const std::optional<OutputFormat> format = readFormat();
+    if (!format)
+        return Action::UsageError;
+    const QString space = m_parser.value(m_space);
+    if (space != u"rgb"_s && space != u"oklab"_s)
+        return refuse(
+            u"unknown colour space \"%1\" for --space (expected rgb or oklab)"_s.arg(space));
     m_job.request.fadeMode = *mode;
-    m_job.request.dialect = m_parser.isSet(m_chat) ? MarkupDialect::ChatLine : MarkupDialect::Page;
+    m_job.request.format = *format;
+    m_job.request.space = space == u"oklab"_s ? ColorSpace::OkLab : ColorSpace::Srgb;
     m_job.request.options = {m_parser.value(m_face),      m_parser.value(m_size),
                              m_parser.isSet(m_bold),      m_parser.isSet(m_italic),
                              m_parser.isSet(m_underline), m_parser.isSet(m_wave)};
     m_job.words = m_parser.positionalArguments();
     m_job.count = m_parser.value(m_count);
     return Action::Fade;
+}
+
+// --chat is short for --format chat; --ansi256 goes with --format ansi.
+std::optional<OutputFormat> FadeArguments::readFormat()
+{
+    const QString name = m_parser.value(m_format).toLower();
+    const auto named = std::ranges::find(Formats, name, &FormatChoice::name);
+    if (named == std::end(Formats)) {
+        refuse(u"unknown format \"%1\" for --format"_s.arg(m_parser.value(m_format)));
+        return std::nullopt;
+    }
+    OutputFormat format = named->format;
+    if (m_parser.isSet(m_chat)) {
+        if (m_parser.isSet(m_format) && format != OutputFormat::ChatLine) {
+            refuse(u"--chat and --format %1 ask for two formats"_s.arg(name));
+            return std::nullopt;
+        }
+        format = OutputFormat::ChatLine;
+    }
+    if (m_parser.isSet(m_ansi256)) {
+        if (format != OutputFormat::Ansi) {
+            refuse(u"--ansi256 goes with --format ansi"_s);
+            return std::nullopt;
+        }
+        format = OutputFormat::Ansi256;
+    }
+    return format;
 }
 
 FadeArguments::Action FadeArguments::refuse(const QString &problem)

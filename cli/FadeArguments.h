@@ -31,11 +31,12 @@ public:
 
     const FadeJob &job() const { return m_job; }
     const QString &problem() const { return m_problem; }
-    // The options, then what each mode does and the exit codes.
+    // The options, then what each mode and format does and the exit codes.
     QString helpText() const;
 
 private:
     Action readJob();
+    std::optional<OutputFormat> readFormat();
     Action refuse(const QString &problem);
 
     QCommandLineParser m_parser;
@@ -48,7 +49,10 @@ private:
     const QCommandLineOption m_underline;
     const QCommandLineOption m_wave;
     const QCommandLineOption m_count;
+    const QCommandLineOption m_format;
     const QCommandLineOption m_chat;
+    const QCommandLineOption m_ansi256;
+    const QCommandLineOption m_space;
     const QCommandLineOption m_seed;
     QCommandLineOption m_help;
     QCommandLineOption m_version;

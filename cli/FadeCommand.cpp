@@ -2,6 +2,7 @@
 
 #include "cli/FadeArguments.h"
 #include "cli/MessageInput.h"
+#include "engine/MarkupBuffer.h"
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
@@ -43,6 +44,34 @@ QString writeErrorText()
 
 } // namespace
 
+// The markup going out as UTF-8, in pieces, so a long text is never held twice over; the
+// encoder keeps a surrogate pair that a cut divides. After a failed write nothing more is
+// written.
+class FadeCommand::Output : public MarkupSink
+{
+public:
+    explicit Output(FILE *stream)
+        : m_stream(stream)
+    { }
+
+    void write(QStringView text) override
+    {
+        constexpr qsizetype piece = 1 << 16;
+        for (qsizetype at = 0; m_written && at < text.size(); at += piece) {
+            const QByteArray bytes = m_utf8(text.sliced(at, std::min(piece, text.size() - at)));
+            m_written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_stream) ==
+                size_t(bytes.size());
+        }
+    }
+
+    bool written() const { return m_written; }
+
+private:
+    FILE *m_stream;
+    QStringEncoder m_utf8 {QStringEncoder::Utf8};
+    bool m_written = true;
+};
+
 FadeCommand::FadeCommand(FILE *input, FILE *output, FILE *errors)
     : m_input(input)
     , m_output(output)
@@ -61,11 +90,16 @@ int FadeCommand::run(const QByteArrayList &arguments)
     }
     FadeArguments parsed;
     switch (parsed.parse(decoded)) {
-    case FadeArguments::Action::Help:
-        return printResult(parsed.helpText());
-    case FadeArguments::Action::Version:
-        return printResult(QCoreApplication::applicationName() + u' ' +
-                           QCoreApplication::applicationVersion() + u'\n');
+    case FadeArguments::Action::Help: {
+        Output output(m_output);
+        return printResult(output, parsed.helpText());
+    }
+    case FadeArguments::Action::Version: {
+        Output output(m_output);
+        return printResult(output,
+                           QCoreApplication::applicationName() + u' ' +
+                               QCoreApplication::applicationVersion() + u'\n');
+    }
     case FadeArguments::Action::UsageError:
         return usageError(parsed.problem());
     case FadeArguments::Action::Fade:
@@ -85,7 +119,8 @@ int FadeCommand::closeOutput(int exitCode)
 
 int FadeCommand::fade(FadeJob job)
 {
-    const bool page = job.request.dialect == MarkupDialect::Page;
+    const OutputFormat format = job.request.format;
+    const bool page = format == OutputFormat::Page;
     if (job.words.isEmpty()) {
         const MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
         switch (input.status) {
@@ -106,10 +141,16 @@ int FadeCommand::fade(FadeJob job)
     PlainFadeHost host(job.colors[0], job.colors[1], job.colors[2], job.count);
     SegmentState segments;
     RandomSource random = randomSourceFor(job.seed);
-    const FadeResult result = GenerateFade(job.request, host, segments, random);
+    Output output(m_output);
+    MarkupBuffer buffer;
+    // The formats that write each letter whole go out in blocks as they are written.
+    if (!page && format != OutputFormat::ChatLine)
+        buffer.streamTo(&output);
+    const FadeResult result = GenerateFade(job.request, host, segments, random, buffer);
     switch (result.status) {
     case FadeResult::Status::Done:
-        return printResult(*result.output + u'\n');
+        output.write(*result.output);
+        return printResult(output, u"\n");
     case FadeResult::Status::Cancelled:
         return refused(u"the count is empty, so no fade was made"_s);
     case FadeResult::Status::Refused:
@@ -131,20 +172,10 @@ int FadeCommand::refused(const QString &why)
     return Refused;
 }
 
-int FadeCommand::printResult(const QString &text)
+int FadeCommand::printResult(Output &output, QStringView text)
 {
-    // In pieces, so a long chat line is never held twice over as UTF-8; the encoder keeps a
-    // surrogate pair that a cut divides.
-    constexpr qsizetype piece = 1 << 16;
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    bool written = true;
-    for (qsizetype at = 0; written && at < text.size(); at += piece) {
-        const QByteArray bytes =
-            utf8(QStringView(text).sliced(at, std::min(piece, text.size() - at)));
-        written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_output) ==
-            size_t(bytes.size());
-    }
-    if (written && std::fflush(m_output) == 0)
+    output.write(text);
+    if (output.written() && std::fflush(m_output) == 0)
         return Done;
     write(m_errors, writeErrorText());
     return Refused;

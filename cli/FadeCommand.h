@@ -24,11 +24,14 @@ public:
     int closeOutput(int exitCode);
 
 private:
+    class Output;
+
     int fade(FadeJob job);
     int usageError(const QString &problem);
     int refused(const QString &why);
-    // Writes the text and flushes it, so a failed write is known at once.
-    int printResult(const QString &text);
+    // Writes the text, after what went out before, and flushes it all, so a failed write is
+    // known at once.
+    int printResult(Output &output, QStringView text);
 
     FILE *m_input;
     FILE *m_output;

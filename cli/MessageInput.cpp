@@ -40,8 +40,8 @@ MessageInput ReadMessage(FILE *stream, qsizetype byteLimit)
 
 QString WithCrLfBreaks(QStringView text)
 {
-    const qsizetype breaks = text.count(u'\r') + text.count(u'\n');
-    QString withBreaks(text.size() + breaks, Qt::Uninitialized);
+    // Room for every character to become a pair, which saves counting the breaks first.
+    QString withBreaks(2 * text.size(), Qt::Uninitialized);
     QChar *out = withBreaks.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\r' || text[i] == u'\n') {

@@ -49,19 +49,24 @@ inline int RoundHalfEven(double value)
 QString Hex6(ColorValue value);
 // Hex6 with a leading "#", as the colour boxes show it.
 QString HColor1(ColorValue value);
-// The two uppercase hex digits of every byte, so a colour is written in three copies.
-inline constexpr auto HexPairs = [] {
-    constexpr char16_t digits[] = u"0123456789ABCDEF";
-    std::array<std::array<char16_t, 2>, 256> pairs {};
+using HexPairTable = std::array<std::array<char16_t, 2>, 256>;
+
+// The two hex digits of every byte, so a colour is written in three copies.
+constexpr HexPairTable MakeHexPairs(const char16_t (&digits)[17])
+{
+    HexPairTable pairs {};
     for (std::size_t byte = 0; byte < pairs.size(); ++byte)
         pairs[byte] = {digits[byte >> 4], digits[byte & 0xF]};
     return pairs;
-}();
+}
+inline constexpr HexPairTable HexPairs = MakeHexPairs(u"0123456789ABCDEF");
+inline constexpr HexPairTable LowerHexPairs = MakeHexPairs(u"0123456789abcdef");
 
-// Writes the six digits of Hex6 to out, for builders that fill their own buffer.
-inline void WriteHex6(ColorValue value, char16_t *out)
+// Writes the six digits of Hex6 (in the case of the table) to out, for builders that fill their
+// own buffer.
+inline void WriteHex6(ColorValue value, char16_t *out, const HexPairTable &pairs = HexPairs)
 {
-    std::memcpy(out, HexPairs[value & 0xFF].data(), sizeof(char16_t) * 2);
-    std::memcpy(out + 2, HexPairs[(value >> 8) & 0xFF].data(), sizeof(char16_t) * 2);
-    std::memcpy(out + 4, HexPairs[(value >> 16) & 0xFF].data(), sizeof(char16_t) * 2);
+    std::memcpy(out, pairs[value & 0xFF].data(), sizeof(char16_t) * 2);
+    std::memcpy(out + 2, pairs[(value >> 8) & 0xFF].data(), sizeof(char16_t) * 2);
+    std::memcpy(out + 4, pairs[(value >> 16) & 0xFF].data(), sizeof(char16_t) * 2);
 }

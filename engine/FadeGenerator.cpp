@@ -1,9 +1,14 @@
 #include "engine/FadeGenerator.h"
 
+#include "engine/AnsiWriter.h"
+#include "engine/BBCodeWriter.h"
 #include "engine/FadeHost.h"
 #include "engine/FixedColors.h"
 #include "engine/HtmlMarkupWriter.h"
 #include "engine/LetterLoop.h"
+#include "engine/MiniMessageWriter.h"
+#include "engine/ModernHtmlWriter.h"
+#include "engine/OkLab.h"
 #include "engine/RandomSource.h"
 
 #include <QRegularExpression>
@@ -70,6 +75,24 @@ void fadeTwoHalves(LetterLoop<Writer> &loop, const UserColors &colors, qsizetype
     }
     loop.runGradientTo(half, colors.color(1), colors.color(2), double(half));
     loop.runGradientTo(letters, colors.color(2), colors.color(3), double(half));
+}
+
+// The running colour moves through OKLab and is shown as the sRGB colour nearest to it.
+template<typename Writer>
+void fadeInOkLab(LetterLoop<Writer> &loop, Rgb start, Rgb end, qsizetype letters)
+{
+    OkLab running = ToOkLab(start);
+    const OkLab target = ToOkLab(end);
+    const double turns = double(letters);
+    const OkLab step {(target.L - running.L) / turns, (target.a - running.a) / turns,
+                      (target.b - running.b) / turns};
+    loop.runTo(
+        letters, [&] { return RGB(FromOkLab(running)); },
+        [&] {
+            running.L += step.L;
+            running.a += step.a;
+            running.b += step.b;
+        });
 }
 
 struct CountPrompt
@@ -149,16 +172,19 @@ struct ColorRun
 
 // Writes the whole markup of a colour mode into the buffer; gives the colour of the last turn.
 template<typename Writer>
-ColorValue writeFade(Writer writer, MarkupBuffer &buffer, const FadeRequest &request,
-                     const Letters &letters, const ColorRun &run)
+ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &letters,
+                     const ColorRun &run)
 {
-    buffer.start(writer.longestMarkup(letters.size(), request.message.size()));
+    writer.start(letters.size(), request.message.size());
     writer.opening();
     LetterLoop<Writer> loop(letters, request.options.waving, writer);
     switch (run.mode) {
     case FadeMode::Normal:
-        loop.runGradientTo(letters.size(), run.colors.color(1), run.colors.color(2),
-                           double(letters.size()));
+        if (request.space == ColorSpace::OkLab)
+            fadeInOkLab(loop, run.colors.color(1), run.colors.color(2), letters.size());
+        else
+            loop.runGradientTo(letters.size(), run.colors.color(1), run.colors.color(2),
+                               double(letters.size()));
         break;
     case FadeMode::TTintra:
         fadeTwoHalves(loop, run.colors, letters.size());
@@ -174,6 +200,55 @@ ColorValue writeFade(Writer writer, MarkupBuffer &buffer, const FadeRequest &req
     }
     writer.closing();
     return loop.lastColor();
+}
+
+// Hands write the writer of a format that writes each letter whole.
+template<typename Write>
+auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
+{
+    const FadeOptions &options = request.options;
+    switch (request.format) {
+    case OutputFormat::BBCode:
+        return write(BBCodeWriter(buffer, options));
+    case OutputFormat::Ansi:
+        return write(AnsiWriter(buffer, options, TerminalColors::TrueColor));
+    case OutputFormat::Ansi256:
+        return write(AnsiWriter(buffer, options, TerminalColors::Palette256));
+    case OutputFormat::MiniMessage:
+        return write(MiniMessageWriter(buffer, options));
+    default:
+        return write(ModernHtmlWriter(buffer, options));
+    }
+}
+
+// Hands write the writer of the request's format.
+template<typename Write>
+auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
+{
+    switch (request.format) {
+    case OutputFormat::Page:
+        return write(PageMarkupWriter(buffer, request.options));
+    case OutputFormat::ChatLine:
+        return write(ChatLineWriter(buffer, request.options));
+    default:
+        return withStreamedWriter(request, buffer, std::forward<Write>(write));
+    }
+}
+
+// "No Fade": the page and the chat line have forms of their own.
+QString noFade(const FadeRequest &request, const Letters &letters, MarkupBuffer &buffer)
+{
+    if (request.format == OutputFormat::Page || request.format == OutputFormat::ChatLine)
+        return NoFadeText(request.message, request.options,
+                          request.format == OutputFormat::Page ? MarkupDialect::Page
+                                                               : MarkupDialect::ChatLine);
+    withStreamedWriter(request, buffer, [&](auto writer) {
+        writer.start(letters.size(), request.message.size());
+        writer.opening();
+        WritePlainLetters(letters, request.options.waving, writer);
+        writer.closing();
+    });
+    return buffer.text();
 }
 
 } // namespace
@@ -205,14 +280,15 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (request.message.isEmpty())
         return refusedWith(NoticeIcon::Critical, u"Hey Man, Enter Some Text!"_s, std::nullopt);
 
-    const bool page = request.dialect == MarkupDialect::Page;
+    const bool page = request.format == OutputFormat::Page;
+    const bool chat = request.format == OutputFormat::ChatLine;
     if (page && request.message.size() > MaximumPageUnits)
         return tooBig();
     const Letters letters(request.message);
     const qsizetype letterCount = letters.size();
     if (page && letterCount > MaximumLetters)
         return tooBig();
-    if (page)
+    if (!chat)
         host.showProgress();
 
     int mode = request.fadeMode;
@@ -223,17 +299,14 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         drawMysteryColors(host, random, 9);
         mode = FadeMode::TTintra;
     }
-    if (!page)
+    if (chat)
         applyWhiteGuard(host);
 
     if (mode < FadeMode::Normal || mode > FadeMode::TWMystery)
-        return {FadeResult::Status::Done,
-                NoFadeText(request.message, request.options, request.dialect),
-                {},
-                {}};
+        return {FadeResult::Status::Done, noFade(request, letters, buffer), {}, {}};
 
     int howMuch = ChatLineHowMuch;
-    if (page &&
+    if (!chat &&
         (mode == FadeMode::Rainbow || mode == FadeMode::Repeater || mode == FadeMode::TCRepeater)) {
         const CountPrompt prompt = countPromptFor(mode);
         const CountAnswer answer = CheckCount(host.askCount(prompt.prompt, prompt.title, u"5"_s));
@@ -252,8 +325,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
 
     const FixedColors colors(host);
     const ColorRun run {mode, howMuch, colors, segments, random};
-    const ColorValue lastColor = page
-        ? writeFade(PageMarkupWriter(buffer, request.options), buffer, request, letters, run)
-        : writeFade(ChatLineWriter(buffer, request.options), buffer, request, letters, run);
+    const ColorValue lastColor = withWriter(
+        request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); });
     return {FadeResult::Status::Done, buffer.text(), {}, lastColor};
 }

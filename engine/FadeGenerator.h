@@ -31,12 +31,22 @@ inline constexpr int MaximumLetters = 1400;
 // A letter may carry any number of marks, so a page also limits the UTF-16 units of the message.
 inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 
+// What a run writes: the page fragment of the main window, the chat window's line, or the same
+// letters in the same colours for today's rich editors (HTML5), forums (BBCode), terminals (ANSI
+// escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage).
+enum class OutputFormat { Page, ChatLine, Html, BBCode, Ansi, Ansi256, MiniMessage };
+
+// Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,
+// where its steps look even.
+enum class ColorSpace { Srgb, OkLab };
+
 struct FadeRequest
 {
     QString message; // line breaks as CR LF
     FadeOptions options;
     int fadeMode = FadeMode::Normal;
-    MarkupDialect dialect = MarkupDialect::Page;
+    OutputFormat format = OutputFormat::Page;
+    ColorSpace space = ColorSpace::Srgb;
 };
 
 struct FadeResult
@@ -65,13 +75,15 @@ struct CountAnswer
 // fraction, an exponent) that is not such a number is refused apart from other text.
 CountAnswer CheckCount(const QString &answer);
 
-// Fades the message of the request letter by letter into page or chat markup. A page run shows
-// its progress through the host and asks it for the count where the mode needs one; refusals
-// come back in the result for the caller to show.
+// Fades the message of the request letter by letter into the request's format. Every run but a
+// chat line's shows its progress through the host and asks it for the count where the mode
+// needs one; only a page limits the message's length. Refusals come back in the result for the
+// caller to show.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random);
 
 // The same, written into buffer, whose storage serves run after run while no one holds the
-// markup of the previous run any more.
+// markup of the previous run any more. A buffer that streams to a sink hands the markup of the
+// formats other than page and chat line on in blocks; the result holds what is left.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random, MarkupBuffer &buffer);

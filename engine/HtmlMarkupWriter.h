@@ -12,12 +12,12 @@ public:
         , m_options(options)
     { }
 
-    // The most characters the markup of letterCount letters, taken from a message of
-    // messageLength UTF-16 units, can take.
-    qsizetype longestMarkup(qsizetype letterCount, qsizetype messageLength) const
+    // Reserves room for the most characters the markup of letterCount letters, taken from a
+    // message of messageLength UTF-16 units, can take.
+    void start(qsizetype letterCount, qsizetype messageLength)
     {
-        return LongestFraming + m_options.fontFace.size() + m_options.fontSize.size() +
-            LongestLetterTags * letterCount + messageLength;
+        m_out.start(LongestFraming + m_options.fontFace.size() + m_options.fontSize.size() +
+                    LongestLetterTags * letterCount + messageLength);
     }
 
     void opening() { MarkupOpening(m_out, m_options, Dialect); }

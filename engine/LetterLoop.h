@@ -69,3 +69,25 @@ private:
     int m_wavePhase = 1;
     ColorValue m_lastColor = 0;
 };
+
+// "No Fade" in the formats that write each letter whole: the letters without colour, raised
+// and lowered in turn when waving, where only letters move the waving on.
+template<typename Writer>
+void WritePlainLetters(const Letters &letters, bool waving, Writer &writer)
+{
+    int wavePhase = 1;
+    for (qsizetype index = 0; index < letters.size(); ++index) {
+        if (isCarriageReturn(letters[index])) {
+            writer.lineBreak(WaveHeight::Level);
+            ++index; // the LF of the pair
+            continue;
+        }
+        WaveHeight wave = WaveHeight::Level;
+        if (waving) {
+            const WaveTags tags = WaveStep(wavePhase);
+            wave = tags.height;
+            wavePhase = tags.nextPhase;
+        }
+        writer.plainLetter(letters[index], wave);
+    }
+}

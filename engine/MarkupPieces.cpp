@@ -2,6 +2,21 @@
 
 #include "engine/Letters.h"
 
+#include <algorithm>
+
+std::optional<int> FontSizeNumber(const QString &size)
+{
+    bool isNumber = false;
+    const int number = size.toInt(&isNumber);
+    if (!isNumber || size.isEmpty() || size.front().isSpace() || size.back().isSpace())
+        return std::nullopt;
+    if (size.front() == u'+' || size.front() == u'-')
+        return std::clamp(3 + number, 1, 7);
+    if (number < 1 || number > 7)
+        return std::nullopt;
+    return number;
+}
+
 void MarkupOpening(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect)
 {
     MarkupBuffer::Cursor cursor(out);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // The page fragment of the main window, or the shorter line the chat window posts: unquoted
 // colours, letter tags left open, no size, italic, underline or closing tags.
 enum class MarkupDialect { Page, ChatLine };
@@ -51,16 +53,34 @@ inline constexpr qsizetype LongestLetterTags = 40;
 // The characters an opening and a closing may take besides the face and size texts.
 inline constexpr qsizetype LongestFraming = 48;
 
+// The font size 1..7 that a size text names: a number 1 to 7, or a step up or down from 3 as
+// "+N" or "-N", kept within 1..7; none for other text.
+std::optional<int> FontSizeNumber(const QString &size);
+
 void MarkupOpening(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect);
+
+// The tag a raised or lowered letter opens with, and the one it closes with.
+inline void WaveStart(MarkupBuffer::Cursor &cursor, WaveHeight wave)
+{
+    if (wave == WaveHeight::Raised)
+        cursor << u"<sup>";
+    else if (wave == WaveHeight::Lowered)
+        cursor << u"<sub>";
+}
+
+inline void WaveEnd(MarkupBuffer::Cursor &cursor, WaveHeight wave)
+{
+    if (wave == WaveHeight::Raised)
+        cursor << u"</sup>";
+    else if (wave == WaveHeight::Lowered)
+        cursor << u"</sub>";
+}
 
 inline void LetterFragment(MarkupBuffer &out, QStringView letter, ColorValue color, WaveHeight wave,
                            MarkupDialect dialect)
 {
     MarkupBuffer::Cursor cursor(out);
-    if (wave == WaveHeight::Raised)
-        cursor << u"<sup>";
-    else if (wave == WaveHeight::Lowered)
-        cursor << u"<sub>";
+    WaveStart(cursor, wave);
     if (dialect == MarkupDialect::ChatLine)
         cursor << u"<FONT COLOR=#";
     else
@@ -70,10 +90,7 @@ inline void LetterFragment(MarkupBuffer &out, QStringView letter, ColorValue col
         cursor << u">" << letter;
     else
         cursor << u"\">" << letter << u"</FONT>";
-    if (wave == WaveHeight::Raised)
-        cursor << u"</sup>";
-    else if (wave == WaveHeight::Lowered)
-        cursor << u"</sub>";
+    WaveEnd(cursor, wave);
 }
 
 void MarkupClosing(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect);

@@ -1,5 +1,6 @@
 // Fades fuzzed messages in every mode, both dialects and with fuzzed options, colours and
-// counts, and walks each markup as the letter loop must have written it.
+// counts, and walks each markup as the letter loop must have written it; reads each page's
+// letters back from the other formats, in the page's colours.
 
 #include "Invariant.h"
 #include "engine/FadeGenerator.h"
@@ -8,6 +9,7 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "engine/testing/ShownTurns.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -56,7 +58,7 @@ Run runFrom(FuzzedDataProvider &data)
 {
     Run run;
     run.request.fadeMode = data.ConsumeIntegralInRange(-1, 9);
-    run.request.dialect = data.ConsumeBool() ? MarkupDialect::ChatLine : MarkupDialect::Page;
+    run.request.format = data.ConsumeBool() ? OutputFormat::ChatLine : OutputFormat::Page;
     run.request.options = {textFrom(data, 16), textFrom(data, 8),  data.ConsumeBool(),
                            data.ConsumeBool(), data.ConsumeBool(), data.ConsumeBool()};
     for (Rgb &color : run.colors)
@@ -142,7 +144,7 @@ private:
 QString opening(const FadeRequest &request)
 {
     const FadeOptions &options = request.options;
-    if (request.dialect == MarkupDialect::ChatLine)
+    if (request.format == OutputFormat::ChatLine)
         return options.bold ? u"<FONT FACE=\""_s + options.fontFace + u"\"><B>"_s : QString();
     return u"<FONT FACE=\""_s + options.fontFace + u"\" SIZE="_s + options.fontSize + u">"_s +
         (options.bold ? u"<B>"_s : QString()) + (options.italic ? u"<I>"_s : QString()) +
@@ -152,7 +154,7 @@ QString opening(const FadeRequest &request)
 QString closing(const FadeRequest &request)
 {
     const FadeOptions &options = request.options;
-    if (request.dialect == MarkupDialect::ChatLine)
+    if (request.format == OutputFormat::ChatLine)
         return {};
     return (options.bold ? u"</B>"_s : QString()) + (options.italic ? u"</I>"_s : QString()) +
         (options.underline ? u"</U>"_s : QString()) + u"</FONT>"_s;
@@ -169,7 +171,7 @@ struct ColourTurns
 ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
                              const FadeRequest &request)
 {
-    const bool page = request.dialect == MarkupDialect::Page;
+    const bool page = request.format == OutputFormat::Page;
     Walker walker(markup);
     walker.take(opening(request), "the opening comes first");
     ColourTurns turns;
@@ -225,7 +227,7 @@ void walkNoFadeMarkup(const QString &markup, const Letters &letters, const FadeR
 FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 {
     const FadeRequest &request = run.request;
-    const bool page = request.dialect == MarkupDialect::Page;
+    const bool page = request.format == OutputFormat::Page;
     if (request.message.isEmpty())
         return FadeResult::Status::Refused;
     if (page && (request.message.size() > MaximumPageUnits || letters.size() > MaximumLetters))
@@ -241,6 +243,55 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
         return FadeResult::Status::Cancelled;
     default:
         return FadeResult::Status::Refused;
+    }
+}
+
+// Whether a reader of the format can tell the message's letters from its markup: no reader
+// takes unpaired surrogates; XML holds no control character but tab and line ends and no
+// U+FFFE or U+FFFF; a terminal takes an escape character as the start of a sequence; and
+// BBCode and a terminal show a LF that makes a turn of its own as a line break.
+bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &letters)
+{
+    if (HasUnpairedSurrogate(request.message) || HasUnpairedSurrogate(request.options.fontFace))
+        return false;
+    const auto xmlCanHold = [](QStringView text) {
+        return std::none_of(text.begin(), text.end(), [](QChar c) {
+            return (c < u' ' && c != u'\t' && c != u'\n' && c != u'\r') || c == u'\uFFFE' ||
+                c == u'\uFFFF';
+        });
+    };
+    if (format == OutputFormat::Html)
+        return xmlCanHold(request.message) && xmlCanHold(request.options.fontFace);
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (isCarriageReturn(letters[i]))
+            ++i;
+        else if (letters[i] == u"\n" && format != OutputFormat::MiniMessage)
+            return false;
+    }
+    const bool terminal = format == OutputFormat::Ansi || format == OutputFormat::Ansi256;
+    return !terminal || !request.message.contains(u'\x1b');
+}
+
+// Every other format shows the page's letters, whole, in the page's colours.
+void checkOtherFormats(const Run &run, const Letters &letters, const QStringList &pageColors)
+{
+    QList<ColorValue> colors;
+    for (const QString &hex : pageColors)
+        colors << ColorOfHex6(hex);
+    for (const OutputFormat format : {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi,
+                                      OutputFormat::Ansi256, OutputFormat::MiniMessage}) {
+        if (!readableIn(format, run.request, letters))
+            continue;
+        Run other = run;
+        other.request.format = format;
+        MarkupBuffer buffer;
+        SegmentState segments;
+        PlainFadeHost host(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
+        const FadeResult result = generate(other, buffer, segments, host);
+        Expect(result.status == FadeResult::Status::Done, "every format fades what a page does");
+        Expect(ReadShownTurns(format, *result.output) ==
+                   ExpectedTurns(format, letters, colors, run.request.options.waving),
+               "every format shows the page's letters in the page's colours");
     }
 }
 
@@ -286,13 +337,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
                                 QStringDecoder::Flag::Stateless);
         Expect(utf8(markup.toUtf8()) == markup && !utf8.hasError(), "the markup survives UTF-8");
     }
+    const bool page = request.format == OutputFormat::Page;
     if (!isColourMode(request.fadeMode)) {
         if (request.options.waving)
             walkNoFadeMarkup(markup, letters, request);
         else
             Expect(markup == request.message, "no fade without waving is the message itself");
+        if (page)
+            checkOtherFormats(run, letters, {});
     } else {
         const ColourTurns turns = walkColourMarkup(markup, letters, request);
+        if (page)
+            checkOtherFormats(run, letters, turns.colors);
         const bool gradient = request.fadeMode == FadeMode::Normal ||
             request.fadeMode == FadeMode::TTintra || request.fadeMode == FadeMode::DUDadodov ||
             request.fadeMode == FadeMode::TWMystery;

@@ -1,4 +1,5 @@
-# bash completion for tintra-fade: its options and the names of its fades.
+# bash completion for tintra-fade: its options and the names of its fades, formats and colour
+# spaces.
 
 _tintra_fade()
 {
@@ -17,6 +18,14 @@ _tintra_fade()
             dudadodov tcrepeater twmystery none' -- "$current")
         return
         ;;
+    -f | --format)
+        mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage' -- "$current")
+        return
+        ;;
+    --space)
+        mapfile -t COMPREPLY < <(compgen -W 'rgb oklab' -- "$current")
+        return
+        ;;
     -1 | -2 | -3 | --color1 | --color2 | --color3 | --face | --size | -c | --count | --seed)
         return
         ;;
@@ -27,8 +36,8 @@ _tintra_fade()
     done
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
-            --face --size -b --bold -i --italic -u --underline -w --wave -c --count --chat
-            --seed -h --help --help-all -v --version --' -- "$current")
+            --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
+            --chat --ansi256 --space --seed -h --help --help-all -v --version --' -- "$current")
     fi
 }
 complete -F _tintra_fade tintra-fade

@@ -1,4 +1,4 @@
-# fish completion for tintra-fade: its options and the names of its fades.
+# fish completion for tintra-fade: its options and the names of its fades and formats.
 
 function __tintra_fade_modes
     printf '%s\t%s\n' \
@@ -11,6 +11,16 @@ function __tintra_fade_modes
         tcrepeater 'Segments through the three colours and back' \
         twmystery 'As normal with two random colours' \
         none 'No colours'
+end
+
+function __tintra_fade_formats
+    printf '%s\t%s\n' \
+        classic 'The page fragment of FONT tags' \
+        chat 'The chat line' \
+        html 'HTML5 spans for mail, rich editors and pages' \
+        bbcode 'BBCode for forums' \
+        ansi 'Colour for the terminal' \
+        minimessage 'MiniMessage for game chat'
 end
 
 complete -c tintra-fade -f
@@ -28,5 +38,8 @@ complete -c tintra-fade -s i -l italic -d Italic
 complete -c tintra-fade -s u -l underline -d Underline
 complete -c tintra-fade -s w -l wave -d 'Raise and lower the letters in turn'
 complete -c tintra-fade -s c -l count -x -d 'Letters per segment, 2-500'
-complete -c tintra-fade -l chat -d 'Write a chat line instead of a page fragment'
+complete -c tintra-fade -s f -l format -x -a '(__tintra_fade_formats)' -d 'What to write'
+complete -c tintra-fade -l chat -d 'Write a chat line, as --format chat'
+complete -c tintra-fade -l ansi256 -d 'With --format ansi, the 256 colours of older terminals'
+complete -c tintra-fade -l space -x -a 'rgb oklab' -d 'Where the normal gradient moves evenly'
 complete -c tintra-fade -l seed -x -d 'Seed of the random colours'

@@ -3,6 +3,7 @@
 #include "chat/TintaAOL.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
+#include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
 #include "panel/ChoiceList.h"
 #include "panel/ColorBars.h"
@@ -12,6 +13,7 @@
 #include "panel/ReadableText.h"
 #include "panel/TabMovesFocus.h"
 #include "winhelpers/ControlLayout.h"
+#include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/Pause.h"
@@ -22,12 +24,14 @@
 #include "winhelpers/WindowMotion.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocumentFragment>
@@ -133,6 +137,7 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
     createLists();
     connectChart();
     createOptionsMenu();
+    createFormatMenu();
     orderTabStops();
     Form_Load();
 }
@@ -269,6 +274,29 @@ void Tintra3::createOptionsMenu()
     connect(m_stayOnTop, &QAction::triggered, this, &Tintra3::StayT_Click);
 }
 
+// What Generate writes: one format at a time, the classic page fragment at start.
+void Tintra3::createFormatMenu()
+{
+    QMenu *menu = m_optionsMenu->addMenu(u"Output Format"_s);
+    menu->setObjectName(u"OutputFormat"_s);
+    menu->setFont(QFont());
+    m_formats = new QActionGroup(menu);
+    const std::tuple<QString, QString, OutputFormat> formats[] = {
+        {u"ClassicHtml"_s, u"Classic HTML (FONT tags)"_s, OutputFormat::Page},
+        {u"ModernHtml"_s, u"Modern HTML"_s, OutputFormat::Html},
+        {u"BBCode"_s, u"BBCode"_s, OutputFormat::BBCode},
+        {u"MiniMessage"_s, u"MiniMessage"_s, OutputFormat::MiniMessage},
+    };
+    for (const auto &[name, caption, format] : formats) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setData(int(format));
+        m_formats->addAction(action);
+    }
+    m_formats->actions().constFirst()->setChecked(true);
+}
+
 void Tintra3::orderTabStops()
 {
     for (qsizetype stop = 1; stop < TabOrder.size(); ++stop)
@@ -390,9 +418,12 @@ void Tintra3::Command1_Click()
                        m_bold->isChecked(),        m_italics->isChecked(),
                        m_underline->isChecked(),   m_waving->isChecked()};
     request.fadeMode = m_fadeList->currentIndex();
+    request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
     const FadeResult result = m_panel->fade(request, *m_focusPasser);
-    if (result.output)
+    if (result.output) {
         m_output->setPlainText(displayed(*result.output));
+        m_outputFormat = request.format;
+    }
 }
 
 // The chat window brings this window back when it closes.
@@ -410,10 +441,30 @@ QPlainTextEdit &Tintra3::selectionSource() const
     return m_message->textCursor().hasSelection() ? *m_message : *m_output;
 }
 
+bool Tintra3::outputHoldsHtml() const
+{
+    return m_outputFormat == OutputFormat::Page || m_outputFormat == OutputFormat::Html;
+}
+
+// The selection as text and, from an output box that holds HTML, as HTML too, so that a rich
+// editor pastes the colours. With nothing selected the clipboard keeps what it holds.
+bool Tintra3::copySelection(const QPlainTextEdit &box) const
+{
+    if (!box.textCursor().hasSelection())
+        return false;
+    auto mimeData = std::make_unique<QMimeData>();
+    mimeData->setText(selectedText(box));
+    if (&box == m_output && outputHoldsHtml())
+        mimeData->setHtml(mimeData->text());
+    QGuiApplication::clipboard()->setMimeData(mimeData.release());
+    return true;
+}
+
 void Tintra3::Command3_Click()
 {
     QPlainTextEdit &box = selectionSource();
-    QGuiApplication::clipboard()->setText(selectedText(box));
+    if (!copySelection(box))
+        return;
     QTextCursor cursor = box.textCursor();
     cursor.removeSelectedText();
     box.setTextCursor(cursor);
@@ -421,7 +472,7 @@ void Tintra3::Command3_Click()
 
 void Tintra3::Command4_Click()
 {
-    QGuiApplication::clipboard()->setText(selectedText(selectionSource()));
+    copySelection(selectionSource());
 }
 
 void Tintra3::Command5_Click()
@@ -434,6 +485,10 @@ void Tintra3::Command5_Click()
 
 void Tintra3::Command6_Click()
 {
+    if (!outputHoldsHtml()) {
+        m_services.dialogs.messageBox(this, NotHtmlNotice());
+        return;
+    }
     ViewHtmlFade(*this, m_output->toPlainText(), m_services, m_stayOnTop->isChecked(),
                  PreviewFile(m_services.previewFolder));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FadeGenerator.h"
+
 #include <QPointF>
 #include <QPointer>
 #include <QWidget>
@@ -10,6 +12,7 @@ class ChoiceList;
 class FaderPanel;
 class PictureBox;
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -69,6 +72,7 @@ private:
     void createLists();
     void connectChart();
     void createOptionsMenu();
+    void createFormatMenu();
     void orderTabStops();
     void showProgress();
     void Form_Load();
@@ -78,12 +82,15 @@ private:
     bool keyPress(QObject *control);
     void click(QObject *control);
     QPlainTextEdit &selectionSource() const;
+    bool outputHoldsHtml() const;
+    bool copySelection(const QPlainTextEdit &box) const;
 
     Services &m_services;
     PasteTarget m_pasteTo = PasteTarget::OutputBox;
     QPointF m_dragAnchor; // where the chart was last pressed, in its own twips
     bool m_unloading = false;
     QPointer<TintaAOL> m_chatWindow;
+    OutputFormat m_outputFormat = OutputFormat::Page; // of what the output box holds
 
     QLineEdit *m_focusPasser = nullptr; // Text1, out of sight, first in the tab order
     QPlainTextEdit *m_message = nullptr;
@@ -103,4 +110,5 @@ private:
     QAction *m_waving = nullptr;
     QAction *m_elite = nullptr;
     QAction *m_stayOnTop = nullptr;
+    QActionGroup *m_formats = nullptr;
 };

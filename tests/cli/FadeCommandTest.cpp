@@ -86,6 +86,31 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
          {},
          R"(<FONT FACE="Comic Sans MS"><B><FONT COLOR=#FF0000>H<FONT COLOR=#800080>i)"
          "\n"},
+        {"HTML5",
+         {u"-f"_s, u"html"_s, u"-b"_s, u"Hi"_s},
+         {},
+         R"(<span style="font-family:'Comic Sans MS';font-size:medium"><b>)"
+         R"(<span style="color:#ff0000">H</span><span style="color:#800080">i</span></b></span>)"
+         "\n"},
+        {"BBCode",
+         {u"--format"_s, u"bbcode"_s, u"Hi"_s},
+         {},
+         "[font=Comic Sans MS][size=3][color=#FF0000]H[/color][color=#800080]i[/color][/size]"
+         "[/font]\n"},
+        {"terminal colour from the 256",
+         {u"-f"_s, u"ansi"_s, u"--ansi256"_s, u"-u"_s, u"Hi"_s},
+         {},
+         "\x1b[4m\x1b[38;5;196mH\x1b[38;5;90mi\x1b[0m\n"},
+        {"MiniMessage",
+         {u"-f"_s, u"MiniMessage"_s, u"a<b"_s},
+         {},
+         "<#ff0000>a<#aa0055>\\<<#5500aa>b\n"},
+        {"a gradient through OKLab",
+         {u"--space"_s, u"oklab"_s, u"Hi"_s},
+         {},
+         R"(<FONT FACE="Comic Sans MS" SIZE=3><FONT COLOR="#FF0000">H</FONT>)"
+         R"(<FONT COLOR="#8C53A2">i</FONT></FONT>)"
+         "\n"},
         {"UTF-8 in and out, one tag per letter",
          {u"-m"_s, u"ttintra"_s},
          "å👍🏽e\xCC\x81",
@@ -101,55 +126,70 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
     }
 }
 
+// Every format refuses as the page does, but only the page limits the letters and the chat line
+// takes no count.
 TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
 {
+    enum Refused { Always, OnAPage, WithACount };
     const struct
     {
         const char *name;
         QStringList arguments;
         QByteArray input;
         QByteArray errors;
+        Refused refused = Always;
     } cases[] = {
         {"empty standard input", {}, "", "tintra-fade: Hey Man, Enter Some Text!\n"},
         {"only a line break", {}, "\n", "tintra-fade: Hey Man, Enter Some Text!\n"},
-        {"1401 letters", {}, QByteArray(1401, 'x'), TooBig},
+        {"1401 letters", {}, QByteArray(1401, 'x'), TooBig, OnAPage},
         {"more marks than a page holds",
          {},
          "e" + QByteArray("\xCC\x81").repeated(MaximumPageUnits),
-         TooBig},
+         TooBig,
+         OnAPage},
         {"count with letters",
          {u"-m"_s, u"repeater"_s, u"-c"_s, u"five"_s, u"x"_s},
          {},
-         "tintra-fade: Not a valid number\n"},
+         "tintra-fade: Not a valid number\n",
+         WithACount},
         {"count with a line break",
          {u"-m"_s, u"3"_s, u"-c"_s, u"5\n"_s, u"x"_s},
          {},
-         "tintra-fade: Not a valid number\n"},
+         "tintra-fade: Not a valid number\n",
+         WithACount},
         {"count too small",
          {u"-m"_s, u"rainbow"_s, u"--count"_s, u"1"_s, u"x"_s},
          {},
-         "tintra-fade: Not a valid fading number\n"},
+         "tintra-fade: Not a valid fading number\n",
+         WithACount},
         {"count not whole",
          {u"-m"_s, u"tcrepeater"_s, u"-c"_s, u"5.5"_s, u"x"_s},
          {},
-         "tintra-fade: Not a valid fading number\n"},
+         "tintra-fade: Not a valid fading number\n",
+         WithACount},
         {"empty count",
          {u"-m"_s, u"3"_s, u"-c"_s, u""_s, u"x"_s},
          {},
-         "tintra-fade: the count is empty, so no fade was made\n"},
+         "tintra-fade: the count is empty, so no fade was made\n",
+         WithACount},
     };
-    for (const auto &c : cases) {
-        const Outcome outcome = fade(c.arguments, c.input);
-        EXPECT_EQ(outcome.exitCode, 1) << c.name;
-        EXPECT_TRUE(outcome.output.isEmpty()) << c.name;
-        EXPECT_EQ(outcome.errors, c.errors) << c.name;
+    for (const QString &format :
+         {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s, u"minimessage"_s}) {
+        for (const auto &c : cases) {
+            const Outcome outcome = fade(QStringList {u"-f"_s, format} + c.arguments, c.input);
+            const bool refused = c.refused == Always ||
+                (c.refused == OnAPage && format == u"classic"_s) ||
+                (c.refused == WithACount && format != u"chat"_s);
+            EXPECT_EQ(outcome.exitCode, refused ? 1 : 0) << c.name << ' ' << qPrintable(format);
+            EXPECT_EQ(outcome.output.isEmpty(), refused) << c.name;
+            EXPECT_EQ(outcome.errors, refused ? c.errors : QByteArray()) << c.name;
+        }
     }
 }
 
 TEST(FadeCommand, CountIsCheckedOnlyWhereAModeAsksForIt)
 {
     EXPECT_EQ(fade({u"-c"_s, u"nonsense"_s, u"x"_s}).exitCode, 0);
-    EXPECT_EQ(fade({u"--chat"_s, u"-m"_s, u"repeater"_s, u"-c"_s, u"0"_s, u"x"_s}).exitCode, 0);
     EXPECT_EQ(fade({u"-m"_s, u"repeater"_s, u"-c"_s, u"500"_s, u"x"_s}).exitCode, 0);
 }
 
@@ -170,6 +210,10 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-2"_s, u"transparent"_s, u"x"_s}, "--color2"},
         {{u"-2"_s, u"#FF000080"_s, u"x"_s}, "--color2"},
         {{u"--seed"_s, u"soon"_s, u"x"_s}, "soon"},
+        {{u"-f"_s, u"rtf"_s, u"x"_s}, "rtf"},
+        {{u"--chat"_s, u"--format"_s, u"html"_s, u"x"_s}, "--chat and --format html"},
+        {{u"-f"_s, u"html"_s, u"--ansi256"_s, u"x"_s}, "--ansi256"},
+        {{u"--space"_s, u"lab"_s, u"x"_s}, "lab"},
         {{u"--face"_s}, "face"},
         {{u"--face"_s, u"a\"><script>"_s, u"x"_s}, "--face"},
         {{u"--face"_s, u"Arial\nBold"_s, u"x"_s}, "--face"},
@@ -204,6 +248,18 @@ TEST(FadeCommand, SameSeedSameColours)
     }
 }
 
+// The formats other than the page take a whole file, which goes out in blocks as it is faded.
+TEST(FadeCommand, ColoursAWholeFileForTheTerminal)
+{
+    const Outcome outcome =
+        fade({u"-f"_s, u"ansi"_s}, QByteArray("Hello, world\n").repeated(20000));
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.output.count("\x1b[38;2;"), 12 * 20000);
+    EXPECT_EQ(outcome.output.count("\x1b[0m\n"), 20000);
+    EXPECT_TRUE(outcome.output.startsWith("\x1b[38;2;255;0;0mH"));
+    EXPECT_TRUE(outcome.output.endsWith("d\x1b[0m\n"));
+}
+
 TEST(FadeCommand, AnArgumentThatIsNotUtf8IsAUsageError)
 {
     QProcess process;
@@ -230,6 +286,12 @@ TEST(FadeCommand, ReadAndWriteFailuresAreNamed)
     } cases[] = {
         {"markup to a full disk",
          {u"Hi"_s},
+         u"/dev/null"_s,
+         u"/dev/full"_s,
+         1,
+         "tintra-fade: write error: "},
+        {"a streamed fade to a full disk",
+         {u"-f"_s, u"bbcode"_s, u"Hi"_s},
          u"/dev/null"_s,
          u"/dev/full"_s,
          1,
@@ -265,13 +327,15 @@ TEST(FadeCommand, HelpAndVersion)
         EXPECT_TRUE(help.output.contains("--chat")) << qPrintable(option);
     }
     const Outcome help = fade({u"--help"_s});
-    for (const char *shown :
-         {"--chat", "default FF0000", "default 0000FF", "default 00FF00", "default Comic Sans MS",
-          "default 3", "default 5", "2-500", "1-7", "#RGB", "Exit codes:", "  2  a usage error"})
+    for (const char *shown : {"--chat", "--ansi256", "default FF0000", "default 0000FF",
+                              "default 00FF00", "default Comic Sans MS", "default 3", "default 5",
+                              "2-500", "1-7", "#RGB", "Exit codes:", "  2  a usage error"})
         EXPECT_TRUE(help.output.contains(shown)) << shown;
-    for (const char *mode : {"0 normal", "1 rainbow", "2 randomize", "3 repeater", "4 ttintra",
-                             "5 dudadodov", "6 tcrepeater", "7 twmystery", "8 none"})
-        EXPECT_TRUE(help.output.contains(mode)) << mode;
+    for (const char *item :
+         {"0 normal", "1 rainbow", "2 randomize", "3 repeater", "4 ttintra", "5 dudadodov",
+          "6 tcrepeater", "7 twmystery", "8 none", "\n  classic ", "\n  chat ", "\n  html ",
+          "\n  bbcode ", "\n  ansi ", "\n  minimessage "})
+        EXPECT_TRUE(help.output.contains(item)) << item;
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith("tintra-fade "));

@@ -9,7 +9,7 @@ namespace {
 // A chat line takes no count and shows no progress.
 QString chatLine(FadeRun &run)
 {
-    run.request.dialect = MarkupDialect::ChatLine;
+    run.request.format = OutputFormat::ChatLine;
     const QString line = run.markup();
     EXPECT_EQ(run.host.progressShown, 0);
     EXPECT_TRUE(run.host.countBoxes.isEmpty());
@@ -74,17 +74,6 @@ TEST(ChatLine, WhiteBecomesOneStepLessBlue)
     run.host = RecordingHost(u"5"_s, {255, 255, 255}, Blue, {255, 255, 255});
     EXPECT_EQ(letterColors(chatLine(run)).first(), u"FFFFFE"_s);
     EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
-}
-
-TEST(ChatLine, HasNoLengthLimitAndRefusesOnlyAnEmptyMessage)
-{
-    FadeRun longRun(QString(3000, u'x'));
-    EXPECT_EQ(letterColors(chatLine(longRun)).size(), 3000);
-
-    FadeRun empty(QString(), FadeMode::Normal, MarkupDialect::ChatLine);
-    const FadeResult result = empty.generate();
-    EXPECT_EQ(result.status, FadeResult::Status::Refused);
-    EXPECT_EQ(result.notice->text, u"Hey Man, Enter Some Text!"_s);
 }
 
 TEST(ChatLine, DudadodovOnOneLetterDrawsTheBarsAndSendsColourOne)

@@ -1,9 +1,14 @@
 #include "engine/ColorValue.h"
 
+#include "FadeRun.h"
+#include "engine/OkLab.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
+
+using namespace Qt::StringLiterals;
 
 TEST(Hex6, WritesRedGreenBlueInUppercaseWithPadding)
 {
@@ -57,4 +62,39 @@ TEST(RoundHalfEven, AgreesWithTheLibraryRoundingEverywhere)
         values.push_back(colour(generator));
     for (const double value : values)
         EXPECT_EQ(RoundHalfEven(value), static_cast<int>(std::nearbyint(value))) << value;
+}
+
+// Published OKLab values of sRGB colours; the midpoint of a fade from red to blue lies halfway
+// between theirs, within what a whole-numbered colour can hit.
+TEST(OkLab, MatchesPublishedValuesAndFadesHalfwayInIt)
+{
+    const struct
+    {
+        Rgb color;
+        OkLab lab;
+        double within;
+    } cases[] = {
+        {{255, 0, 0}, {0.62796, 0.22486, 0.12585}, 1e-5},
+        {{0, 128, 0}, {0.51975, -0.1403, 0.10768}, 1e-4},
+        {{0, 255, 0}, {0.8664, -0.2339, 0.1795}, 1e-4},
+        {{0, 0, 255}, {0.452, -0.0325, -0.3115}, 1e-3},
+        {{255, 255, 255}, {1, 0, 0}, 1e-4},
+    };
+    for (const auto &c : cases) {
+        const OkLab lab = ToOkLab(c.color);
+        EXPECT_NEAR(lab.L, c.lab.L, c.within) << RGB(c.color);
+        EXPECT_NEAR(lab.a, c.lab.a, c.within) << RGB(c.color);
+        EXPECT_NEAR(lab.b, c.lab.b, c.within) << RGB(c.color);
+        EXPECT_EQ(FromOkLab(lab), c.color);
+    }
+
+    FadeRun run(u"Hi"_s);
+    run.request.space = ColorSpace::OkLab;
+    const FadeResult result = run.generate();
+    EXPECT_EQ(letterColors(*result.output).first(), u"FF0000"_s);
+    const OkLab middle = ToOkLab(SplitColor(*result.lastColor));
+    const OkLab halfway {(0.62796 + 0.45201) / 2, (0.22486 - 0.03246) / 2, (0.12585 - 0.31153) / 2};
+    EXPECT_NEAR(middle.L, halfway.L, 0.004);
+    EXPECT_NEAR(middle.a, halfway.a, 0.004);
+    EXPECT_NEAR(middle.b, halfway.b, 0.004);
 }

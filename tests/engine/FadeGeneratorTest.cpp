@@ -19,22 +19,6 @@ QString letter(const QString &color, const QString &character)
 
 } // namespace
 
-TEST(GenerateFade, NormalFadeOfHiWithBold)
-{
-    FadeRun run(u"Hi"_s);
-    run.request.options.bold = true;
-    EXPECT_EQ(run.markup(),
-              uR"(<FONT FACE="Arial" SIZE=2><B><FONT COLOR="#FF0000">H</FONT>)"
-              uR"(<FONT COLOR="#800080">i</FONT></B></FONT>)"_s);
-}
-
-TEST(GenerateFade, LineBreakTakesOneTurnAndOneStep)
-{
-    FadeRun run(u"A\r\nB"_s);
-    EXPECT_EQ(run.markup(),
-              page(letter(u"FF0000"_s, u"A"_s) + u"<br>"_s + letter(u"800080"_s, u"B"_s)));
-}
-
 TEST(GenerateFade, LetterColoursOfEachMode)
 {
     const struct
@@ -199,17 +183,17 @@ TEST(GenerateFade, APageAlsoLimitsTheMarksALetterCarries)
     const struct
     {
         QString message;
-        MarkupDialect dialect;
+        OutputFormat format;
         FadeResult::Status status;
     } cases[] = {
-        {longest, MarkupDialect::Page, FadeResult::Status::Done},
-        {longest + QChar(0x301), MarkupDialect::Page, FadeResult::Status::Refused},
-        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), MarkupDialect::Page,
+        {longest, OutputFormat::Page, FadeResult::Status::Done},
+        {longest + QChar(0x301), OutputFormat::Page, FadeResult::Status::Refused},
+        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), OutputFormat::Page,
          FadeResult::Status::Refused},
-        {longest + QChar(0x301), MarkupDialect::ChatLine, FadeResult::Status::Done},
+        {longest + QChar(0x301), OutputFormat::ChatLine, FadeResult::Status::Done},
     };
     for (const auto &c : cases) {
-        FadeRun run(c.message, FadeMode::Normal, c.dialect);
+        FadeRun run(c.message, FadeMode::Normal, c.format);
         const FadeResult result = run.generate();
         EXPECT_EQ(result.status, c.status) << c.message.size();
         if (c.status == FadeResult::Status::Refused) {
@@ -275,6 +259,11 @@ TEST(GenerateFade, PageMarkupFraming)
         bool bold, italic, underline, waving;
         QString markup;
     } cases[] = {
+        {"Hi in bold", u"Hi"_s, FadeMode::Normal, true, false, false, false,
+         uR"(<FONT FACE="Arial" SIZE=2><B>)"_s + letter(u"FF0000"_s, u"H"_s) +
+             letter(u"800080"_s, u"i"_s) + u"</B></FONT>"_s},
+        {"a line break takes a turn and a step", u"A\r\nB"_s, FadeMode::Normal, false, false, false,
+         false, page(letter(u"FF0000"_s, u"A"_s) + u"<br>"_s + letter(u"800080"_s, u"B"_s))},
         {"a lone line break", u"\r\n"_s, FadeMode::Normal, false, false, false, false,
          page(u"<br>"_s)},
         {"markup characters are not escaped", u"<&"_s, FadeMode::Normal, false, false, false, false,
@@ -356,7 +345,7 @@ TEST(GenerateFade, ReportsTheLastTurnsColour)
 TEST(GenerateFade, ABufferServesRunAfterRunAndLeavesHeldMarkupAlone)
 {
     FadeRun first(u"Hello"_s);
-    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, MarkupDialect::ChatLine);
+    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, OutputFormat::ChatLine);
     const QString firstAlone = first.markup();
     const QString secondAlone = second.markup();
     MarkupBuffer buffer;

@@ -10,6 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 inline const Rgb Red {255, 0, 0};
 inline const Rgb Blue {0, 0, 255};
 inline const Rgb Green {0, 255, 0};
@@ -61,11 +69,11 @@ struct FadeRun
                          }};
 
     explicit FadeRun(const QString &message, int mode = FadeMode::Normal,
-                     MarkupDialect dialect = MarkupDialect::Page)
+                     OutputFormat format = OutputFormat::Page)
     {
         request.message = message;
         request.fadeMode = mode;
-        request.dialect = dialect;
+        request.format = format;
         request.options.fontFace = QStringLiteral("Arial");
         request.options.fontSize = QStringLiteral("2");
     }

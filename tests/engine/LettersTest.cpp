@@ -44,6 +44,10 @@ TEST(Letters, KeepsEachUserPerceivedCharacterWhole)
         {u"é\r\n"_s, {u"é"_s, u"\r"_s, u"\n"_s}},
         {u"😀\r\n\r\n"_s, {u"😀"_s, u"\r"_s, u"\n"_s, u"\r"_s, u"\n"_s}},
         {u"\r\u0301"_s, {u"\r"_s, u"\u0301"_s}},
+        // A long run of Latin between clusters is segmented apart from them.
+        {u"😀"_s + QString(40, u'a') + u"\u0301👍🏽"_s,
+         QStringList {u"😀"_s} + QStringList(39, u"a"_s) +
+             QStringList {u"a\u0301"_s, u"👍🏽"_s}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(lettersOf(c.message), c.letters) << qPrintable(c.message);

@@ -3,6 +3,7 @@
 #include "chat/TintaAOL.h"
 #include "engine/RandomSource.h"
 #include "forms/preview/PreviewFolder.h"
+#include "forms/preview/PreviewNotices.h"
 #include "panel/ChoiceList.h"
 #include "tests/testing/GuiTests.h"
 #include "winhelpers/GradientBackground.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -246,16 +248,72 @@ TEST_F(MainWindow, TheOptionsMenuPopsUpFromTheButtonsCentreAndKeepsTheWindowOnTo
     EXPECT_TRUE(onTop());
 }
 
+// "Output Format" in the options menu chooses what Generate writes. Only HTML is previewed, and
+// COPY from the output box gives a rich editor HTML of either kind.
+TEST_F(MainWindow, TheOutputFormatDecidesTheFadePreviewAndCopy)
+{
+    auto *options = control<QMenu>(u"Tintra4"_s);
+    auto *formats = control<QMenu>(u"OutputFormat"_s);
+    const auto choose = [&](const QString &caption) {
+        click(u"Command7"_s);
+        QTest::mouseClick(options, Qt::LeftButton, {},
+                          options->actionGeometry(formats->menuAction()).center());
+        // A submenu opens a moment after its item is clicked.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return formats->isVisible(); }));
+        const QList<QAction *> items = formats->actions();
+        const auto item = std::ranges::find(items, caption, &QAction::text);
+        QTest::mouseClick(formats, Qt::LeftButton, {}, formats->actionGeometry(*item).center());
+        EXPECT_TRUE((*item)->isChecked()) << caption.toStdString();
+    };
+    EXPECT_EQ(formats->title(), u"Output Format"_s);
+    EXPECT_TRUE(item(u"ClassicHtml"_s)->isChecked());
+    QStringList captions;
+    for (const QAction *format : formats->actions())
+        captions << format->text();
+    EXPECT_EQ(captions,
+              (QStringList {u"Classic HTML (FONT tags)"_s, u"Modern HTML"_s, u"BBCode"_s,
+                            u"MiniMessage"_s}));
+
+    choose(u"Modern HTML"_s);
+    EXPECT_TRUE(
+        generate(u"Hi"_s).startsWith(u"<span style=\"font-family:'Arial';font-size:medium\">"
+                                     u"<span style=\"color:#ff0000\">H</span>"_s));
+    EXPECT_FALSE(item(u"ClassicHtml"_s)->isChecked());
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    selectAll(text10());
+    click(u"Command4"_s);
+    EXPECT_EQ(clipboard->mimeData()->html(), text10()->toPlainText());
+    EXPECT_EQ(clipboard->text(), text10()->toPlainText());
+    selectAll(text7());
+    click(u"Command4"_s);
+    EXPECT_FALSE(clipboard->mimeData()->hasHtml());
+    click(u"Command6"_s);
+    EXPECT_TRUE(control(u"Tinta2"_s)->isVisible());
+    EXPECT_TRUE(dialogs.notices().empty());
+
+    choose(u"BBCode"_s);
+    EXPECT_EQ(generate(u"Hi"_s),
+              u"[font=Arial][size=3][color=#FF0000]H[/color][color=#800080]i[/color][/size]"
+              u"[/font]"_s);
+    selectAll(text10());
+    click(u"Command4"_s);
+    EXPECT_FALSE(clipboard->mimeData()->hasHtml());
+    click(u"Command6"_s);
+    EXPECT_EQ(dialogs.notices(), std::vector {NotHtmlNotice()});
+    choose(u"MiniMessage"_s);
+    EXPECT_EQ(generate(u"Hi"_s), u"<#ff0000>H<#800080>i"_s);
+}
+
 TEST_F(MainWindow, CutAndCopyTakeTheMessageSelectionElseTheOutputsAndPasteFollowsTheClick)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(u"before"_s);
     text7()->setPlainText(u"message"_s);
     text10()->setPlainText(u"out\nput"_s);
+    // Nothing selected leaves the clipboard as it was.
     click(u"Command4"_s);
-    EXPECT_EQ(clipboard->text(), QString());
     click(u"Command3"_s);
-    EXPECT_EQ(clipboard->text(), QString());
+    EXPECT_EQ(clipboard->text(), u"before"_s);
     EXPECT_EQ(text10()->toPlainText(), u"out\nput"_s);
 
     selectAll(text10());

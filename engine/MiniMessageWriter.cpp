@@ -1,0 +1,5 @@
+#include "engine/MiniMessageWriter.h"
+
+MiniMessageWriter::MiniMessageWriter(MarkupBuffer &out, const FadeOptions &options)
+    : StreamedWriter(out, StyleTags(options, u'<', u'>', false))
+{ }
