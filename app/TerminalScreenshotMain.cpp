@@ -1,6 +1,6 @@
 // Draws terminal output read from standard input, with its 24-bit colours, bold, italic and
 // underline, below a command line, as a dark terminal window shows it, to a PNG:
-//   terminal_screenshot OUTPUT.png COMMAND < OUTPUT-OF-COMMAND
+//   tintra-terminal-screenshot OUTPUT.png COMMAND < OUTPUT-OF-COMMAND
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -61,7 +61,8 @@ int main(int argc, char **argv)
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 3) {
-        std::fputs("usage: terminal_screenshot OUTPUT.png COMMAND < OUTPUT-OF-COMMAND\n", stderr);
+        std::fputs("usage: tintra-terminal-screenshot OUTPUT.png COMMAND < OUTPUT-OF-COMMAND\n",
+                   stderr);
         return 2;
     }
     QFile input;
