@@ -29,6 +29,12 @@ ChoiceList::ChoiceList(QWidget *parent)
                    [] { QAccessible::installFactory(&ChoiceListAccessible::create); });
     // While the list is dropped down, its keys go to the pop-up.
     view()->installEventFilter(this);
+    // The drop-down keeps its current entry selected while it is closed too, which is where a
+    // screen reader looks for what a list box holds.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view()->selectionModel()->setCurrentIndex(model()->index(index, modelColumn()),
+                                                  QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 void ChoiceList::makeEditable()

@@ -6,7 +6,8 @@
 // entry, and the closed box ends a text too wide for it with an ellipsis instead of cutting it
 // off (an editable box while it does not have the focus). A list that is not editable is only
 // chosen from: typed characters are dropped, while the arrow keys, Enter and Escape work.
-// Assistive technology meets it by its accessible name, its entry being its value.
+// Assistive technology meets it by its accessible name, its entry being its value and the
+// selected item of its drop-down.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT

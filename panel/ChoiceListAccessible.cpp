@@ -83,13 +83,15 @@ QString ChoiceListAccessible::text(QAccessible::Text t) const
 
 QStringList ChoiceListAccessible::actionNames() const
 {
-    return {showMenuAction(), pressAction()};
+    return {showMenuAction(), pressAction(), setFocusAction()};
 }
 
 void ChoiceListAccessible::doAction(const QString &actionName)
 {
-    if (actionName != showMenuAction() && actionName != pressAction())
+    if (actionName != showMenuAction() && actionName != pressAction()) {
+        QAccessibleWidget::doAction(actionName);
         return;
+    }
     if (list().view()->isVisible())
         list().hidePopup();
     else
