@@ -44,7 +44,7 @@ constexpr QRectF ClientArea(0, 0, 7830, 3990);
 
 const std::array<QString, 3> ChannelNames {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
 
-// Text1 comes first but takes no focus; each colour's box follows its three bars.
+// Each colour's box follows its three bars; the hidden Text1 is left out.
 const QStringList TabOrder {
     u"Text7"_s,    u"Text10"_s,   u"Command3"_s, u"Command4"_s, u"Command5"_s,
     u"Command2"_s, u"Command6"_s, u"Command1"_s, u"Command7"_s, u"HScroll1"_s,
@@ -154,15 +154,15 @@ QComboBox &Tintra3::fontSizeList() const
 
 void Tintra3::createTextBoxes()
 {
-    m_focusPasser = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
-    // Out of sight below the client area anyway: hidden, neither Tab coming round nor assistive
-    // technology meets it, and the focus goes straight on to the message box.
-    m_focusPasser->hide();
+    m_lastColor = PlaceControl<QLineEdit>(*this, u"Text1"_s, {120, 4680, 1815, 375});
+    // It holds the last fade colour out of sight below the client area; hidden, neither Tab
+    // coming round nor assistive technology meets it, and the focus goes on to the message box.
+    m_lastColor->hide();
     m_message = textArea(*this, u"Text7"_s, {120, 120, 3735, 1815}, u"Message"_s);
     m_message->setAccessibleDescription(u"Ctrl+Return presses Generate Fade"_s);
     m_output = textArea(*this, u"Text10"_s, {3960, 120, 3735, 1815}, u"Fade markup"_s);
     m_output->setPlainText(u"This is the output box\n"_s);
-    for (QWidget *control : std::initializer_list<QWidget *> {m_focusPasser, m_message->viewport(),
+    for (QWidget *control : std::initializer_list<QWidget *> {m_lastColor, m_message->viewport(),
                                                               m_output->viewport()})
         control->installEventFilter(this);
 }
@@ -393,7 +393,7 @@ bool Tintra3::keyPress(QObject *control)
     const auto box = std::ranges::find(m_colorBoxes, control);
     if (box != m_colorBoxes.end())
         (*box)->insert(u" "_s);
-    else if (control != m_focusPasser)
+    else if (control != m_lastColor)
         return false;
     m_message->setFocus();
     return true;
@@ -419,7 +419,7 @@ void Tintra3::Command1_Click()
                        m_underline->isChecked(),   m_waving->isChecked()};
     request.fadeMode = m_fadeList->currentIndex();
     request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
-    const FadeResult result = m_panel->fade(request, *m_focusPasser);
+    const FadeResult result = m_panel->fade(request, *m_lastColor);
     if (result.output) {
         m_output->setPlainText(displayed(*result.output));
         m_outputFormat = request.format;

@@ -92,7 +92,7 @@ private:
     QPointer<TintaAOL> m_chatWindow;
     OutputFormat m_outputFormat = OutputFormat::Page; // of what the output box holds
 
-    QLineEdit *m_focusPasser = nullptr; // Text1, out of sight, first in the tab order
+    QLineEdit *m_lastColor = nullptr; // Text1, hidden: its background is the last fade colour
     QPlainTextEdit *m_message = nullptr;
     QPlainTextEdit *m_output = nullptr;
     QPushButton *m_optionsButton = nullptr;
