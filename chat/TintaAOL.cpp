@@ -13,6 +13,7 @@
 #include "winhelpers/FormControls.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
+#include "winhelpers/TextBox.h"
 #include "winhelpers/Twips.h"
 #include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
@@ -93,7 +94,7 @@ TintaAOL::~TintaAOL() = default;
 
 void TintaAOL::createMessageColumn()
 {
-    m_message = PlaceControl<QPlainTextEdit>(*this, u"Text7"_s, {120, 120, 1935, 1095});
+    m_message = PlaceControl<TextBox>(*this, u"Text7"_s, {120, 120, 1935, 1095});
     m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_message->setFont(controlFont(u"Arial"_s, false));
     m_message->setPlainText(u"Your text 2 send here\n"_s);

@@ -19,6 +19,7 @@
 #include "winhelpers/Pause.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
+#include "winhelpers/TextBox.h"
 #include "winhelpers/Twips.h"
 #include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
@@ -73,7 +74,7 @@ QFont boldFont(const QString &family)
 QPlainTextEdit *textArea(QWidget &window, const QString &name, const QRectF &twips,
                          const QString &accessibleName)
 {
-    auto *box = PlaceControl<QPlainTextEdit>(window, name, twips);
+    auto *box = PlaceControl<TextBox>(window, name, twips);
     box->setAccessibleName(accessibleName);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     new TabMovesFocus(*box);
@@ -478,9 +479,7 @@ void Tintra3::Command4_Click()
 void Tintra3::Command5_Click()
 {
     QPlainTextEdit &box = m_pasteTo == PasteTarget::MessageBox ? *m_message : *m_output;
-    QTextCursor cursor = box.textCursor();
-    cursor.insertText(QGuiApplication::clipboard()->text());
-    box.setTextCursor(cursor);
+    box.paste();
 }
 
 void Tintra3::Command6_Click()

@@ -11,8 +11,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -178,6 +180,10 @@ TEST_F(ChatWindow, SendsTheMessageWithItsOptionsAndThePickedFont)
     QTest::keyClick(text7(), Qt::Key_Tab);
     EXPECT_EQ(text7()->toPlainText(), u"hî\nýºµs"_s);
     EXPECT_NE(QApplication::focusWidget(), text7());
+    // A paste from the desktop's empty clipboard leaves the message as it is.
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(text7(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text7()->toPlainText(), u"hî\nýºµs"_s);
 
     EXPECT_EQ(send(QString()), std::nullopt);
     EXPECT_EQ(dialogs.notices().size(), 1U);

@@ -341,6 +341,23 @@ TEST_F(MainWindow, CutAndCopyTakeTheMessageSelectionElseTheOutputsAndPasteFollow
     EXPECT_EQ(text10()->toPlainText(), u"out\nput"_s);
 }
 
+// With the desktop's clipboard empty, pasting in any way leaves both boxes as they were.
+TEST_F(MainWindow, PastingAnEmptyClipboardKeepsTheBoxes)
+{
+    for (QPlainTextEdit *box : {text7(), text10()}) {
+        box->setPlainText(u"kept"_s);
+        clickInto(box);
+        selectAll(box);
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        click(u"Command5"_s);
+        EXPECT_EQ(box->textCursor().selectedText(), u"kept"_s);
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, {5, 5});
+        EXPECT_EQ(box->toPlainText(), u"kept"_s);
+    }
+}
+
 // Tab moves on from either big box; typing into a colour box or the hidden box goes on to the
 // message box.
 TEST_F(MainWindow, TheFocusMovesOnFromTheBoxes)
