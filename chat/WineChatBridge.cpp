@@ -1,5 +1,7 @@
 #include "chat/WineChatBridge.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QtDebug>
 
 #include <algorithm>
@@ -10,6 +12,16 @@ namespace {
 // The helper's exit statuses.
 constexpr int Posted = 0;
 constexpr int NoRoom = 3;
+
+// A client under Wine runs in a prefix that Wine has set up, registry and all. Wine run without
+// one would build a whole new prefix, in which no client can be running.
+bool winePrefixIsSetUp()
+{
+    QString prefix = qEnvironmentVariable("WINEPREFIX");
+    if (prefix.isEmpty())
+        prefix = QDir::home().filePath(QStringLiteral(".wine"));
+    return QFileInfo(QDir(prefix).filePath(QStringLiteral("system.reg"))).isFile();
+}
 
 } // namespace
 
@@ -50,6 +62,10 @@ void WineChatBridge::startNext()
     const QByteArray line = m_waiting.front();
     m_waiting.pop_front();
     m_running = true;
+    if (!winePrefixIsSetUp()) {
+        finishLine(Outcome::NoRoom);
+        return;
+    }
     m_stopped = false;
     m_timeLimit.start();
     m_process.start(m_wine, {m_helper});
