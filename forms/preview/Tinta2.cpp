@@ -9,8 +9,11 @@
 #include "winhelpers/WindowMotion.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
@@ -22,6 +25,13 @@ constexpr double InnerHeight = 3735;
 constexpr double ButtonTop = 3240;
 constexpr double ButtonWidth = 1575;
 constexpr double ButtonHeight = 375;
+
+// Where pictures are looked for first: the user's Pictures folder, or home where there is none.
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
 
 } // namespace
 
@@ -110,7 +120,8 @@ void Tinta2::Command1_Click()
 void Tinta2::Command2_Click()
 {
     const QString fileName = m_dialogs.chooseOpenFile(
-        this, QStringLiteral("Open"), QStringLiteral("Picture Files (*.jpg *.gif)"));
+        this, QStringLiteral("Open"), picturesFolder(),
+        QStringLiteral("Picture Files (*.png *.jpg *.jpeg *.gif *.webp *.bmp *.svg)"));
     if (fileName.isEmpty())
         return;
     WebBrowser1->allowPicture(fileName);
