@@ -307,6 +307,7 @@ void Tintra3::orderTabStops()
 void Tintra3::Form_Load()
 {
     SaveLayout(*this);
+    setMinimumSize(SmallestSizeShowing(*this, captions()));
     m_fadeList->addItems(FadeList);
     m_fadeList->setCurrentIndex(FadeMode::Normal);
     ShowLoadedWindow(*this, RGB(0, 190, 180), Arrival::AboveScreen);
@@ -314,6 +315,21 @@ void Tintra3::Form_Load()
     m_message->setPlainText(u"Your message here"_s);
     Picture1_Click();
     m_message->setFocus();
+}
+
+// Every caption, the colour read-outs at their widest.
+QList<ControlText> Tintra3::captions() const
+{
+    QList<ControlText> texts;
+    for (const QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (const auto *button = qobject_cast<const QPushButton *>(control))
+            texts.append({button, button->text()});
+        else if (const auto *label = qobject_cast<const QLabel *>(control))
+            texts.append({label, label->text()});
+    }
+    for (int bar = 0; bar < 9; ++bar)
+        texts.append({m_channelLabels[bar], ChannelNames[bar % 3] + u"255"_s});
+    return texts;
 }
 
 void Tintra3::Form_Resize()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeGenerator.h"
+#include "winhelpers/ControlLayout.h"
 
 #include <QPointF>
 #include <QPointer>
@@ -75,6 +76,7 @@ private:
     void createFormatMenu();
     void orderTabStops();
     void showProgress();
+    QList<ControlText> captions() const;
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
