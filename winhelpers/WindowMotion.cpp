@@ -86,7 +86,10 @@ void PlaceAboveScreen(QWidget &window)
 
 void HoldAboveScreen(QWidget &window)
 {
-    AboveScreenHold::hold(window);
+    AboveScreenHold::hold(window, [](QWidget &held) {
+        PlaceAboveScreen(held);
+        CentreHorizontally(held);
+    });
 }
 
 void SlideIn(QWidget &window)
