@@ -210,7 +210,8 @@ void Tintra3::createColorPickers()
         barPlaces[bar] = {left + 960, top, 855, 255};
     }
     m_chart = PlaceControl<PictureBox>(*this, u"Picture1"_s, {4920, 3600, 2775, 285});
-    m_panel = new FaderPanel(*this, m_services, barPlaces, *m_chart, ChartPrecision::Single);
+    m_panel = new FaderPanel(*this, m_services, barPlaces, *m_chart, ChartPrecision::Single,
+                             *m_lastColor);
     for (int which = 1; which <= 3; ++which) {
         QLineEdit *box = PlaceControl<QLineEdit>(*this, u"Text%1"_s.arg(which + 1),
                                                  {120.0 + 1920 * (which - 1), 3240, 1815, 285});
@@ -436,21 +437,22 @@ void Tintra3::Command1_Click()
                        m_underline->isChecked(),   m_waving->isChecked()};
     request.fadeMode = m_fadeList->currentIndex();
     request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
-    const FadeResult result = m_panel->fade(request, *m_lastColor);
-    if (result.output) {
-        m_output->setPlainText(displayed(*result.output));
+    if (const std::optional<QString> output = m_panel->fade(request)) {
+        m_output->setPlainText(displayed(*output));
         m_outputFormat = request.format;
     }
 }
 
-// The chat window brings this window back when it closes.
+// This window comes back when the chat window closes.
 void Tintra3::Command2_Click()
 {
     RestoreAndSlideOut(*this);
-    if (m_chatWindow)
+    if (m_chatWindow) {
         m_chatWindow->show();
-    else
-        m_chatWindow = new TintaAOL(m_services, entries(*m_fontNames), this);
+        return;
+    }
+    m_chatWindow = new TintaAOL(m_services, entries(*m_fontNames), this);
+    connect(m_chatWindow, &TintaAOL::closed, this, [this] { ReturnMainWindow(*this); });
 }
 
 QPlainTextEdit &Tintra3::selectionSource() const

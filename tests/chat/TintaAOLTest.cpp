@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -217,10 +218,12 @@ TEST_F(ChatWindow, OpensOnTheBottomOnTopAndOnCloseSlidesAway)
     EXPECT_NEAR(opened.left(), (screen.width() - opened.width()) / 2, 1);
     EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 
+    const QSignalSpy closed(window, &TintaAOL::closed);
     window->close();
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
     EXPECT_GT(window->frameGeometry().top(), screen.height());
+    EXPECT_EQ(closed.size(), 1);
 }
 
 } // namespace
