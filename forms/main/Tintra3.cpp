@@ -43,6 +43,9 @@ namespace {
 
 constexpr QRectF ClientArea(0, 0, 7830, 3990);
 
+// The farewell shows ten gradients, each for this many seconds.
+constexpr double FarewellStep = 0.1;
+
 const std::array<QString, 3> ChannelNames {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
 
 // Each colour's box follows its three bars; the hidden Text1 is left out.
@@ -361,7 +364,7 @@ void Tintra3::Form_Unload()
         gradient.GradientEnd = RGB(endRed, endGreen, endBlue);
         PrepareGradient();
         PaintGradient(*this);
-        Pause(0.1, m_services.clock);
+        Pause(FarewellStep, m_services.clock);
     }
     RestoreAndSlideOut(*this);
     emit programEnded();
@@ -395,9 +398,9 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return typesCharacter(*static_cast<const QKeyEvent *>(event)) && keyPress(watched);
+        return typesCharacter(*static_cast<const QKeyEvent *>(event)) && forwardTyping(watched);
     case QEvent::MouseButtonRelease:
-        click(watched);
+        followClick(watched);
         return false;
     default:
         return false;
@@ -406,7 +409,7 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
 
 // A key that types a character into the hidden box or a colour box sends the typing on to the
 // message box; a colour box shows a space for it, and its colour stays.
-bool Tintra3::keyPress(QObject *control)
+bool Tintra3::forwardTyping(QObject *control)
 {
     const auto box = std::ranges::find(m_colorBoxes, control);
     if (box != m_colorBoxes.end())
@@ -417,7 +420,9 @@ bool Tintra3::keyPress(QObject *control)
     return true;
 }
 
-void Tintra3::click(QObject *control)
+// A click into a big box makes it where PASTE goes; one on a colour box or the hidden box sends
+// the focus back to the message box.
+void Tintra3::followClick(QObject *control)
 {
     if (control == m_message->viewport())
         m_pasteTo = PasteTarget::MessageBox;
@@ -525,7 +530,7 @@ void Tintra3::StayT_Click(bool checked)
 void Tintra3::showProgress()
 {
     m_output->setPlainText(u"Generating fade..."_s);
-    Pause(1e-11, m_services.clock);
+    Pause(Moment, m_services.clock);
 }
 
 // The labels and the box of the colour follow its bars; the chart follows by itself.

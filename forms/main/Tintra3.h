@@ -81,8 +81,8 @@ private:
     void Form_Resize();
     void Form_Unload();
 
-    bool keyPress(QObject *control);
-    void click(QObject *control);
+    bool forwardTyping(QObject *control);
+    void followClick(QObject *control);
     QPlainTextEdit &selectionSource() const;
     bool outputHoldsHtml() const;
     bool copySelection(const QPlainTextEdit &box) const;
