@@ -5,9 +5,9 @@
 // Reads the line as UTF-8 on standard input, exactly as it is to be posted. Exit status: 0 the
 // line was posted, 3 no chat room with an input line was found, 2 bad input.
 
-#include "chat/ChatRoomSearch.h"
-#include "chat/DesktopWindowTree.h"
 #include "chat/post/PostExitStatus.h"
+#include "chat/room/ChatRoomSearch.h"
+#include "chat/room/DesktopWindowTree.h"
 
 #include <cstdio>
 #include <optional>
