@@ -35,7 +35,8 @@ public:
     static constexpr Pacing DefaultPacing {4, std::chrono::milliseconds(500)};
 
     explicit IrcChatSender(IrcSettings settings, Pacing pacing = DefaultPacing);
-    // What waits in the channel goes out at once, for the connection ends with the window.
+    // Lines still waiting go out at once when we are in the channel, so that closing the chat
+    // window right after sending loses nothing; the connection ends then, so no pace is owed.
     ~IrcChatSender() override;
 
     // Returns at once; a line that cannot be delivered comes back through undelivered.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 using namespace Qt::StringLiterals;
@@ -286,6 +287,21 @@ TEST(IrcChatSender, ReportsWhatWaitedWhenTheServerDropsItAndSendsNothingTwice)
     ASSERT_TRUE(observer.waitForMessages(3));
     EXPECT_EQ(observer.messages(),
               QList<QByteArray>({Head + "one\r\n", Head + "two\r\n", Head + "five\r\n"}));
+}
+
+TEST(IrcChatSender, SendsWhatWaitsBeforeItGoes)
+{
+    const NgircdServer server;
+    IrcObserver observer(server.plainPort(), "watcher");
+    auto sender = std::make_unique<IrcChatSender>(plainSettings(server.plainPort()),
+                                                  IrcChatSender::Pacing {1, 1h});
+    sender->send("one");
+    sender->send("two");
+    ASSERT_TRUE(observer.waitForMessages(1));
+    sender.reset();
+
+    ASSERT_TRUE(observer.waitForMessages(2));
+    EXPECT_EQ(observer.messages(), QList<QByteArray>({Head + "one\r\n", Head + "two\r\n"}));
 }
 
 } // namespace
