@@ -44,77 +44,64 @@ QStringList texts(const QSignalSpy &spy)
     return texts;
 }
 
-template<typename Case> std::string caseName(const testing::TestParamInfo<Case> &test)
-{
-    return test.param.name;
-}
-
-QByteArray textOf(const QByteArray &message)
-{
-    return message.sliced(Head.size()).chopped(2);
-}
-
-struct DeliveryCase
-{
-    const char *name;
-    std::string unit;
-    int repeats;
-    qsizetype messages;
-    // The size of each message but the last, CR LF included: 512 less what a character or a
-    // colour code with its letter, which a message does not cut, leaves unused.
-    qsizetype fullMessageBytes;
-};
-
-class IrcDelivery : public testing::TestWithParam<DeliveryCase>
-{
-};
-
 // The room for text is 512 - 2 - ":tintra!~tintra@127.0.0.1 ".size() - "PRIVMSG #tintra :".size()
 // = 467 bytes: 467 letters, 233 two-byte letters, 116 four-byte ones or 58 eight-byte colour
 // codes with their letters (\003 starts an mIRC colour code).
-TEST_P(IrcDelivery, ReachesTheChannelWholeInMessagesThatFitTheLineLimit)
+TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
 {
-    const DeliveryCase &row = GetParam();
-    const NgircdServer server;
-    IrcObserver observer(server.plainPort(), "watcher");
-    IrcChatSender sender(plainSettings(server.plainPort()), Quick);
-    std::string line;
-    for (int repeat = 0; repeat < row.repeats; ++repeat)
-        line += row.unit;
-    sender.send(line);
-    sender.send("end");
+    const struct
+    {
+        const char *name;
+        std::string unit;
+        int repeats;
+        qsizetype messages;
+        // The size of each message but the last, CR LF included: 512 less what a character or a
+        // colour code with its letter, which a message does not cut, leaves unused.
+        qsizetype fullMessageBytes;
+    } rows[] = {
+        {"short", "Hi", 1, 1, 0},
+        {"ASCII", "x", 1000, 3, 512},
+        {"Cyrillic", "ж", 400, 2, 511},
+        {"emoji", "😀", 300, 3, 509},
+        {"colour fade", "\00304,12ж", 200, 4, 509},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const NgircdServer server;
+        IrcObserver observer(server.plainPort(), "watcher");
+        IrcChatSender sender(plainSettings(server.plainPort()), Quick);
+        std::string line;
+        for (int repeat = 0; repeat < row.repeats; ++repeat)
+            line += row.unit;
+        sender.send(line);
+        sender.send("end");
 
-    ASSERT_TRUE(observer.waitForMessages(row.messages + 1));
-    QList<QByteArray> messages = observer.messages();
-    ASSERT_EQ(messages.takeLast(), Head + "end\r\n");
-    ASSERT_EQ(messages.size(), row.messages);
-    QByteArray whole;
-    for (qsizetype index = 0; index < messages.size(); ++index) {
-        const QByteArray &message = messages[index];
-        ASSERT_TRUE(message.startsWith(Head) && message.endsWith("\r\n")) << message.toStdString();
-        const QByteArray text = textOf(message);
-        EXPECT_TRUE(text.startsWith(row.unit)) << index;
-        if (index + 1 < messages.size()) {
-            EXPECT_EQ(message.size(), row.fullMessageBytes) << index;
+        ASSERT_TRUE(observer.waitForMessages(row.messages + 1));
+        QList<QByteArray> messages = observer.messages();
+        ASSERT_EQ(messages.takeLast(), Head + "end\r\n");
+        ASSERT_EQ(messages.size(), row.messages);
+        QByteArray whole;
+        for (qsizetype index = 0; index < messages.size(); ++index) {
+            const QByteArray &message = messages[index];
+            ASSERT_TRUE(message.startsWith(Head) && message.endsWith("\r\n")) << index;
+            const QByteArray text = message.sliced(Head.size()).chopped(2);
+            EXPECT_TRUE(text.startsWith(row.unit)) << index;
+            if (index + 1 < messages.size()) {
+                EXPECT_EQ(message.size(), row.fullMessageBytes) << index;
+            }
+            whole += text;
         }
-        whole += text;
+        EXPECT_EQ(whole.toStdString(), line);
     }
-    EXPECT_EQ(whole.toStdString(), line);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, IrcDelivery,
-                         testing::Values(DeliveryCase {"Short", "Hi", 1, 1, 0},
-                                         DeliveryCase {"Ascii", "x", 1000, 3, 512},
-                                         DeliveryCase {"Cyrillic", "ж", 400, 2, 511},
-                                         DeliveryCase {"Emoji", "😀", 300, 3, 509},
-                                         DeliveryCase {"ColourFade", "\00304,12ж", 200, 4, 509}),
-                         caseName<DeliveryCase>);
-
-TEST(IrcChatSender, TakesTheNicknameWithAnUnderscoreWhileItIsInUse)
+TEST(IrcChatSender, GivesTheServerPasswordAndAddsAnUnderscoreToANicknameInUse)
 {
-    const NgircdServer server;
-    IrcObserver observer(server.plainPort(), "tintra");
-    IrcChatSender sender(plainSettings(server.plainPort()), Quick);
+    const NgircdServer server({false, "secret", {}});
+    IrcObserver observer(server.plainPort(), "tintra", "secret");
+    IrcSettings settings = plainSettings(server.plainPort());
+    settings.serverPassword = u"secret"_s;
+    IrcChatSender sender(settings, Quick);
     sender.send("Hi");
 
     ASSERT_TRUE(observer.waitForMessages(1));
@@ -122,144 +109,102 @@ TEST(IrcChatSender, TakesTheNicknameWithAnUnderscoreWhileItIsInUse)
               QList<QByteArray> {":tintra_!~tintra@127.0.0.1 PRIVMSG #tintra :Hi\r\n"});
 }
 
-TEST(IrcChatSender, GivesTheServerPassword)
-{
-    const NgircdServer server({false, "secret", {}});
-    IrcObserver observer(server.plainPort(), "watcher", "secret");
-    IrcSettings settings = plainSettings(server.plainPort());
-    settings.serverPassword = u"secret"_s;
-    IrcChatSender sender(settings, Quick);
-    sender.send("Hi");
-
-    ASSERT_TRUE(observer.waitForMessages(1));
-    EXPECT_EQ(observer.messages(), QList<QByteArray> {Head + "Hi\r\n"});
-}
-
-struct TrustCase
-{
-    const char *name;
-    std::function<void(IrcSettings &, const QSslCertificate &)> trust;
-};
-
-class IrcTlsTrust : public testing::TestWithParam<TrustCase>
-{
-};
-
-TEST_P(IrcTlsTrust, SendsOverTlsToAServerWhoseCertificateIsTrusted)
+// The test's certificate is trusted only as the settings say: as an authority, or by its digest.
+TEST(IrcChatSender, SendsOverTlsToAServerWhoseCertificateTheSettingsTrust)
 {
     const NgircdServer server({true, {}, {}});
     IrcObserver observer(server.plainPort(), "watcher");
-    IrcSettings settings = plainSettings(server.tlsPort());
-    settings.tls = true;
-    GetParam().trust(settings, server.certificate());
-    IrcChatSender sender(settings, Quick);
-    QSignalSpy problems(&sender, &IrcChatSender::problem);
-    sender.send("Hi");
+    IrcSettings asAuthority = plainSettings(server.tlsPort());
+    asAuthority.tls = true;
+    IrcSettings byDigest = asAuthority;
+    asAuthority.nickname = u"authority"_s;
+    asAuthority.extraCaCertificates = {server.certificate()};
+    byDigest.nickname = u"digest"_s;
+    byDigest.trustedCertificateSha256 = server.certificate().digest(QCryptographicHash::Sha256);
+    IrcChatSender trustingAnAuthority(asAuthority, Quick);
+    IrcChatSender trustingADigest(byDigest, Quick);
+    trustingAnAuthority.send("Hi");
+    ASSERT_TRUE(observer.waitForMessages(1));
+    trustingADigest.send("Hi");
 
-    ASSERT_TRUE(observer.waitForMessages(1)) << texts(problems).join(u'\n').toStdString();
-    EXPECT_EQ(observer.messages(), QList<QByteArray> {Head + "Hi\r\n"});
-    EXPECT_TRUE(problems.isEmpty());
+    ASSERT_TRUE(observer.waitForMessages(2));
+    EXPECT_EQ(observer.messages(),
+              QList<QByteArray>({":authority!~tintra@127.0.0.1 PRIVMSG #tintra :Hi\r\n",
+                                 ":digest!~tintra@127.0.0.1 PRIVMSG #tintra :Hi\r\n"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Trust, IrcTlsTrust,
-    testing::Values(TrustCase {"AsAnAuthority",
-                               [](IrcSettings &settings, const QSslCertificate &certificate) {
-                                   settings.extraCaCertificates = {certificate};
-                               }},
-                    TrustCase {"ByFingerprint",
-                               [](IrcSettings &settings, const QSslCertificate &certificate) {
-                                   settings.trustedCertificateSha256 =
-                                       certificate.digest(QCryptographicHash::Sha256);
-                               }}),
-    caseName<TrustCase>);
-
-struct ProblemCase
+// Each problem ends in one report; the line either never left and comes back, or reached the
+// server, which refused it. The problems hold {port} for the port connected to and {fingerprint}
+// for the server certificate's.
+TEST(IrcChatSender, ReportsEachProblemOnceAndLosesNoLine)
 {
-    const char *name;
-    // TLS, server password, channel modes.
-    NgircdServer::Options server;
-    // Changes the settings and gives the problem they lead to.
-    std::function<QString(IrcSettings &, const NgircdServer &)> arrange;
-    // The line went to the server, which refused it; otherwise it never left.
-    bool lineWritten = false;
-};
+    const struct
+    {
+        const char *name;
+        NgircdServer::Options server; // TLS, server password, channel modes
+        std::function<void(IrcSettings &, const NgircdServer &)> change;
+        const char16_t *problem;
+        bool lineWritten;
+    } rows[] = {
+        {"wrong server password",
+         {false, "secret", {}},
+         [](IrcSettings &settings, auto &) { settings.serverPassword = u"wrong"_s; },
+         u"The IRC server 127.0.0.1 closed the connection: Access denied: Bad password?",
+         false},
+        {"nothing listening",
+         {false, {}, {}},
+         [](IrcSettings &settings, auto &) { settings.port = FreePort(); },
+         u"The IRC server 127.0.0.1 refused the connection on port {port}.",
+         false},
+        {"untrusted certificate",
+         {true, {}, {}},
+         [](IrcSettings &settings, const NgircdServer &server) {
+             settings.tls = true;
+             settings.port = server.tlsPort();
+         },
+         u"The IRC server 127.0.0.1 showed a certificate that is not trusted (The certificate is "
+         u"self-signed, and untrusted). Its SHA-256 fingerprint is {fingerprint}; trust it only "
+         u"if the server's operators confirm that fingerprint.",
+         false},
+        {"SASL not offered",
+         {false, {}, {}},
+         [](IrcSettings &settings, auto &) {
+             settings.sasl = {{u"tintra"_s, u"secret"_s}};
+         },
+         u"The IRC server 127.0.0.1 does not offer the SASL login that the settings ask for.",
+         false},
+        {"invite-only channel",
+         {false, {}, "+i"},
+         nullptr,
+         u"#tintra on 127.0.0.1 lets in only those invited.",
+         false},
+        {"moderated channel",
+         {false, {}, "+m"},
+         nullptr,
+         u"#tintra on 127.0.0.1 did not take the message: Cannot send to channel",
+         true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const NgircdServer server(row.server);
+        IrcSettings settings = plainSettings(server.plainPort());
+        if (row.change)
+            row.change(settings, server);
+        const QByteArray digest = server.certificate().digest(QCryptographicHash::Sha256);
+        const QString expected =
+            QString::fromUtf16(row.problem)
+                .replace(u"{port}"_s, QString::number(settings.effectivePort()))
+                .replace(u"{fingerprint}"_s, QString::fromLatin1(digest.toHex(':').toUpper()));
+        IrcChatSender sender(settings, Quick);
+        QSignalSpy problems(&sender, &IrcChatSender::problem);
+        QSignalSpy undelivered(&sender, &IrcChatSender::undelivered);
+        sender.send("Hi");
 
-class IrcProblem : public testing::TestWithParam<ProblemCase>
-{
-};
-
-TEST_P(IrcProblem, IsReportedOnceAndTheLineIsNotLost)
-{
-    const ProblemCase &row = GetParam();
-    const NgircdServer server(row.server);
-    IrcSettings settings = plainSettings(server.plainPort());
-    const QString expected = row.arrange(settings, server);
-    IrcChatSender sender(settings, Quick);
-    QSignalSpy problems(&sender, &IrcChatSender::problem);
-    QSignalSpy undelivered(&sender, &IrcChatSender::undelivered);
-    sender.send("Hi");
-
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, WaitLimitMs));
-    EXPECT_EQ(texts(problems), QStringList {expected});
-    EXPECT_EQ(texts(undelivered), row.lineWritten ? QStringList() : QStringList {u"Hi"_s});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, WaitLimitMs));
+        EXPECT_EQ(texts(problems), QStringList {expected});
+        EXPECT_EQ(texts(undelivered), row.lineWritten ? QStringList() : QStringList {u"Hi"_s});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Problems, IrcProblem,
-    testing::Values(
-        ProblemCase {"WrongServerPassword",
-                     {false, "secret", {}},
-                     [](IrcSettings &settings, const NgircdServer &) {
-                         settings.serverPassword = u"wrong"_s;
-                         return u"The IRC server 127.0.0.1 closed the connection: Access denied: "
-                                "Bad password?"_s;
-                     }},
-        ProblemCase {"NothingListening",
-                     {false, {}, {}},
-                     [](IrcSettings &settings, const NgircdServer &) {
-                         settings.port = FreePort();
-                         return u"The IRC server 127.0.0.1 refused the connection on port %1."_s
-                             .arg(*settings.port);
-                     }},
-        ProblemCase {"UntrustedCertificate",
-                     {true, {}, {}},
-                     [](IrcSettings &settings, const NgircdServer &server) {
-                         settings.tls = true;
-                         settings.port = server.tlsPort();
-                         const QByteArray digest =
-                             server.certificate().digest(QCryptographicHash::Sha256);
-                         return u"The IRC server 127.0.0.1 showed a certificate that is not "
-                                "trusted (The certificate is self-signed, and untrusted). Its "
-                                "SHA-256 fingerprint is %1; trust it only if the server's "
-                                "operators confirm that fingerprint."_s.arg(
-                                    QString::fromLatin1(digest.toHex(':').toUpper()));
-                     }},
-        ProblemCase {"SaslNotOffered",
-                     {false, {}, {}},
-                     [](IrcSettings &settings, const NgircdServer &) {
-                         settings.sasl = IrcSettings::SaslLogin {u"tintra"_s, u"secret"_s};
-                         return u"The IRC server 127.0.0.1 does not offer the SASL login that "
-                                "the settings ask for."_s;
-                     }},
-        ProblemCase {"InviteOnlyChannel",
-                     {false, {}, "+i"},
-                     [](IrcSettings &, const NgircdServer &) {
-                         return u"#tintra on 127.0.0.1 lets in only those invited."_s;
-                     }},
-        ProblemCase {"BannedFromChannel",
-                     {false, {}, "+b *!*@*"},
-                     [](IrcSettings &, const NgircdServer &) {
-                         return u"You are banned from #tintra on 127.0.0.1."_s;
-                     }},
-        ProblemCase {"ModeratedChannel",
-                     {false, {}, "+m"},
-                     [](IrcSettings &, const NgircdServer &) {
-                         return u"#tintra on 127.0.0.1 did not take the message: Cannot send "
-                                "to channel"_s;
-                     },
-                     true}),
-    caseName<ProblemCase>);
 
 // "Delivered" is "written to the socket": what was written before the server dropped us is not
 // sent again, and what still waited for its turn is reported, not sent on a new connection.

@@ -31,7 +31,9 @@ IrcObserver::IrcObserver(quint16 port, const QByteArray &nickname, const QByteAr
     send("USER observer 0 * :Observer");
     send("JOIN #tintra");
     // The list of names ends the join.
-    EXPECT_TRUE(waitForLine(" 366 ")) << m_lines.join().toStdString();
+    const bool joined =
+        QTest::qWaitFor([&] { return m_lines.join().contains(" 366 "); }, WaitLimitMs);
+    EXPECT_TRUE(joined) << m_lines.join().toStdString();
 }
 
 void IrcObserver::send(const QByteArray &line)
@@ -49,14 +51,4 @@ QList<QByteArray> IrcObserver::messages() const
 bool IrcObserver::waitForMessages(qsizetype count) const
 {
     return QTest::qWaitFor([&] { return messages().size() >= count; }, WaitLimitMs);
-}
-
-bool IrcObserver::waitForLine(const QByteArray &part) const
-{
-    return QTest::qWaitFor(
-        [&] {
-            return std::any_of(m_lines.begin(), m_lines.end(),
-                               [&](const QByteArray &line) { return line.contains(part); });
-        },
-        WaitLimitMs);
 }

@@ -20,8 +20,6 @@ public:
     bool waitForMessages(qsizetype count) const;
 
 private:
-    bool waitForLine(const QByteArray &part) const;
-
     QTcpSocket m_socket;
     QList<QByteArray> m_lines;
 };

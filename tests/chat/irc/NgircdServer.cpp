@@ -28,10 +28,6 @@ void runOpenssl(const QStringList &arguments)
 
 } // namespace
 
-NgircdServer::NgircdServer()
-    : NgircdServer(Options {false, {}, {}})
-{ }
-
 NgircdServer::NgircdServer(const Options &options)
     : m_plainPort(FreePort())
     , m_tlsPort(options.tls ? FreePort() : 0)
@@ -42,13 +38,13 @@ NgircdServer::NgircdServer(const Options &options)
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start(u"/usr/sbin/ngircd"_s, {u"--nodaemon"_s, u"--config"_s, file("ngircd.conf")});
     QByteArray log;
-    const bool ready = QTest::qWaitFor(
+    const bool readyOrEnded = QTest::qWaitFor(
         [&] {
             log += m_process.readAll();
             return log.contains(" ready.") || m_process.state() == QProcess::NotRunning;
         },
         StartLimitMs);
-    EXPECT_TRUE(ready && log.contains(" ready.")) << log.toStdString();
+    EXPECT_TRUE(readyOrEnded && log.contains(" ready.")) << log.toStdString();
 }
 
 NgircdServer::~NgircdServer()

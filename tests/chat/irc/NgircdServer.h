@@ -21,12 +21,8 @@ public:
         QByteArray channelModes;
     };
 
-    NgircdServer();
-    explicit NgircdServer(const Options &options);
+    explicit NgircdServer(const Options &options = {});
     ~NgircdServer();
-
-    NgircdServer(const NgircdServer &) = delete;
-    NgircdServer &operator=(const NgircdServer &) = delete;
 
     quint16 plainPort() const { return m_plainPort; }
     quint16 tlsPort() const { return m_tlsPort; }
