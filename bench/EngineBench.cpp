@@ -86,7 +86,8 @@ void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
         for (int mode = FadeMode::Normal; mode <= FadeMode::TWMystery; ++mode)
             benchmark->Args({mode, int(format)});
     }
-    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::MiniMessage); ++format)
+    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::TextComponents);
+         ++format)
         benchmark->Args({FadeMode::Normal, format});
 }
 

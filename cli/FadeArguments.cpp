@@ -44,6 +44,14 @@ const FormatChoice Formats[] = {
      u"terminal colour, 24-bit or with --ansi256 256 colours; no face, size or waving"_s},
     {u"minimessage"_s, OutputFormat::MiniMessage,
      u"MiniMessage for game chat; no face, size or waving"_s},
+    {u"amp-hex"_s, OutputFormat::AmpHex,
+     u"&#rrggbb codes of server plugins, one per colour; no face, size or waving"_s},
+    {u"amp-x"_s, OutputFormat::AmpX,
+     u"&x&r&r&g&g&b&b codes of server plugins; no face, size or waving"_s},
+    {u"section"_s, OutputFormat::Section,
+     u"the game's own §x§r§r§g§g§b§b codes; no face, size or waving"_s},
+    {u"mc-json"_s, OutputFormat::TextComponents,
+     u"the game's JSON text components, for /tellraw and configs; no face, size or waving"_s},
 };
 
 QRegularExpression anchored(const QString &pattern)

@@ -10,6 +10,8 @@
 #include "engine/ModernHtmlWriter.h"
 #include "engine/OkLab.h"
 #include "engine/RandomSource.h"
+#include "engine/formats/LegacyCodeWriter.h"
+#include "engine/formats/TextComponentWriter.h"
 
 #include <QRegularExpression>
 
@@ -216,6 +218,14 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
         return write(AnsiWriter(buffer, options, TerminalColors::Palette256));
     case OutputFormat::MiniMessage:
         return write(MiniMessageWriter(buffer, options));
+    case OutputFormat::AmpHex:
+        return write(LegacyCodeWriter(buffer, options, LegacyCodes::AmpHex));
+    case OutputFormat::AmpX:
+        return write(LegacyCodeWriter(buffer, options, LegacyCodes::AmpX));
+    case OutputFormat::Section:
+        return write(LegacyCodeWriter(buffer, options, LegacyCodes::Section));
+    case OutputFormat::TextComponents:
+        return write(TextComponentWriter(buffer, options));
     default:
         return write(ModernHtmlWriter(buffer, options));
     }
@@ -251,6 +261,21 @@ QString noFade(const FadeRequest &request, const Letters &letters, MarkupBuffer 
     return buffer.text();
 }
 
+// Why the message cannot be written in the request's format, if it cannot.
+std::optional<QString> formatProblem(const FadeRequest &request)
+{
+    switch (request.format) {
+    case OutputFormat::AmpHex:
+        return LegacyCodeProblem(request.message, LegacyCodes::AmpHex);
+    case OutputFormat::AmpX:
+        return LegacyCodeProblem(request.message, LegacyCodes::AmpX);
+    case OutputFormat::Section:
+        return LegacyCodeProblem(request.message, LegacyCodes::Section);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 CountAnswer CheckCount(const QString &answer)
@@ -280,6 +305,8 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (request.message.isEmpty())
         return refusedWith(NoticeIcon::Critical, u"Hey Man, Enter Some Text!"_s, std::nullopt);
 
+    if (const std::optional<QString> problem = formatProblem(request))
+        return refusedWith(NoticeIcon::Critical, *problem, std::nullopt);
     const bool page = request.format == OutputFormat::Page;
     const bool chat = request.format == OutputFormat::ChatLine;
     if (page && request.message.size() > MaximumPageUnits)

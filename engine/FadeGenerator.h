@@ -33,8 +33,21 @@ inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 
 // What a run writes: the page fragment of the main window, the chat window's line, or the same
 // letters in the same colours for today's rich editors (HTML5), forums (BBCode), terminals (ANSI
-// escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage).
-enum class OutputFormat { Page, ChatLine, Html, BBCode, Ansi, Ansi256, MiniMessage };
+// escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage, the
+// colour codes of plain chat text in three forms, and JSON text components).
+enum class OutputFormat {
+    Page,
+    ChatLine,
+    Html,
+    BBCode,
+    Ansi,
+    Ansi256,
+    MiniMessage,
+    AmpHex,
+    AmpX,
+    Section,
+    TextComponents,
+};
 
 // Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,
 // where its steps look even.

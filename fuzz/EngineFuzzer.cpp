@@ -249,10 +249,15 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 // Whether a reader of the format can tell the message's letters from its markup: no reader
 // takes unpaired surrogates; XML holds no control character but tab and line ends and no
 // U+FFFE or U+FFFF; a terminal takes an escape character as the start of a sequence; and
-// BBCode and a terminal show a LF that makes a turn of its own as a line break.
+// BBCode and a terminal show a LF that makes a turn of its own as a line break; and the game's
+// colour codes refuse a section sign, which the game never shows.
 bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &letters)
 {
     if (HasUnpairedSurrogate(request.message) || HasUnpairedSurrogate(request.options.fontFace))
+        return false;
+    const bool gameCodes = format == OutputFormat::AmpHex || format == OutputFormat::AmpX ||
+        format == OutputFormat::Section;
+    if (gameCodes && request.message.contains(u'§'))
         return false;
     const auto xmlCanHold = [](QStringView text) {
         return std::none_of(text.begin(), text.end(), [](QChar c) {
@@ -278,8 +283,10 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
     QList<ColorValue> colors;
     for (const QString &hex : pageColors)
         colors << ColorOfHex6(hex);
-    for (const OutputFormat format : {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi,
-                                      OutputFormat::Ansi256, OutputFormat::MiniMessage}) {
+    for (const OutputFormat format :
+         {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi, OutputFormat::Ansi256,
+          OutputFormat::MiniMessage, OutputFormat::AmpHex, OutputFormat::AmpX,
+          OutputFormat::Section, OutputFormat::TextComponents}) {
         if (!readableIn(format, run.request, letters))
             continue;
         Run other = run;

@@ -19,7 +19,8 @@ _tintra_fade()
         return
         ;;
     -f | --format)
-        mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage' -- "$current")
+        mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage
+            amp-hex amp-x section mc-json' -- "$current")
         return
         ;;
     --space)

@@ -20,7 +20,11 @@ function __tintra_fade_formats
         html 'HTML5 spans for mail, rich editors and pages' \
         bbcode 'BBCode for forums' \
         ansi 'Colour for the terminal' \
-        minimessage 'MiniMessage for game chat'
+        minimessage 'MiniMessage for game chat' \
+        amp-hex 'Game server plugin colour codes, &#rrggbb' \
+        amp-x 'Game server plugin colour codes, &x&r&r&g&g&b&b' \
+        section 'The game'"'"'s own colour codes, §x§r§r§g§g§b§b' \
+        mc-json 'The game'"'"'s JSON text components'
 end
 
 complete -c tintra-fade -f

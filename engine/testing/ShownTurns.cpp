@@ -3,6 +3,9 @@
 #include "engine/AnsiWriter.h"
 #include "engine/Letters.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -11,10 +14,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Collects turns: text read since the last tag is one letter in a colour, or, without one, as
-// many letters as it holds.
+// many letters as it holds. In formats of runs a colour holds for every letter until the next.
 class TurnCollector
 {
 public:
+    explicit TurnCollector(bool runs = false)
+        : m_runs(runs)
+    { }
+
     void text(QStringView text) { m_pending += text; }
     void color(ColorValue color)
     {
@@ -31,17 +38,23 @@ public:
         flush();
         m_turns.append({{}, {}, WaveHeight::Level});
     }
+    void clearColor()
+    {
+        flush();
+        m_color.reset();
+    }
     void flush()
     {
-        if (m_color) {
+        if (m_color && !m_runs) {
             m_turns.append({m_color, m_pending, m_wave});
         } else {
             const Letters letters(m_pending);
             for (qsizetype i = 0; i < letters.size(); ++i)
-                m_turns.append({{}, letters[i].toString(), m_wave});
+                m_turns.append({m_color, letters[i].toString(), m_wave});
         }
         m_pending.clear();
-        m_color.reset();
+        if (!m_runs)
+            m_color.reset();
     }
     QList<ShownTurn> turns()
     {
@@ -54,6 +67,7 @@ private:
     QString m_pending;
     std::optional<ColorValue> m_color;
     WaveHeight m_wave = WaveHeight::Level;
+    const bool m_runs;
 };
 
 std::optional<QList<ShownTurn>> readHtml(const QString &markup)
@@ -167,6 +181,94 @@ std::optional<QList<ShownTurn>> readMiniMessage(const QString &markup)
     });
 }
 
+// Colour codes as servers and the client read them: the mark, then "#" and six hex digits (the
+// plugins' form), "x" and six more marks each with a hex digit, a style code k-o, or r for a
+// reset. The client drops a section sign and the character after it whatever that is; plugins
+// leave an ampersand that starts no code as it is.
+std::optional<QList<ShownTurn>> readLegacyCodes(const QString &markup, QChar mark)
+{
+    static const QRegularExpression hexCode(u"^#([0-9a-fA-F]{6})"_s);
+    const QRegularExpression xCode(
+        u"^[xX]"_s +
+        QString(u"%1([0-9a-fA-F])"_s.arg(QRegularExpression::escape(mark))).repeated(6));
+    TurnCollector turns(true);
+    for (qsizetype at = 0; at < markup.size(); ++at) {
+        const QChar c = markup[at];
+        if (c == u'\n') {
+            turns.lineBreak();
+            continue;
+        }
+        if (c != mark) {
+            turns.text(QStringView(&c, 1));
+            continue;
+        }
+        const QStringView rest = QStringView(markup).sliced(at + 1);
+        if (const auto hex = hexCode.match(rest); hex.hasMatch() && mark == u'&') {
+            turns.color(ColorOfHex6(hex.capturedView(1)));
+            at += 7;
+        } else if (const auto x = xCode.match(rest); x.hasMatch()) {
+            QString digits;
+            for (int digit = 1; digit <= 6; ++digit)
+                digits += x.capturedView(digit);
+            turns.color(ColorOfHex6(digits));
+            at += 13;
+        } else if (!rest.isEmpty() && QStringView(u"klmnoKLMNO").contains(rest.front())) {
+            turns.flush();
+            ++at;
+        } else if (!rest.isEmpty() && (rest.front() == u'r' || rest.front() == u'R')) {
+            turns.clearColor();
+            ++at;
+        } else if (!rest.isEmpty() &&
+                   QStringView(u"0123456789abcdefABCDEF").contains(rest.front())) {
+            return std::nullopt; // the sixteen named colours are no colours of a fade
+        } else if (mark == u'§') {
+            ++at;
+        } else {
+            turns.text(QStringView(&c, 1));
+        }
+    }
+    return turns.turns();
+}
+
+// JSON text components: an array of an empty text, then objects with a text, at most a colour
+// "#rrggbb" and the style flags; a line break is a line feed in a text.
+std::optional<QList<ShownTurn>> readTextComponents(const QString &markup)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(markup.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    const QJsonArray components = document.array();
+    if (components.isEmpty() || components.first() != QJsonValue(u""_s))
+        return std::nullopt;
+    static const QRegularExpression color(u"^#([0-9a-f]{6})$"_s);
+    static const QStringList keys = {u"text"_s, u"color"_s, u"bold"_s, u"italic"_s,
+                                     u"underlined"_s};
+    TurnCollector turns(true);
+    for (qsizetype index = 1; index < components.size(); ++index) {
+        const QJsonObject component = components[index].toObject();
+        if (!component[u"text"_s].isString() ||
+            std::ranges::any_of(component.keys(),
+                                [](const QString &key) { return !keys.contains(key); }))
+            return std::nullopt;
+        if (component.contains(u"color"_s)) {
+            const auto match = color.match(component[u"color"_s].toString());
+            if (!match.hasMatch())
+                return std::nullopt;
+            turns.color(ColorOfHex6(match.capturedView(1)));
+        } else {
+            turns.clearColor();
+        }
+        const QStringList lines = component[u"text"_s].toString().split(u'\n');
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (line > 0)
+                turns.lineBreak();
+            turns.text(lines[line]);
+        }
+    }
+    return turns.turns();
+}
+
 } // namespace
 
 ColorValue ColorOfHex6(QStringView hex)
@@ -185,6 +287,13 @@ std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QStrin
         return readAnsi(markup);
     case OutputFormat::MiniMessage:
         return readMiniMessage(markup);
+    case OutputFormat::AmpHex:
+    case OutputFormat::AmpX:
+        return readLegacyCodes(markup, u'&');
+    case OutputFormat::Section:
+        return readLegacyCodes(markup, u'§');
+    case OutputFormat::TextComponents:
+        return readTextComponents(markup);
     default:
         return readHtml(markup);
     }

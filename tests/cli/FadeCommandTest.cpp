@@ -105,6 +105,7 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
          {u"-f"_s, u"MiniMessage"_s, u"a<b"_s},
          {},
          "<#ff0000>a<#aa0055>\\<<#5500aa>b\n"},
+        {"the game's codes", {u"-f"_s, u"section"_s, u"-i"_s, u"H"_s}, {}, "§x§f§f§0§0§0§0§oH\n"},
         {"a gradient through OKLab",
          {u"--space"_s, u"oklab"_s, u"Hi"_s},
          {},
@@ -174,7 +175,8 @@ TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
          WithACount},
     };
     for (const QString &format :
-         {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s, u"minimessage"_s}) {
+         {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s, u"minimessage"_s,
+          u"amp-hex"_s, u"amp-x"_s, u"section"_s, u"mc-json"_s}) {
         for (const auto &c : cases) {
             const Outcome outcome = fade(QStringList {u"-f"_s, format} + c.arguments, c.input);
             const bool refused = c.refused == Always ||
@@ -334,7 +336,8 @@ TEST(FadeCommand, HelpAndVersion)
     for (const char *item :
          {"0 normal", "1 rainbow", "2 randomize", "3 repeater", "4 ttintra", "5 dudadodov",
           "6 tcrepeater", "7 twmystery", "8 none", "\n  classic ", "\n  chat ", "\n  html ",
-          "\n  bbcode ", "\n  ansi ", "\n  minimessage "})
+          "\n  bbcode ", "\n  ansi ", "\n  minimessage ", "\n  amp-hex ", "\n  amp-x ",
+          "\n  section ", "\n  mc-json "})
         EXPECT_TRUE(help.output.contains(item)) << item;
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
