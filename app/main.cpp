@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QTextStream>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,16 +23,40 @@ void describeOptions(QCommandLineParser &parser)
     parser.addVersionOption();
 }
 
-// Help and version are answered before the application reaches the windowing system, so they
-// work where no display is available.
-void answerHelpOrVersion(int &argc, char **argv)
+// The options that Qt's application object takes for itself, known here so that the command line
+// can be checked before that object exists: making it needs a display.
+void describeQtOptions(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const char *const withValue[] = {"platform",    "platformpluginpath", "platformtheme",
+                                     "plugin",      "qmljsdebugger",      "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle",       "session",
+                                     "display",     "geometry",           "style",
+                                     "stylesheet"};
+    for (const char *name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// Answers help and version, and refuses what is no option of Tintra's or Qt's, before the
+// application reaches the windowing system, so that they work where no display is available.
+// Gives the exit code when the program ends here.
+std::optional<int> answerCommandLine(int &argc, char **argv)
 {
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));
     QCommandLineParser parser;
     describeOptions(parser);
-    parser.parse(arguments);
+    describeQtOptions(parser);
+    const bool understood = parser.parse(arguments);
     for (const QString &option : {u"help-all"_s, u"help"_s, u"version"_s}) {
         if (parser.isSet(option)) {
             const QCoreApplication application(argc, argv);
@@ -38,22 +64,15 @@ void answerHelpOrVersion(int &argc, char **argv)
             parser.process({arguments.constFirst(), u"--"_s + option});
         }
     }
-}
-
-// The application has taken Qt's own options out by now; anything left over is a mistake.
-bool acceptsArguments()
-{
-    QCommandLineParser parser;
-    describeOptions(parser);
     QString problem;
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!understood)
         problem = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         problem = u"unexpected argument \"%1\""_s.arg(parser.positionalArguments().constFirst());
     if (problem.isEmpty())
-        return true;
+        return std::nullopt;
     QTextStream(stderr) << "tintra: " << problem << "\nTry 'tintra --help' for more information.\n";
-    return false;
+    return UsageError;
 }
 
 } // namespace
@@ -63,12 +82,11 @@ int main(int argc, char **argv)
     // The font list cache lives in the program's own cache folder.
     QCoreApplication::setApplicationName(u"Tintra"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(TINTRA_VERSION));
-    answerHelpOrVersion(argc, argv);
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
 
     PrepareWebEngine();
     QApplication application(argc, argv);
-    if (!acceptsArguments())
-        return UsageError;
     // Desktops match the windows to the installed desktop entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TINTRA_APP_ID));
     QApplication::setWindowIcon(QIcon(u":/icons/tintra.png"_s));

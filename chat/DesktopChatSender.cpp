@@ -1,7 +1,7 @@
 #include "chat/DesktopChatSender.h"
 
-#include "chat/DesktopWindowTree.h"
 #include "chat/WindowTreeSender.h"
+#include "chat/room/DesktopWindowTree.h"
 
 #ifndef Q_OS_WIN
 #include "chat/WineChatBridge.h"

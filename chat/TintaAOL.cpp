@@ -13,6 +13,7 @@
 #include "winhelpers/FormControls.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
+#include "winhelpers/TextBox.h"
 #include "winhelpers/Twips.h"
 #include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
@@ -81,11 +82,11 @@ TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
     // Creation order is tab order.
     createMessageColumn();
     createOptions();
-    createColorPickers();
     m_lastColor = PlaceControl<QLineEdit>(*this, u"Text1"_s, {4200, 1800, 1215, 495}, u"Text1"_s);
     // It lies below the window's edge, out of sight: hidden, it takes no typing, and assistive
     // technology does not offer it either.
     m_lastColor->hide();
+    createColorPickers();
     Form_Load(mainWindowFontNames);
 }
 
@@ -93,7 +94,7 @@ TintaAOL::~TintaAOL() = default;
 
 void TintaAOL::createMessageColumn()
 {
-    m_message = PlaceControl<QPlainTextEdit>(*this, u"Text7"_s, {120, 120, 1935, 1095});
+    m_message = PlaceControl<TextBox>(*this, u"Text7"_s, {120, 120, 1935, 1095});
     m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_message->setFont(controlFont(u"Arial"_s, false));
     m_message->setPlainText(u"Your text 2 send here\n"_s);
@@ -153,7 +154,8 @@ void TintaAOL::createColorPickers()
     for (int bar = 0; bar < 9; ++bar)
         barPlaces[bar] = {lefts[bar / 3], 120.0 + 240 * (bar % 3), barWidths[bar / 3], 255};
     auto *chart = PlaceControl<PictureBox>(*this, u"Picture3"_s, {5040, 960, 4815, 255});
-    m_panel = new FaderPanel(*this, m_services, barPlaces, *chart, ChartPrecision::Double);
+    m_panel = new FaderPanel(*this, m_services, barPlaces, *chart, ChartPrecision::Double,
+                             *m_lastColor);
     ColorBars &bars = m_panel->colorBars();
     for (int which = 1; which <= 3; ++which) {
         auto *swatch = PlaceControl<QFrame>(*this, swatchNames[which - 1],
@@ -188,8 +190,7 @@ void TintaAOL::Form_Unload()
 {
     SlideOut(*this);
     hide();
-    if (QWidget *mainWindow = parentWidget())
-        ReturnMainWindow(*mainWindow);
+    emit closed();
 }
 
 void TintaAOL::closeEvent(QCloseEvent *event)
@@ -230,7 +231,6 @@ void TintaAOL::Command1_Click()
     request.options.waving = m_waving->isChecked();
     request.fadeMode = m_fadeList->currentIndex();
     request.format = OutputFormat::ChatLine;
-    const FadeResult result = m_panel->fade(request, *m_lastColor);
-    if (result.status == FadeResult::Status::Done && result.output)
-        m_chatSender->send(result.output->toStdString());
+    if (const std::optional<QString> line = m_panel->fade(request))
+        m_chatSender->send(line->toStdString());
 }

@@ -19,7 +19,7 @@ struct Services;
 // fades the typed line and posts it into the chat room. Constructing it loads it: it paints its
 // background, slides in from above the screen and offers the main window's font names from the
 // second on. Its lines go to this desktop's chat room, or wherever the given sender takes them.
-// Closed, it slides away and brings back the window it belongs to, the main window.
+// Closed, it slides away and says so, for the main window to come back.
 class TintaAOL : public QWidget
 {
     Q_OBJECT
@@ -29,6 +29,10 @@ public:
     TintaAOL(Services &services, const QStringList &mainWindowFontNames,
              std::unique_ptr<ChatSender> chatSender, QWidget *parent = nullptr);
     ~TintaAOL() override;
+
+signals:
+    // The window has slid away.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

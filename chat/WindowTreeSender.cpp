@@ -1,6 +1,6 @@
 #include "chat/WindowTreeSender.h"
 
-#include "chat/ChatRoomSearch.h"
+#include "chat/room/ChatRoomSearch.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chat/ChatSender.h"
-#include "chat/WindowTree.h"
+#include "chat/room/WindowTree.h"
 
 #include <memory>
 

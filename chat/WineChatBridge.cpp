@@ -1,5 +1,9 @@
 #include "chat/WineChatBridge.h"
 
+#include "chat/post/PostExitStatus.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QtDebug>
 
 #include <algorithm>
@@ -7,9 +11,15 @@
 
 namespace {
 
-// The helper's exit statuses.
-constexpr int Posted = 0;
-constexpr int NoRoom = 3;
+// A client under Wine runs in a prefix that Wine has set up, registry and all. Wine run without
+// one would build a whole new prefix, in which no client can be running.
+bool winePrefixIsSetUp()
+{
+    QString prefix = qEnvironmentVariable("WINEPREFIX");
+    if (prefix.isEmpty())
+        prefix = QDir::home().filePath(QStringLiteral(".wine"));
+    return QFileInfo(QDir(prefix).filePath(QStringLiteral("system.reg"))).isFile();
+}
 
 } // namespace
 
@@ -50,6 +60,10 @@ void WineChatBridge::startNext()
     const QByteArray line = m_waiting.front();
     m_waiting.pop_front();
     m_running = true;
+    if (!winePrefixIsSetUp()) {
+        finishLine(Outcome::NoRoom);
+        return;
+    }
     m_stopped = false;
     m_timeLimit.start();
     m_process.start(m_wine, {m_helper});
@@ -72,9 +86,9 @@ void WineChatBridge::helperFinished(int exitCode, QProcess::ExitStatus exitStatu
         qWarning().noquote() << m_helper << "gave no answer within"
                              << m_timeLimit.intervalAsDuration().count() << "ms and was stopped";
         finishLine(Outcome::TimedOut);
-    } else if (exitStatus == QProcess::NormalExit && exitCode == Posted) {
+    } else if (exitStatus == QProcess::NormalExit && exitCode == PostExitStatus::Posted) {
         finishLine(Outcome::Posted);
-    } else if (exitStatus == QProcess::NormalExit && exitCode == NoRoom) {
+    } else if (exitStatus == QProcess::NormalExit && exitCode == PostExitStatus::NoRoom) {
         finishLine(Outcome::NoRoom);
     } else {
         qWarning().noquote() << m_helper << "failed:" << m_process.readAll().trimmed();

@@ -13,8 +13,9 @@
 
 // Sends each line through tintra-post.exe run under Wine, which posts it into the chat room of a
 // client running under Wine. Wine gets this program's environment, so WINEPREFIX picks the
-// prefix the client runs in. The lines go out one at a time and in order, while the window goes
-// on working; a helper that has not answered within the time limit is stopped.
+// prefix the client runs in; where that prefix is not set up, no client can be running and a
+// line finds no room without Wine being run. The lines go out one at a time and in order, while
+// the window goes on working; a helper that has not answered within the time limit is stopped.
 class WineChatBridge : public QObject, public ChatSender
 {
     Q_OBJECT

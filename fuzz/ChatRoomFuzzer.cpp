@@ -5,8 +5,8 @@
 // nothing else is touched, and the search looks into no other window.
 
 #include "Invariant.h"
-#include "chat/ChatRoomSearch.h"
-#include "chat/testing/InMemoryWindowTree.h"
+#include "chat/room/ChatRoomSearch.h"
+#include "chat/room/testing/InMemoryWindowTree.h"
 
 #include <algorithm>
 #include <cctype>

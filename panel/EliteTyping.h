@@ -16,8 +16,6 @@ public:
     // Off until switched on.
     explicit EliteTyping(QPlainTextEdit &box);
 
-    bool isOn() const { return m_on; }
-
 public slots:
     void setOn(bool on);
 

@@ -34,13 +34,14 @@ bool usesColor3(ChartPattern pattern)
 } // namespace
 
 FaderPanel::FaderPanel(QWidget &window, Services &services, const std::array<QRectF, 9> &barPlaces,
-                       PictureBox &chart, ChartPrecision precision)
+                       PictureBox &chart, ChartPrecision precision, QWidget &lastColorBox)
     : QObject(&window)
     , m_window(window)
     , m_services(services)
     , m_colorBars(new ColorBars(window, barPlaces))
     , m_chart(chart)
     , m_precision(precision)
+    , m_lastColorBox(lastColorBox)
 {
     m_chart.setAccessibleName(u"Fade chart"_s);
     connect(m_colorBars, &ColorBars::changed, this, &FaderPanel::paintChart);
@@ -98,14 +99,14 @@ void FaderPanel::paintBands(const std::array<ColorValue, ChartBandCount> &bands)
     m_chart.fillBoxes(boxes);
 }
 
-FadeResult FaderPanel::fade(const FadeRequest &request, QWidget &lastColorBox)
+std::optional<QString> FaderPanel::fade(const FadeRequest &request)
 {
-    const FadeResult result = GenerateFade(request, *this, m_segments, m_services.random);
+    FadeResult result = GenerateFade(request, *this, m_segments, m_services.random);
     if (result.notice)
         m_services.dialogs.messageBox(&m_window, *result.notice);
     if (result.lastColor)
-        SetPaletteColor(lastColorBox, QPalette::Base, *result.lastColor);
-    return result;
+        SetPaletteColor(m_lastColorBox, QPalette::Base, *result.lastColor);
+    return std::move(result.output);
 }
 
 Rgb FaderPanel::color(int which) const

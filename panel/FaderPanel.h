@@ -9,25 +9,27 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class ColorBars;
 class PictureBox;
 struct FadeRequest;
-struct FadeResult;
 struct Services;
 
 // What a fading window fades with: its nine colour bars, the fade chart that previews the chosen
 // fade type over their colours, repainted whenever they change, and the window's segment state,
-// which the chart and the fade runs share. The window places the bars and the chart.
+// which the chart and the fade runs share. The window places the bars and the chart. A fade's
+// result is the panel's to show, but for the text it leaves for the window's output.
 class FaderPanel : public QObject, private FadeHost
 {
     Q_OBJECT
 
 public:
     // Creates the bars on the window at their places (twips, bar 1 first); the chart's
-    // gradients and band edges run in the given precision.
+    // gradients and band edges run in the given precision. Each fade's last colour becomes the
+    // background of lastColorBox.
     FaderPanel(QWidget &window, Services &services, const std::array<QRectF, 9> &barPlaces,
-               PictureBox &chart, ChartPrecision precision);
+               PictureBox &chart, ChartPrecision precision, QWidget &lastColorBox);
 
     ColorBars &colorBars() const { return *m_colorBars; }
 
@@ -42,9 +44,10 @@ public:
     void paintChart();
 
     // Fades the message of the request over the bars' colours, asking the count where the fade
-    // needs one. A refusal comes up in a message box; the colour of the last letter is kept as
-    // the background of the given box.
-    FadeResult fade(const FadeRequest &request, QWidget &lastColorBox);
+    // needs one, and gives what the window's output takes afterwards: the markup, or a refusal
+    // that the output box shows in its place; none leaves the output as it was. Other refusals
+    // come up in a message box.
+    std::optional<QString> fade(const FadeRequest &request);
 
 signals:
     // A page fade has begun; the window shows it before the fade goes on.
@@ -65,6 +68,7 @@ private:
     ColorBars *m_colorBars;
     PictureBox &m_chart;
     const ChartPrecision m_precision;
+    QWidget &m_lastColorBox;
     ChartPattern m_pattern = ChartPattern::TwoColors;
     QString m_fadeName;
     SegmentState m_segments;

@@ -68,18 +68,20 @@ TintraIntro::TintraIntro(Services &services, FontSources fonts)
     // title, but a blank one it shows as it is.
     setWindowTitle(u" "_s);
     resize(TwipsToPixels(ClientArea, LogicalDpi(*this)).size());
-    Label1 = whiteLabel(*this, u"Label1"_s, {120, 0, 3615, 975},
-                        u"DUV or QY's Tintra version 4.0!!!"_s, 14.25);
+    QLabel *title = whiteLabel(*this, u"Label1"_s, {120, 0, 3615, 975},
+                               u"DUV or QY's Tintra version 4.0!!!"_s, 14.25);
     // The title is longer than the label is wide at that size; the label has room for two lines.
-    Label1->setWordWrap(true);
-    Label2 = whiteLabel(*this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
-    Text1 = placeText<QLineEdit>(*this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
+    title->setWordWrap(true);
+    QLabel *progressCaption =
+        whiteLabel(*this, u"Label2"_s, {120, 840, 3615, 375}, u"Now Loading Fonts:"_s, 9.75);
+    m_progress =
+        placeText<QLineEdit>(*this, u"Text1"_s, {120, 1200, 3615, 285}, u"Loading..."_s, 8.25);
     // The box only reports progress: nothing typed reaches it.
-    Text1->setReadOnly(true);
-    Text1->setAccessibleName(u"Font loading"_s);
-    Label2->setBuddy(Text1);
+    m_progress->setReadOnly(true);
+    m_progress->setAccessibleName(u"Font loading"_s);
+    progressCaption->setBuddy(m_progress);
     // Assistive technology names a window by its caption, which is blank here.
-    setAccessibleName(Label1->text());
+    setAccessibleName(title->text());
 }
 
 TintraIntro::~TintraIntro() = default;
@@ -87,7 +89,7 @@ TintraIntro::~TintraIntro() = default;
 void TintraIntro::Form_Load()
 {
     ShowLoadedWindow(*this, RGB(0, 158, 158), Arrival::Centred);
-    Pause(1e-90, m_services.clock);
+    Pause(Moment, m_services.clock);
 
     m_mainWindow = std::make_unique<Tintra3>(m_services);
     loadFontNames();
@@ -97,14 +99,24 @@ void TintraIntro::Form_Load()
     SlideIn(*m_mainWindow);
 }
 
+// From the cache, or else from the platform, which then fills the cache.
 void TintraIntro::loadFontNames()
 {
-    if (ReadFontList(*m_mainWindow, *this, m_fonts.file, m_services.clock))
-        return;
-    for (const QString &name : familyNames(m_fonts.installedFonts()))
-        LoadFontName(*m_mainWindow, *this, name, m_services.clock);
+    const std::optional<QStringList> cached = m_fonts.file.read();
+    const QStringList names = cached ? *cached : familyNames(m_fonts.installedFonts());
+    for (const QString &name : names)
+        loadFontName(name);
     // A cache that cannot be written only costs the next start the listing again.
-    WriteFontList(*m_mainWindow, m_fonts.file);
+    if (!cached)
+        m_fonts.file.write(names);
+}
+
+// The name joins the main window's list and shows in the progress box until the clock ticks.
+void TintraIntro::loadFontName(const QString &name)
+{
+    m_mainWindow->fontNameList().addItem(name);
+    m_progress->setText(name);
+    Pause(Moment, m_services.clock);
 }
 
 void TintraIntro::chooseDefaultFont()

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 
-class QLabel;
 class QLineEdit;
 class Tintra3;
 struct Services;
@@ -38,13 +37,12 @@ public:
 
 private:
     void loadFontNames();
+    void loadFontName(const QString &name);
     void chooseDefaultFont();
     void fillFontSizes();
 
     Services &m_services;
     FontSources m_fonts;
     std::unique_ptr<Tintra3> m_mainWindow;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *Text1 = nullptr;
+    QLineEdit *m_progress = nullptr; // shows each font name as it is loaded
 };

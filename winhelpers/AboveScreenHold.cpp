@@ -1,7 +1,5 @@
 #include "winhelpers/AboveScreenHold.h"
 
-#include "winhelpers/WindowMotion.h"
-
 #include <QEvent>
 #include <QWidget>
 
@@ -21,11 +19,12 @@ AboveScreenHold::AboveScreenHold(QWidget &window)
     window.installEventFilter(this);
 }
 
-void AboveScreenHold::hold(QWidget &window)
+void AboveScreenHold::hold(QWidget &window, Placing placing)
 {
     AboveScreenHold *hold = holdOf(window);
     if (!hold)
         hold = new AboveScreenHold(window);
+    hold->m_placing = std::move(placing);
     hold->place();
 }
 
@@ -44,10 +43,9 @@ bool AboveScreenHold::eventFilter(QObject *watched, QEvent *event)
 void AboveScreenHold::place()
 {
     // Placing moves the window, which comes back here at once.
-    if (m_placing)
+    if (m_moving)
         return;
-    m_placing = true;
-    PlaceAboveScreen(m_window);
-    CentreHorizontally(m_window);
-    m_placing = false;
+    m_moving = true;
+    m_placing(m_window);
+    m_moving = false;
 }

@@ -2,9 +2,11 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
-// Holds a window that waits above the screen there, centred horizontally. A window manager may
+// Holds a window where the given placing puts it, such as above the screen. A window manager may
 // frame a window only a while after it is shown, moving it down by its title bar, which would
 // leave the frame's lower edge peeking into the screen; each such move is undone while the hold
 // lasts.
@@ -13,8 +15,10 @@ class AboveScreenHold : public QObject
     Q_OBJECT
 
 public:
-    // Places the window above the screen and holds it there; holding it twice is holding it once.
-    static void hold(QWidget &window);
+    using Placing = std::function<void(QWidget &window)>;
+
+    // Places the window and holds it there; holding it again places it anew, the new way.
+    static void hold(QWidget &window, Placing placing);
 
     // Ends the hold, if any.
     static void release(QWidget &window);
@@ -27,5 +31,6 @@ private:
     void place();
 
     QWidget &m_window;
-    bool m_placing = false;
+    Placing m_placing;
+    bool m_moving = false;
 };

@@ -4,8 +4,12 @@
 #include "winhelpers/Twips.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -29,6 +33,17 @@ double fontPoints(const QWidget &control)
 {
     const double points = control.font().pointSizeF();
     return points > 0 ? points : 0;
+}
+
+// Where the control draws its text.
+QRect textRoom(const QWidget &control)
+{
+    if (const auto *button = qobject_cast<const QPushButton *>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    return control.contentsRect();
 }
 
 } // namespace
@@ -118,4 +133,18 @@ void ApplyLayout(QWidget &window, const LayoutTable &table)
         }
     }
     window.setUpdatesEnabled(updates);
+}
+
+QSize SmallestSizeShowing(const QWidget &window, const QList<ControlText> &texts)
+{
+    double share = 0;
+    for (const auto &[control, text] : texts) {
+        const QRect room = textRoom(*control);
+        const double needed =
+            control->fontMetrics().horizontalAdvance(text) + control->width() - room.width();
+        share = std::max(share, needed / control->width());
+    }
+    const QSize size = window.size();
+    return {int(std::ceil(std::min(share, 1.0) * size.width())),
+            int(std::ceil(std::min(share, 1.0) * size.height()))};
 }

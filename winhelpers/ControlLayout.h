@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -70,3 +72,15 @@ void SaveLayout(const QWidget &window, LayoutTable &table = SharedLayoutTable())
 
 // Re-places and re-sizes every control in proportion to the window's current inner size.
 void ApplyLayout(QWidget &window, const LayoutTable &table = SharedLayoutTable());
+
+// A text that a control must show whole.
+struct ControlText
+{
+    const QWidget *control;
+    QString text;
+};
+
+// The smallest size to which the window can shrink, laid out in proportion again, with each text
+// still whole in its control: laying out never makes a control's font larger at a smaller size,
+// so the text is measured in its present font, against the room the control's style leaves.
+QSize SmallestSizeShowing(const QWidget &window, const QList<ControlText> &texts);

@@ -25,7 +25,8 @@ public:
     // The chosen colour, or none when the chooser is cancelled.
     virtual std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) = 0;
 
-    // The chosen file's name, or an empty text when the chooser is cancelled.
-    virtual QString chooseOpenFile(QWidget *parent, const QString &title,
+    // The chosen file's name, or an empty text when the chooser is cancelled. The chooser
+    // opens in folder.
+    virtual QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                                    const QString &filter) = 0;
 };

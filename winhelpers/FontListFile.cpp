@@ -1,10 +1,8 @@
 #include "winhelpers/FontListFile.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -17,11 +15,6 @@ const QString Header = u"[The Font Names]"_s;
 constexpr char LineEnd[] = "\r\r\n";
 // Long enough for any font list; a larger file is not one of ours.
 constexpr qint64 LargestFile = 4 * 1024 * 1024;
-
-QComboBox *fontBox(const QWidget &window)
-{
-    return window.findChild<QComboBox *>(u"Combo1"_s);
-}
 
 } // namespace
 
@@ -94,35 +87,4 @@ QByteArray FontListFile::bytesOf(const QStringList &names)
     for (const QString &name : names)
         bytes += name.toUtf8() + LineEnd;
     return bytes;
-}
-
-bool WriteFontList(const QWidget &window, const FontListFile &file)
-{
-    const QComboBox *box = fontBox(window);
-    QStringList names;
-    for (int i = 0; box && i < box->count(); ++i)
-        names << box->itemText(i);
-    return file.write(names);
-}
-
-bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file,
-                  const MonotonicClock &clock)
-{
-    const std::optional<QStringList> names = file.read();
-    if (!names)
-        return false;
-    for (const QString &name : *names)
-        LoadFontName(receiver, progress, name, clock);
-    return true;
-}
-
-void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name,
-                  const MonotonicClock &clock)
-{
-    if (QComboBox *box = fontBox(receiver))
-        box->addItem(name);
-    if (auto *text = progress.findChild<QLineEdit *>(u"Text1"_s))
-        text->setText(name);
-    // The shortest wait there is: until the clock ticks, so the name is seen for a moment.
-    Pause(1e-90, clock);
 }

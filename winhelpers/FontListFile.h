@@ -1,14 +1,10 @@
 #pragma once
 
-#include "winhelpers/Pause.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-class QWidget;
 
 // The font list cache, so later starts need not list the installed fonts: a header line, then
 // one font name per line, every line ending in CR CR LF. The text is UTF-8.
@@ -41,17 +37,3 @@ public:
 private:
     QString m_path;
 };
-
-// Writes the entries of the window's Combo1 to the file.
-bool WriteFontList(const QWidget &window, const FontListFile &file);
-
-// Adds the file's names to the receiving window's Combo1 one by one, showing each in the
-// progress window's Text1 for a moment on the clock; false, adding nothing, when the file gives
-// no names.
-bool ReadFontList(QWidget &receiver, QWidget &progress, const FontListFile &file,
-                  const MonotonicClock &clock);
-
-// Adds one name to the receiving window's Combo1 and shows it in the progress window's Text1
-// until the clock ticks.
-void LoadFontName(QWidget &receiver, QWidget &progress, const QString &name,
-                  const MonotonicClock &clock);

@@ -1,5 +1,7 @@
 #include "winhelpers/QtDialogs.h"
 
+#include "winhelpers/DialogRun.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -16,31 +18,39 @@ QMessageBox::Icon iconFor(NoticeIcon icon)
 
 void QtDialogs::messageBox(QWidget *parent, const Notice &notice)
 {
-    QMessageBox box(iconFor(notice.icon), notice.title, notice.text, QMessageBox::Ok, parent);
-    box.exec();
+    RunDialog(
+        new QMessageBox(iconFor(notice.icon), notice.title, notice.text, QMessageBox::Ok, parent));
 }
 
 QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QString &title,
                             const QString &defaultText)
 {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    auto *dialog = new QInputDialog(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    return RunDialog(dialog, [](const QInputDialog &answered) { return answered.textValue(); })
+        .value_or(QString());
 }
 
 std::optional<ColorValue> QtDialogs::chooseColor(QWidget *parent, ColorValue initial)
 {
     const Rgb start = SplitColor(initial);
+    auto *dialog = new QColorDialog(QColor(start.red, start.green, start.blue), parent);
     // Qt's own chooser, unlike some platforms' ones, can pick a colour off the screen.
-    const QColor chosen = QColorDialog::getColor(QColor(start.red, start.green, start.blue), parent,
-                                                 QString(), QColorDialog::DontUseNativeDialog);
-    if (!chosen.isValid())
-        return std::nullopt;
-    return RGB(chosen.red(), chosen.green(), chosen.blue());
+    dialog->setOption(QColorDialog::DontUseNativeDialog);
+    return RunDialog(dialog, [](const QColorDialog &answered) {
+        const QColor chosen = answered.selectedColor();
+        return RGB(chosen.red(), chosen.green(), chosen.blue());
+    });
 }
 
-QString QtDialogs::chooseOpenFile(QWidget *parent, const QString &title, const QString &filter)
+QString QtDialogs::chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                                  const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    auto *dialog = new QFileDialog(parent, title, folder, filter);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return RunDialog(dialog,
+                     [](const QFileDialog &answered) { return answered.selectedFiles().value(0); })
+        .value_or(QString());
 }

@@ -10,5 +10,6 @@ public:
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &defaultText) override;
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
-    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                           const QString &filter) override;
 };

@@ -34,6 +34,16 @@ void moveTo(QWidget &window, const Placement &placement, double leftTwips, doubl
                 placement.screen.top() + TwipsToPixels(topTwips, placement.dpi));
 }
 
+// Slides the window down in steps from where it is to the top that rest gives for its placement.
+template<typename Rest> void slideDownTo(QWidget &window, Rest &&rest)
+{
+    AboveScreenHold::release(window);
+    const Placement placement = placementOf(window);
+    const double left = placement.frameTwips.left();
+    for (const int top : SlideInTops(RoundHalfEven(placement.frameTwips.top()), rest(placement)))
+        moveTo(window, placement, left, top);
+}
+
 } // namespace
 
 int CentredPosition(double screenExtent, double windowExtent)
@@ -86,28 +96,24 @@ void PlaceAboveScreen(QWidget &window)
 
 void HoldAboveScreen(QWidget &window)
 {
-    AboveScreenHold::hold(window);
+    AboveScreenHold::hold(window, [](QWidget &held) {
+        PlaceAboveScreen(held);
+        CentreHorizontally(held);
+    });
 }
 
 void SlideIn(QWidget &window)
 {
-    AboveScreenHold::release(window);
-    const Placement placement = placementOf(window);
-    const int centre =
-        CentredPosition(placement.screenTwips.height(), placement.frameTwips.height());
-    const double left = placement.frameTwips.left();
-    for (const int top : SlideInTops(RoundHalfEven(placement.frameTwips.top()), centre))
-        moveTo(window, placement, left, top);
+    slideDownTo(window, [](const Placement &placement) {
+        return CentredPosition(placement.screenTwips.height(), placement.frameTwips.height());
+    });
 }
 
 void SlideInToBottom(QWidget &window)
 {
-    AboveScreenHold::release(window);
-    const Placement placement = placementOf(window);
-    const int rest = RoundHalfEven(placement.screenTwips.height() - placement.frameTwips.height());
-    const double left = placement.frameTwips.left();
-    for (const int top : SlideInTops(RoundHalfEven(placement.frameTwips.top()), rest))
-        moveTo(window, placement, left, top);
+    slideDownTo(window, [](const Placement &placement) {
+        return RoundHalfEven(placement.screenTwips.height() - placement.frameTwips.height());
+    });
 }
 
 void SlideOut(QWidget &window)

@@ -49,8 +49,3 @@ void ReturnMainWindow(QWidget &mainWindow);
 // Keeps the window above all others, or with onTop false makes it an ordinary window again; a
 // shown window changes in place.
 void StayOnTop(QWidget &window, bool onTop = true);
-
-inline void NotOnTop(QWidget &window)
-{
-    StayOnTop(window, false);
-}

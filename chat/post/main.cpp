@@ -5,8 +5,9 @@
 // Reads the line as UTF-8 on standard input, exactly as it is to be posted. Exit status: 0 the
 // line was posted, 3 no chat room with an input line was found, 2 bad input.
 
-#include "chat/ChatRoomSearch.h"
-#include "chat/DesktopWindowTree.h"
+#include "chat/post/PostExitStatus.h"
+#include "chat/room/ChatRoomSearch.h"
+#include "chat/room/DesktopWindowTree.h"
 
 #include <cstdio>
 #include <optional>
@@ -14,8 +15,6 @@
 #include <windows.h>
 
 namespace {
-
-enum ExitStatus { Posted = 0, BadInput = 2, NoRoom = 3 };
 
 // Far beyond any line the chat window composes, and within what the conversions count in int.
 constexpr std::size_t LongestLine = 64 * 1024 * 1024;
@@ -57,13 +56,13 @@ int main(int argc, char **)
         std::fputs("usage: tintra-post.exe < LINE\n"
                    "Posts the UTF-8 line on standard input into the open chat room.\n",
                    stderr);
-        return BadInput;
+        return PostExitStatus::BadInput;
     }
     const std::optional<std::string> line = readStandardInput();
     if (!line || !isUtf8(*line)) {
         std::fputs("tintra-post: standard input is not a UTF-8 line of at most 64 MiB\n", stderr);
-        return BadInput;
+        return PostExitStatus::BadInput;
     }
     const auto desktop = MakeDesktopWindowTree();
-    return PostToChat(*desktop, *line) ? Posted : NoRoom;
+    return PostToChat(*desktop, *line) ? PostExitStatus::Posted : PostExitStatus::NoRoom;
 }

@@ -19,6 +19,7 @@
 #include "winhelpers/Pause.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
+#include "winhelpers/TextBox.h"
 #include "winhelpers/Twips.h"
 #include "winhelpers/WindowLoad.h"
 #include "winhelpers/WindowMotion.h"
@@ -41,6 +42,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QRectF ClientArea(0, 0, 7830, 3990);
+
+// The farewell shows ten gradients, each for this many seconds.
+constexpr double FarewellStep = 0.1;
 
 const std::array<QString, 3> ChannelNames {u"Red: "_s, u"Green: "_s, u"Blue: "_s};
 
@@ -73,7 +77,7 @@ QFont boldFont(const QString &family)
 QPlainTextEdit *textArea(QWidget &window, const QString &name, const QRectF &twips,
                          const QString &accessibleName)
 {
-    auto *box = PlaceControl<QPlainTextEdit>(window, name, twips);
+    auto *box = PlaceControl<TextBox>(window, name, twips);
     box->setAccessibleName(accessibleName);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     new TabMovesFocus(*box);
@@ -209,7 +213,8 @@ void Tintra3::createColorPickers()
         barPlaces[bar] = {left + 960, top, 855, 255};
     }
     m_chart = PlaceControl<PictureBox>(*this, u"Picture1"_s, {4920, 3600, 2775, 285});
-    m_panel = new FaderPanel(*this, m_services, barPlaces, *m_chart, ChartPrecision::Single);
+    m_panel = new FaderPanel(*this, m_services, barPlaces, *m_chart, ChartPrecision::Single,
+                             *m_lastColor);
     for (int which = 1; which <= 3; ++which) {
         QLineEdit *box = PlaceControl<QLineEdit>(*this, u"Text%1"_s.arg(which + 1),
                                                  {120.0 + 1920 * (which - 1), 3240, 1815, 285});
@@ -306,6 +311,7 @@ void Tintra3::orderTabStops()
 void Tintra3::Form_Load()
 {
     SaveLayout(*this);
+    setMinimumSize(SmallestSizeShowing(*this, captions()));
     m_fadeList->addItems(FadeList);
     m_fadeList->setCurrentIndex(FadeMode::Normal);
     ShowLoadedWindow(*this, RGB(0, 190, 180), Arrival::AboveScreen);
@@ -313,6 +319,21 @@ void Tintra3::Form_Load()
     m_message->setPlainText(u"Your message here"_s);
     Picture1_Click();
     m_message->setFocus();
+}
+
+// Every caption, the colour read-outs at their widest.
+QList<ControlText> Tintra3::captions() const
+{
+    QList<ControlText> texts;
+    for (const QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (const auto *button = qobject_cast<const QPushButton *>(control))
+            texts.append({button, button->text()});
+        else if (const auto *label = qobject_cast<const QLabel *>(control))
+            texts.append({label, label->text()});
+    }
+    for (int bar = 0; bar < 9; ++bar)
+        texts.append({m_channelLabels[bar], ChannelNames[bar % 3] + u"255"_s});
+    return texts;
 }
 
 void Tintra3::Form_Resize()
@@ -343,7 +364,7 @@ void Tintra3::Form_Unload()
         gradient.GradientEnd = RGB(endRed, endGreen, endBlue);
         PrepareGradient();
         PaintGradient(*this);
-        Pause(0.1, m_services.clock);
+        Pause(FarewellStep, m_services.clock);
     }
     RestoreAndSlideOut(*this);
     emit programEnded();
@@ -377,9 +398,9 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return typesCharacter(*static_cast<const QKeyEvent *>(event)) && keyPress(watched);
+        return typesCharacter(*static_cast<const QKeyEvent *>(event)) && forwardTyping(watched);
     case QEvent::MouseButtonRelease:
-        click(watched);
+        followClick(watched);
         return false;
     default:
         return false;
@@ -388,7 +409,7 @@ bool Tintra3::eventFilter(QObject *watched, QEvent *event)
 
 // A key that types a character into the hidden box or a colour box sends the typing on to the
 // message box; a colour box shows a space for it, and its colour stays.
-bool Tintra3::keyPress(QObject *control)
+bool Tintra3::forwardTyping(QObject *control)
 {
     const auto box = std::ranges::find(m_colorBoxes, control);
     if (box != m_colorBoxes.end())
@@ -399,7 +420,9 @@ bool Tintra3::keyPress(QObject *control)
     return true;
 }
 
-void Tintra3::click(QObject *control)
+// A click into a big box makes it where PASTE goes; one on a colour box or the hidden box sends
+// the focus back to the message box.
+void Tintra3::followClick(QObject *control)
 {
     if (control == m_message->viewport())
         m_pasteTo = PasteTarget::MessageBox;
@@ -419,21 +442,22 @@ void Tintra3::Command1_Click()
                        m_underline->isChecked(),   m_waving->isChecked()};
     request.fadeMode = m_fadeList->currentIndex();
     request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
-    const FadeResult result = m_panel->fade(request, *m_lastColor);
-    if (result.output) {
-        m_output->setPlainText(displayed(*result.output));
+    if (const std::optional<QString> output = m_panel->fade(request)) {
+        m_output->setPlainText(displayed(*output));
         m_outputFormat = request.format;
     }
 }
 
-// The chat window brings this window back when it closes.
+// This window comes back when the chat window closes.
 void Tintra3::Command2_Click()
 {
     RestoreAndSlideOut(*this);
-    if (m_chatWindow)
+    if (m_chatWindow) {
         m_chatWindow->show();
-    else
-        m_chatWindow = new TintaAOL(m_services, entries(*m_fontNames), this);
+        return;
+    }
+    m_chatWindow = new TintaAOL(m_services, entries(*m_fontNames), this);
+    connect(m_chatWindow, &TintaAOL::closed, this, [this] { ReturnMainWindow(*this); });
 }
 
 QPlainTextEdit &Tintra3::selectionSource() const
@@ -478,9 +502,7 @@ void Tintra3::Command4_Click()
 void Tintra3::Command5_Click()
 {
     QPlainTextEdit &box = m_pasteTo == PasteTarget::MessageBox ? *m_message : *m_output;
-    QTextCursor cursor = box.textCursor();
-    cursor.insertText(QGuiApplication::clipboard()->text());
-    box.setTextCursor(cursor);
+    box.paste();
 }
 
 void Tintra3::Command6_Click()
@@ -508,7 +530,7 @@ void Tintra3::StayT_Click(bool checked)
 void Tintra3::showProgress()
 {
     m_output->setPlainText(u"Generating fade..."_s);
-    Pause(1e-11, m_services.clock);
+    Pause(Moment, m_services.clock);
 }
 
 // The labels and the box of the colour follow its bars; the chart follows by itself.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeGenerator.h"
+#include "winhelpers/ControlLayout.h"
 
 #include <QPointF>
 #include <QPointer>
@@ -75,12 +76,13 @@ private:
     void createFormatMenu();
     void orderTabStops();
     void showProgress();
+    QList<ControlText> captions() const;
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
 
-    bool keyPress(QObject *control);
-    void click(QObject *control);
+    bool forwardTyping(QObject *control);
+    void followClick(QObject *control);
     QPlainTextEdit &selectionSource() const;
     bool outputHoldsHtml() const;
     bool copySelection(const QPlainTextEdit &box) const;

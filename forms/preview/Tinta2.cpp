@@ -9,8 +9,11 @@
 #include "winhelpers/WindowMotion.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
@@ -23,6 +26,13 @@ constexpr double ButtonTop = 3240;
 constexpr double ButtonWidth = 1575;
 constexpr double ButtonHeight = 375;
 
+// Where pictures are looked for first: the user's Pictures folder, or home where there is none.
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 } // namespace
 
 Tinta2::Tinta2(Dialogs &dialogs, PreviewFile file, QWidget *parent)
@@ -34,15 +44,17 @@ Tinta2::Tinta2(Dialogs &dialogs, PreviewFile file, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Your HTML Color Faded Message..."));
     setFixedSize(twipsToPixels(0, 0, InnerWidth, InnerHeight).size());
-    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("Back Color"), 120,
-                          QStringLiteral("Choose a colour for the page's background"));
-    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Back Picture"), 1800,
-                          QStringLiteral("Choose a JPEG or GIF picture for the page's background"));
-    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Clear Background"), 3480,
-                          QStringLiteral("Make the page's background white again"));
-    connect(Command1, &QPushButton::clicked, this, &Tinta2::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Tinta2::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Tinta2::Command3_Click);
+    m_buttons = {
+        makeButton(QStringLiteral("Command1"), QStringLiteral("Back Color"), 120,
+                   QStringLiteral("Choose a colour for the page's background")),
+        makeButton(QStringLiteral("Command2"), QStringLiteral("Back Picture"), 1800,
+                   QStringLiteral("Choose a picture for the page's background")),
+        makeButton(QStringLiteral("Command3"), QStringLiteral("Clear Background"), 3480,
+                   QStringLiteral("Make the page's background white again")),
+    };
+    connect(m_buttons[0], &QPushButton::clicked, this, &Tinta2::Command1_Click);
+    connect(m_buttons[1], &QPushButton::clicked, this, &Tinta2::Command2_Click);
+    connect(m_buttons[2], &QPushButton::clicked, this, &Tinta2::Command3_Click);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
@@ -82,7 +94,7 @@ void Tinta2::Form_Load(bool stayOnTop)
 
 QWebEngineView *Tinta2::browser() const
 {
-    return WebBrowser1;
+    return m_browser;
 }
 
 void Tinta2::bringForward(bool stayOnTop)
@@ -95,10 +107,10 @@ void Tinta2::bringForward(bool stayOnTop)
 
 void Tinta2::createBrowser()
 {
-    WebBrowser1 = new PreviewBrowser(m_file.url(), this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Fade preview"));
-    WebBrowser1->setGeometry(twipsToPixels(120, 120, 4935, 3015));
+    m_browser = new PreviewBrowser(m_file.url(), this);
+    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser->setAccessibleName(QStringLiteral("Fade preview"));
+    m_browser->setGeometry(twipsToPixels(120, 120, 4935, 3015));
 }
 
 void Tinta2::Command1_Click()
@@ -110,10 +122,11 @@ void Tinta2::Command1_Click()
 void Tinta2::Command2_Click()
 {
     const QString fileName = m_dialogs.chooseOpenFile(
-        this, QStringLiteral("Open"), QStringLiteral("Picture Files (*.jpg *.gif)"));
+        this, QStringLiteral("Open"), picturesFolder(),
+        QStringLiteral("Picture Files (*.png *.jpg *.jpeg *.gif *.webp *.bmp *.svg)"));
     if (fileName.isEmpty())
         return;
-    WebBrowser1->allowPicture(fileName);
+    m_browser->allowPicture(fileName);
     changeBackground(PictureOpeningLine(fileName));
 }
 
@@ -139,19 +152,19 @@ void Tinta2::changeBackground(const QString &line1)
 
 void Tinta2::Navigate()
 {
-    WebBrowser1->showPage();
+    m_browser->showPage();
 }
 
 // Tab goes round the three buttons only; from the page, which a click gives the focus, Tab comes
 // to the first button and Shift+Tab to the last.
 bool Tinta2::focusNextPrevChild(bool next)
 {
-    const std::array<QWidget *, 3> buttons {Command1, Command2, Command3};
-    const int count = int(buttons.size());
-    const auto current = std::ranges::find(buttons, focusWidget());
-    const int from = current != buttons.end() ? int(current - buttons.begin()) : next ? -1 : count;
+    const int count = int(m_buttons.size());
+    const auto current = std::ranges::find(m_buttons, focusWidget());
+    const int from =
+        current != m_buttons.end() ? int(current - m_buttons.begin()) : next ? -1 : count;
     const int to = (from + (next ? 1 : -1) + count) % count;
-    buttons[std::size_t(to)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    m_buttons[std::size_t(to)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

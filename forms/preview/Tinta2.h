@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class Dialogs;
 class PreviewBrowser;
 class QPushButton;
@@ -54,8 +56,6 @@ private:
     Dialogs &m_dialogs;
     const PreviewFile m_file;
     bool m_open = false;
-    PreviewBrowser *WebBrowser1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
+    PreviewBrowser *m_browser = nullptr;
+    std::array<QPushButton *, 3> m_buttons {}; // Back Color, Back Picture, Clear Background
 };

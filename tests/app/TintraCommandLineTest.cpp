@@ -18,9 +18,9 @@ void startWithoutDisplay(QProcess &tintra, const QStringList &arguments, const Q
     tintra.start(QStringLiteral(TINTRA_PROGRAM), arguments);
 }
 
-// Help and version answer where the windowing system is out of reach: the X11 platform with no
-// display aborts any program that gets as far as opening it. Refusals come once Qt has taken
-// its own options out, so they run on the offscreen platform.
+// Help, version and refusals answer where the windowing system is out of reach: the X11
+// platform with no display aborts any program that gets as far as opening it. Qt's own options,
+// with their values, are no mistake.
 TEST(TintraCommandLine, AnswersOnTheCommandLine)
 {
     const QByteArray version = "Tintra " TINTRA_VERSION "\n";
@@ -35,9 +35,10 @@ TEST(TintraCommandLine, AnswersOnTheCommandLine)
         {{u"--help"_s}, u"xcb"_s, 0, "-v, --version"},
         {{u"--version"_s}, u"xcb"_s, 0, version},
         {{u"-platform"_s, u"xcb"_s, u"--version"_s}, u"xcb"_s, 0, version},
-        {{u"--bogus"_s}, u"offscreen"_s, 2, "tintra: Unknown option 'bogus'." + tryHelp},
-        {{u"notes.txt"_s},
-         u"offscreen"_s,
+        {{u"-style"_s, u"Fusion"_s, u"-reverse"_s, u"--version"_s}, u"xcb"_s, 0, version},
+        {{u"--bogus"_s}, u"xcb"_s, 2, "tintra: Unknown option 'bogus'." + tryHelp},
+        {{u"-platform"_s, u"offscreen"_s, u"notes.txt"_s},
+         u"xcb"_s,
          2,
          "tintra: unexpected argument \"notes.txt\"" + tryHelp},
     };

@@ -4,13 +4,19 @@
 #include "tests/testing/FreshUserFolders.h"
 #include "tests/testing/GuiTests.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -56,19 +62,47 @@ TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
     EXPECT_EQ(previewFolders(), QStringList());
 }
 
+// Closed as the window system closes it, also while a dialog of the main window is open, the
+// main window takes the program along, dialog and all.
 TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
 {
-    TintraProgram program;
-    QTimer::singleShot(0, &program.mainWindow(), &QWidget::close);
-    // A second timer ends a program that failed to quit, so the test cannot hang.
-    bool stuck = false;
-    QTimer::singleShot(10'000, [&stuck] {
-        stuck = true;
-        QCoreApplication::exit(1);
-    });
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_FALSE(stuck);
-    EXPECT_FALSE(program.mainWindow().isVisible());
+    const auto closeOnceOpen = [](Tintra3 &window) {
+        WhenDialogShows(QDialog::staticMetaObject,
+                        [&window](QWidget &) { CloseAsTheWindowSystemDoes(window); });
+    };
+    const std::pair<const char *, std::function<void(Tintra3 &)>> closings[] = {
+        {"no dialog open",
+         [](Tintra3 &window) {
+             CloseAsTheWindowSystemDoes(window);
+         }},
+        {"a message box open",
+         [&](Tintra3 &window) {
+             closeOnceOpen(window);
+             FindControl<QAction>(window, u"BBCode"_s)->trigger();
+             QTest::mouseClick(FindControl<QPushButton>(window, u"Command6"_s), Qt::LeftButton);
+         }},
+        {"the colour chooser open",
+         [&](Tintra3 &window) {
+             closeOnceOpen(window);
+             DoubleClick(FindControl(window, u"Text2"_s));
+         }},
+    };
+    for (const auto &[dialog, close] : closings) {
+        SCOPED_TRACE(dialog);
+        TintraProgram program;
+        Tintra3 &window = program.mainWindow();
+        QTimer::singleShot(0, &window, [&window, &close] { close(window); });
+        // A second timer ends a program that failed to quit, so the test cannot hang.
+        bool stuck = false;
+        QTimer::singleShot(10'000, [&stuck] {
+            stuck = true;
+            QCoreApplication::exit(1);
+        });
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_FALSE(stuck);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
+    }
 }
 
 } // namespace

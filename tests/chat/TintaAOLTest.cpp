@@ -11,13 +11,16 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -178,6 +181,10 @@ TEST_F(ChatWindow, SendsTheMessageWithItsOptionsAndThePickedFont)
     QTest::keyClick(text7(), Qt::Key_Tab);
     EXPECT_EQ(text7()->toPlainText(), u"hî\nýºµs"_s);
     EXPECT_NE(QApplication::focusWidget(), text7());
+    // A paste from the desktop's empty clipboard leaves the message as it is.
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(text7(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text7()->toPlainText(), u"hî\nýºµs"_s);
 
     EXPECT_EQ(send(QString()), std::nullopt);
     EXPECT_EQ(dialogs.notices().size(), 1U);
@@ -211,10 +218,12 @@ TEST_F(ChatWindow, OpensOnTheBottomOnTopAndOnCloseSlidesAway)
     EXPECT_NEAR(opened.left(), (screen.width() - opened.width()) / 2, 1);
     EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 
+    const QSignalSpy closed(window, &TintaAOL::closed);
     window->close();
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
     EXPECT_GT(window->frameGeometry().top(), screen.height());
+    EXPECT_EQ(closed.size(), 1);
 }
 
 } // namespace

@@ -60,6 +60,21 @@ private:
     QTemporaryDir m_folder;
 };
 
+// A Wine prefix as Wine leaves it once it has set it up, named by WINEPREFIX while it lives.
+class PreparedWinePrefix
+{
+public:
+    PreparedWinePrefix()
+    {
+        WriteBytes(m_folder.filePath(u"system.reg"_s), "WINE REGISTRY Version 2\n");
+    }
+
+private:
+    QTemporaryDir m_folder;
+    decltype(SetVariableInScope("", {})) m_named =
+        SetVariableInScope("WINEPREFIX", m_folder.path().toLocal8Bit());
+};
+
 // Waits, running events, until the bridge has dealt with count lines.
 std::vector<Outcome> outcomes(QSignalSpy &done, qsizetype count)
 {
@@ -73,6 +88,7 @@ std::vector<Outcome> outcomes(QSignalSpy &done, qsizetype count)
 // The helper's exit status gives the outcome; it is handed the line on its standard input.
 TEST(WineChatBridge, GivesTheHelpersAnswerForTheLineItHandsOn)
 {
+    const PreparedWinePrefix prefix;
     const std::pair<const char *, Outcome> answers[] = {{"exit 0", Outcome::Posted},
                                                         {"exit 3", Outcome::NoRoom},
                                                         {"exit 2", Outcome::Failed},
@@ -95,6 +111,7 @@ TEST(WineChatBridge, GivesTheHelpersAnswerForTheLineItHandsOn)
 // delivered all the same.
 TEST(WineChatBridge, SendsOneLineAtATimeInOrderUntilTheLastEvenWhenItGoes)
 {
+    const PreparedWinePrefix prefix;
     FakeWine wine(u"sleep 0.1"_s);
     auto bridge = std::make_unique<WineChatBridge>(wine.path(), u"tintra-post.exe"_s);
     QSignalSpy done(bridge.get(), &WineChatBridge::lineDone);
@@ -112,6 +129,7 @@ TEST(WineChatBridge, SendsOneLineAtATimeInOrderUntilTheLastEvenWhenItGoes)
 
 TEST(WineChatBridge, FailsEveryLineWhenWineDoesNotStart)
 {
+    const PreparedWinePrefix prefix;
     const QTemporaryDir folder;
     WineChatBridge bridge(folder.filePath(u"wine"_s), u"tintra-post.exe"_s);
     QSignalSpy done(&bridge, &WineChatBridge::lineDone);
@@ -126,6 +144,7 @@ TEST(WineChatBridge, FailsEveryLineWhenWineDoesNotStart)
 // lines after it for long: it is stopped.
 TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTimeWithoutWaitingForIt)
 {
+    const PreparedWinePrefix prefix;
     FakeWine wine(u"exec sleep 30"_s);
     WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s, 1s);
     QSignalSpy done(&bridge, &WineChatBridge::lineDone);
@@ -139,6 +158,53 @@ TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTimeWithoutWaitingForIt)
     EXPECT_TRUE(done.isEmpty());
     EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::TimedOut});
     EXPECT_TRUE(wine.lastRunHasEnded());
+}
+
+// No client can run in a prefix that does not exist or that Wine has not set up, so Wine is
+// not run there: it would build a whole new prefix. WINEPREFIX names the prefix, else ~/.wine.
+TEST(WineChatBridge, RunsWineOnlyInAPrefixThatIsSetUp)
+{
+    const struct
+    {
+        const char *name;
+        const char *prefixVariable; // relative to a fresh home; null: unset
+        const char *registry; // the file made in the prefix, or null
+        Outcome outcome;
+    } prefixes[] = {
+        {"no ~/.wine", nullptr, nullptr, Outcome::NoRoom},
+        {"~/.wine set up", nullptr, ".wine/system.reg", Outcome::Posted},
+        {"empty WINEPREFIX, ~/.wine set up", "", ".wine/system.reg", Outcome::Posted},
+        {"WINEPREFIX missing", "prefix", nullptr, Outcome::NoRoom},
+        {"WINEPREFIX without a registry", "prefix", "prefix/user.reg", Outcome::NoRoom},
+        {"WINEPREFIX set up, ~/.wine not", "prefix", "prefix/system.reg", Outcome::Posted},
+        {"WINEPREFIX not set up, ~/.wine is", "prefix", ".wine/system.reg", Outcome::NoRoom},
+    };
+    for (const auto &prefix : prefixes) {
+        SCOPED_TRACE(prefix.name);
+        FreshUserFolders folders;
+        const QDir home(folders.home());
+        const QString named = QString::fromUtf8(prefix.prefixVariable);
+        if (!prefix.prefixVariable)
+            folders.unset("WINEPREFIX");
+        else
+            folders.set("WINEPREFIX",
+                        named.isEmpty() ? QByteArray() : home.filePath(named).toLocal8Bit());
+        const QString registry =
+            prefix.registry ? home.filePath(QString::fromUtf8(prefix.registry)) : QString();
+        if (!registry.isEmpty()) {
+            home.mkpath(QFileInfo(registry).path());
+            WriteBytes(registry, "");
+        }
+        FakeWine wine(u"exit 0"_s);
+        WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s);
+        QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+
+        bridge.send("Hi");
+
+        EXPECT_EQ(outcomes(done, 1), std::vector {prefix.outcome});
+        EXPECT_EQ(wine.ran(), prefix.outcome == Outcome::Posted);
+        EXPECT_EQ(home.exists(u".wine"_s), registry.startsWith(home.filePath(u".wine"_s)));
+    }
 }
 
 // The program's folder, with or without tintra-post.exe where it is installed beside it.
@@ -165,6 +231,7 @@ private:
 // "Send Text!" goes nowhere, as on a desktop without a client.
 TEST(WineChatBridge, IsTheDesktopsSenderOnlyWithWineAndTheHelper)
 {
+    const PreparedWinePrefix prefix;
     // Whether wine is on the PATH and the helper installed.
     const std::pair<bool, bool> installations[] = {{true, true}, {false, true}, {true, false}};
     for (const auto &[wineOnPath, helperInstalled] : installations) {

@@ -44,7 +44,8 @@ protected:
         for (int bar = 0; bar < 9; ++bar)
             places[bar] = {960.0 * (bar / 3), 240.0 * (bar % 3), 855, 255};
         chart = PlaceControl<PictureBox>(window, u"Chart"_s, {0, 800, 4815, 255});
-        panel = new FaderPanel(window, services, places, *chart, ChartPrecision::Single);
+        panel = new FaderPanel(window, services, places, *chart, ChartPrecision::Single,
+                               lastColor);
         panel->setFadeType(FadeMode::Normal);
         display = PlaceControl<QFrame>(window, u"Display"_s, {3000, 0, 375, 735});
         bars().chooseOnDoubleClick(*display, 2, dialogs);
@@ -73,6 +74,7 @@ protected:
     AnsweringDialogs dialogs;
     RandomSource random {7};
     Services services {dialogs, random};
+    QLineEdit lastColor;
     QWidget window;
     PictureBox *chart = nullptr;
     FaderPanel *panel = nullptr;
@@ -123,22 +125,18 @@ TEST_F(Panel, TheChartShowsTheFadeTypesPatternAndFollowsTheBars)
         }
     }
     // Drawing a repeating chart plans its segments four times, so a fade still starts at colour 1.
-    QLineEdit lastColor;
     dialogs.answerInput(u"2"_s);
-    EXPECT_TRUE(panel->fade({u"ab"_s, {}, FadeMode::TCRepeater}, lastColor)
-                    .output->contains(u"#FF0000\">a"_s));
+    EXPECT_TRUE(panel->fade({u"ab"_s, {}, FadeMode::TCRepeater})->contains(u"#FF0000\">a"_s));
 }
 
 TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
 {
     QSignalSpy fading(panel, &FaderPanel::fading);
-    QLineEdit lastColor;
-    EXPECT_EQ(panel->fade({}, lastColor).status, FadeResult::Status::Refused);
+    EXPECT_EQ(panel->fade({}), std::nullopt);
     EXPECT_EQ(dialogs.notices().size(), 1U);
 
     dialogs.answerInput(u"3"_s);
-    const FadeResult done = panel->fade({u"Hi"_s, {}, FadeMode::Repeater}, lastColor);
-    EXPECT_EQ(done.status, FadeResult::Status::Done);
+    EXPECT_NE(panel->fade({u"Hi"_s, {}, FadeMode::Repeater}), std::nullopt);
     EXPECT_EQ(dialogs.questions().size(), 1U);
     EXPECT_EQ(fading.size(), 1);
     EXPECT_EQ(lastColor.palette().color(QPalette::Base), QColor(128, 0, 128));

@@ -25,7 +25,18 @@ FreshUserFolders::~FreshUserFolders()
 
 void FreshUserFolders::set(const char *name, const QByteArray &value)
 {
+    save(name);
+    qputenv(name, value);
+}
+
+void FreshUserFolders::unset(const char *name)
+{
+    save(name);
+    qunsetenv(name);
+}
+
+void FreshUserFolders::save(const char *name)
+{
     m_saved.emplace_back(
         name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
-    qputenv(name, value);
 }

@@ -22,10 +22,13 @@ public:
 
     QString home() const { return m_home.path(); }
 
-    // Sets another variable until the folders go.
+    // Sets or unsets another variable until the folders go.
     void set(const char *name, const QByteArray &value);
+    void unset(const char *name);
 
 private:
+    void save(const char *name);
+
     QTemporaryDir m_home;
     std::vector<std::pair<const char *, std::optional<QByteArray>>> m_saved;
 };

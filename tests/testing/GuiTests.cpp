@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 
@@ -40,4 +42,26 @@ QColor ChartBand(const PictureBox &chart, int band)
 {
     const QImage &image = chart.image();
     return image.pixelColor(int((band - 0.5) * image.width() / 80), image.height() / 2);
+}
+
+void CloseAsTheWindowSystemDoes(QWidget &window)
+{
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window.windowHandle());
+}
+
+void WhenDialogShows(const QMetaObject &type, std::function<void(QWidget &dialog)> act)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, &type, act = std::move(act)] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && type.cast(window)) {
+                poll->deleteLater();
+                poll->stop();
+                act(*window);
+                return;
+            }
+        }
+    });
+    poll->start(10);
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 class PictureBox;
 class QComboBox;
 
@@ -34,3 +36,11 @@ void DoubleClick(QWidget *widget);
 
 // What the user sees in the middle of a fade chart's band (1..80, from the left).
 QColor ChartBand(const PictureBox &chart, int band);
+
+// Asks the window to close as the window system does when the user closes it, which Qt refuses
+// for a window that a modal dialog blocks.
+void CloseAsTheWindowSystemDoes(QWidget &window);
+
+// Once a visible dialog of the given type has appeared among the application's windows, runs
+// act on it; for answering a dialog whose run does not return until it is answered.
+void WhenDialogShows(const QMetaObject &type, std::function<void(QWidget &dialog)> act);

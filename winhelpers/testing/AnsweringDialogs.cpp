@@ -31,7 +31,9 @@ std::optional<ColorValue> AnsweringDialogs::chooseColor(QWidget *, ColorValue in
     return takeFront(m_colorAnswers, std::optional<ColorValue>());
 }
 
-QString AnsweringDialogs::chooseOpenFile(QWidget *, const QString &, const QString &)
+QString AnsweringDialogs::chooseOpenFile(QWidget *, const QString &, const QString &folder,
+                                         const QString &filter)
 {
+    m_filesAsked.push_back({folder, filter});
     return takeFront(m_fileAnswers, QString());
 }

@@ -27,12 +27,15 @@ public:
     const std::vector<Question> &questions() const { return m_questions; }
     // The colours the colour chooser opened at.
     const std::vector<ColorValue> &colorsOffered() const { return m_colorsOffered; }
+    // The folder and the filter of each file chooser opened.
+    const std::vector<std::pair<QString, QString>> &filesAsked() const { return m_filesAsked; }
 
     void messageBox(QWidget *parent, const Notice &notice) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &defaultText) override;
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
-    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                           const QString &filter) override;
 
 private:
     std::deque<QString> m_inputAnswers;
@@ -41,4 +44,5 @@ private:
     std::vector<Notice> m_notices;
     std::vector<Question> m_questions;
     std::vector<ColorValue> m_colorsOffered;
+    std::vector<std::pair<QString, QString>> m_filesAsked;
 };

@@ -25,8 +25,9 @@ std::optional<ColorValue> RandomDialogs::chooseColor(QWidget *parent, ColorValue
     return AnsweringDialogs::chooseColor(parent, initial);
 }
 
-QString RandomDialogs::chooseOpenFile(QWidget *parent, const QString &title, const QString &filter)
+QString RandomDialogs::chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                                      const QString &filter)
 {
     answerOpenFile(m_files.value(m_random.bounded(int(m_files.size()) + 1)));
-    return AnsweringDialogs::chooseOpenFile(parent, title, filter);
+    return AnsweringDialogs::chooseOpenFile(parent, title, folder, filter);
 }

@@ -25,6 +25,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
 
@@ -174,6 +176,37 @@ TEST_F(MainWindow, ControlsAndTheirFontsScaleWithTheWindow)
     EXPECT_EQ(GradientBackground::of(*window).image().size(), window->size());
     EXPECT_GT(chart()->image().width(), chartWidth);
     EXPECT_EQ(band(80), QColor(3, 0, 252));
+}
+
+// Made as small as it goes, the window still shows every caption whole, the colour read-outs at
+// their widest; a pixel narrower, one would be cut.
+TEST_F(MainWindow, ShowsEveryCaptionWholeAtItsSmallest)
+{
+    const QSize full = window->size();
+    for (int n = 1; n <= 9; ++n)
+        bar(n)->setValue(255);
+    window->resize(1, 1);
+    EXPECT_EQ(window->size(), window->minimumSize());
+    EXPECT_LT(window->width(), full.width());
+    int tightest = window->width();
+    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QString text;
+        QRect room = control->contentsRect();
+        if (auto *button = qobject_cast<QPushButton *>(control)) {
+            text = button->text();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        } else if (auto *caption = qobject_cast<QLabel *>(control)) {
+            text = caption->text();
+        } else {
+            continue;
+        }
+        const int spare = room.width() - control->fontMetrics().horizontalAdvance(text);
+        EXPECT_GE(spare, 0) << text.toStdString();
+        tightest = std::min(tightest, spare);
+    }
+    EXPECT_LE(tightest, 1);
 }
 
 TEST_F(MainWindow, GenerateFadeReadsTheMessageTheOptionsAndTheFont)
@@ -339,6 +372,23 @@ TEST_F(MainWindow, CutAndCopyTakeTheMessageSelectionElseTheOutputsAndPasteFollow
     selectAll(text10());
     click(u"Command5"_s);
     EXPECT_EQ(text10()->toPlainText(), u"out\nput"_s);
+}
+
+// With the desktop's clipboard empty, pasting in any way leaves both boxes as they were.
+TEST_F(MainWindow, PastingAnEmptyClipboardKeepsTheBoxes)
+{
+    for (QPlainTextEdit *box : {text7(), text10()}) {
+        box->setPlainText(u"kept"_s);
+        clickInto(box);
+        selectAll(box);
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        click(u"Command5"_s);
+        EXPECT_EQ(box->textCursor().selectedText(), u"kept"_s);
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, {5, 5});
+        EXPECT_EQ(box->toPlainText(), u"kept"_s);
+    }
 }
 
 // Tab moves on from either big box; typing into a colour box or the hidden box goes on to the

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
@@ -91,6 +92,26 @@ TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
         EXPECT_EQ(fileBytes(), PageBytes(line1, "<B>a\r\nb</B>"));
     }
     EXPECT_TRUE(dialogs.notices().empty());
+}
+
+// The picture chooser offers every picture format the preview shows, in the user's Pictures
+// folder, or at home while there is none.
+TEST_F(PreviewWindow, BackPictureLooksInThePicturesFolderForEveryFormatShown)
+{
+    Tinta2 *preview = view(u"<B>x</B>"_s);
+    ASSERT_NE(preview, nullptr);
+    const QDir home = QDir::home();
+    click(*preview, "Command2");
+    home.mkdir(u"Pictures"_s);
+    click(*preview, "Command2");
+    home.rmdir(u"Pictures"_s);
+    const auto &asked = dialogs.filesAsked();
+    ASSERT_EQ(asked.size(), 2U);
+    EXPECT_EQ(asked[0].first, home.path());
+    EXPECT_EQ(asked[1].first, home.filePath(u"Pictures"_s));
+    const QStringList patterns = asked[0].second.split(QRegularExpression(u"[() ]"_s));
+    for (const char *pattern : {"*.png", "*.jpg", "*.jpeg", "*.gif", "*.webp", "*.bmp", "*.svg"})
+        EXPECT_TRUE(patterns.contains(QString::fromLatin1(pattern))) << pattern;
 }
 
 TEST_F(PreviewWindow, ABackgroundThatCannotBeWrittenIsReportedAndKeepsThePage)

@@ -1,9 +1,9 @@
-#include "chat/DesktopWindowTree.h"
+#include "chat/room/DesktopWindowTree.h"
 
 #ifdef _WIN32
-#include "chat/User32WindowTree.h"
+#include "chat/room/User32WindowTree.h"
 #else
-#include "chat/NoClientWindowTree.h"
+#include "chat/room/NoClientWindowTree.h"
 #endif
 
 #include <utility>

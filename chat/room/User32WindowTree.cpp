@@ -1,4 +1,4 @@
-#include "chat/User32WindowTree.h"
+#include "chat/room/User32WindowTree.h"
 
 #include <string>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "chat/ChatRoomSearch.h"
+#include "chat/room/ChatRoomSearch.h"
 
 #include <algorithm>
 

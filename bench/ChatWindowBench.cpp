@@ -1,6 +1,6 @@
 #include "chat/TintaAOL.h"
 #include "chat/WindowTreeSender.h"
-#include "chat/testing/InMemoryWindowTree.h"
+#include "chat/room/testing/InMemoryWindowTree.h"
 #include "engine/RandomSource.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/testing/AnsweringDialogs.h"

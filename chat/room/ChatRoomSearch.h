@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/WindowTree.h"
+#include "chat/room/WindowTree.h"
 
 #include <string>
 #include <string_view>

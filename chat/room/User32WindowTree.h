@@ -1,15 +1,19 @@
 #pragma once
 
-#include "chat/WindowTree.h"
+#include "chat/room/WindowTree.h"
 
 #include <functional>
 
-// The desktop where no chat client can run: no window is ever found, so nothing is ever
-// delivered. The program's own events still run whenever the search asks for it.
-class NoClientWindowTree : public WindowTree
+// The Windows desktop through user32. Text goes out through the ANSI calls, as the chat client
+// reads it: UTF-8 is converted to the system's ANSI code page first.
+class User32WindowTree : public WindowTree
 {
 public:
-    explicit NoClientWindowTree(std::function<void()> processPendingEvents = {});
+    // Dispatches this thread's queued window messages; the default pump when the caller has no
+    // event loop of its own.
+    static void dispatchQueuedMessages();
+
+    explicit User32WindowTree(std::function<void()> processPendingEvents = dispatchQueuedMessages);
 
     WindowHandle topLevelWindowOfClass(std::string_view className) const override;
     WindowHandle firstChild(WindowHandle window) const override;

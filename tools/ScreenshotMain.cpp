@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool save(QWidget &window, const QString &fileName)
+bool savePicture(QWidget &window, const QString &fileName)
 {
     if (window.grab().save(fileName))
         return true;
@@ -36,13 +36,13 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Tintra"));
     TintraProgram program;
     QCoreApplication::processEvents();
-    if (!save(program.mainWindow(), arguments[1]))
+    if (!savePicture(program.mainWindow(), arguments[1]))
         return 1;
     if (arguments.size() == 3) {
         program.mainWindow().findChild<QPushButton *>(u"Command2"_s)->click();
         QCoreApplication::processEvents();
         auto *chatWindow = program.mainWindow().findChild<TintaAOL *>();
-        if (chatWindow == nullptr || !save(*chatWindow, arguments[2]))
+        if (chatWindow == nullptr || !savePicture(*chatWindow, arguments[2]))
             return 1;
     }
     return 0;

@@ -1,4 +1,4 @@
-#include "chat/testing/InMemoryWindowTree.h"
+#include "chat/room/testing/InMemoryWindowTree.h"
 
 #include <algorithm>
 #include <cctype>

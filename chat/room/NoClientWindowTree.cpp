@@ -1,4 +1,4 @@
-#include "chat/NoClientWindowTree.h"
+#include "chat/room/NoClientWindowTree.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "chat/ChatRoomSearch.h"
+#include "chat/room/ChatRoomSearch.h"
 
-#include "chat/DesktopWindowTree.h"
-#include "chat/NoClientWindowTree.h"
-#include "chat/testing/InMemoryWindowTree.h"
+#include "chat/room/DesktopWindowTree.h"
+#include "chat/room/NoClientWindowTree.h"
+#include "chat/room/testing/InMemoryWindowTree.h"
 
 #include <gtest/gtest.h>
 
