@@ -109,6 +109,8 @@ void Monkey::point(QWidget &window)
     if (!QApplication::activePopupWidget())
         window.activateWindow();
     const QPointer<QWindow> handle = window.windowHandle();
+    // The pointer travels to the point first, as an open list waits for before it takes a click.
+    QTest::mouseMove(handle, at);
     if (twice)
         QTest::mouseDClick(handle, button, {}, at);
     else
