@@ -28,7 +28,7 @@ namespace {
 
 // Many times the moves it takes to meet a paste from the desktop's empty clipboard, and quick
 // under UBSan.
-constexpr int SuiteMoves = 3000;
+constexpr int SuiteMoves = 5000;
 constexpr int MovesPerCheck = 25;
 
 // The seed and the move under way, in static storage: a signal handler can reach nothing else.
