@@ -101,7 +101,15 @@ void Monkey::point(QWidget &window)
     const Qt::MouseButton button = std::array {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
                                                Qt::RightButton, Qt::MiddleButton}[below(5)];
     const bool twice = aim != Drag && below(6) == 0;
-    QPoint at = target->mapTo(&window, QPoint(below(target->width()), below(target->height())));
+    // A control can reach past the edge of a window made small, and offscreen a maximised window
+    // keeps the screen's size when it is resized.
+    const QSize size = window.windowHandle()->size();
+    const auto inside = [size](QPoint point) {
+        return QPoint(std::clamp(point.x(), 0, size.width() - 1),
+                      std::clamp(point.y(), 0, size.height() - 1));
+    };
+    QPoint at =
+        inside(target->mapTo(&window, QPoint(below(target->width()), below(target->height()))));
     const QString kind = aim == Drag ? u"drag"_s : twice ? u"double click"_s : u"click"_s;
     m_announce(u"%1 with button %2 at %3 on %4"_s.arg(
         kind, QString::number(button), u"%1,%2"_s.arg(at.x()).arg(at.y()), nameOf(target)));
@@ -116,9 +124,7 @@ void Monkey::point(QWidget &window)
     else
         QTest::mousePress(handle, button, {}, at);
     for (int step = aim == Drag ? below(8) : -1; step >= 0 && handle; --step) {
-        at += QPoint(below(121) - 60, below(21) - 10);
-        at = {std::clamp(at.x(), 0, window.width() - 1),
-              std::clamp(at.y(), 0, window.height() - 1)};
+        at = inside(at + QPoint(below(121) - 60, below(21) - 10));
         QTest::mouseMove(handle, at);
     }
     if (handle && !twice)
