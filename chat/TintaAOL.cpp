@@ -154,8 +154,8 @@ void TintaAOL::createColorPickers()
     for (int bar = 0; bar < 9; ++bar)
         barPlaces[bar] = {lefts[bar / 3], 120.0 + 240 * (bar % 3), barWidths[bar / 3], 255};
     auto *chart = PlaceControl<PictureBox>(*this, u"Picture3"_s, {5040, 960, 4815, 255});
-    m_panel = new FaderPanel(*this, m_services, barPlaces, *chart, ChartPrecision::Double,
-                             *m_lastColor);
+    m_panel =
+        new FaderPanel(*this, m_services, barPlaces, *chart, ChartPrecision::Double, *m_lastColor);
     ColorBars &bars = m_panel->colorBars();
     for (int which = 1; which <= 3; ++which) {
         auto *swatch = PlaceControl<QFrame>(*this, swatchNames[which - 1],

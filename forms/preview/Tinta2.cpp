@@ -161,8 +161,9 @@ bool Tinta2::focusNextPrevChild(bool next)
 {
     const int count = int(m_buttons.size());
     const auto current = std::ranges::find(m_buttons, focusWidget());
-    const int from =
-        current != m_buttons.end() ? int(current - m_buttons.begin()) : next ? -1 : count;
+    const int from = current != m_buttons.end() ? int(current - m_buttons.begin())
+        : next                                  ? -1
+                                                : count;
     const int to = (from + (next ? 1 : -1) + count) % count;
     m_buttons[std::size_t(to)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;

@@ -44,8 +44,7 @@ protected:
         for (int bar = 0; bar < 9; ++bar)
             places[bar] = {960.0 * (bar / 3), 240.0 * (bar % 3), 855, 255};
         chart = PlaceControl<PictureBox>(window, u"Chart"_s, {0, 800, 4815, 255});
-        panel = new FaderPanel(window, services, places, *chart, ChartPrecision::Single,
-                               lastColor);
+        panel = new FaderPanel(window, services, places, *chart, ChartPrecision::Single, lastColor);
         panel->setFadeType(FadeMode::Normal);
         display = PlaceControl<QFrame>(window, u"Display"_s, {3000, 0, 375, 735});
         bars().chooseOnDoubleClick(*display, 2, dialogs);

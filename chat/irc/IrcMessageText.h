@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+#include <string>
+
+// The texts of IRC messages that a composed chat line (UTF-8) makes: one per line within it, as
+// a message ends at CR or LF, without empty ones and without NUL bytes, which no message carries.
+QList<QByteArray> IrcMessageTexts(const std::string &line);
+
+// How many bytes from the start of text go into a message with room for room bytes of text: all
+// of it when it fits, else as many as fit without cutting a UTF-8 character, nor an mIRC colour
+// code (\x03NN[,NN] or \x04RRGGBB[,RRGGBB]) or the letter after it: the code then starts the
+// next message. At least one character, should the room be smaller than that.
+qsizetype IrcMessagePieceLength(QByteArrayView text, qsizetype room);
