@@ -165,12 +165,13 @@ void Monkey::type()
     for (qsizetype from = 0, to = letters.toNextBoundary(); to > 0;
          from = to, to = letters.toNextBoundary()) {
         const QString letter = text.mid(from, to - from);
-        QInputMethodEvent commit;
-        commit.setCommitString(letter);
-        if (letter.toUcs4().size() == 1)
+        if (letter.toUcs4().size() == 1) {
             strike(letter == u"\r"_s ? Qt::Key_Return : Qt::Key_unknown, letter);
-        else if (QObject *receiver = keyWindow()->focusObject())
+        } else if (QObject *receiver = keyWindow()->focusObject()) {
+            QInputMethodEvent commit;
+            commit.setCommitString(letter);
             QCoreApplication::sendEvent(receiver, &commit);
+        }
     }
 }
 
