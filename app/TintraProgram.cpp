@@ -5,9 +5,14 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 
+// The services only keep a reference to the Qt dialogs, which are made before them.
 TintraProgram::TintraProgram(FontSources fonts)
+    : TintraProgram(m_qtDialogs, std::move(fonts))
+{ }
+
+TintraProgram::TintraProgram(Dialogs &dialogs, FontSources fonts)
     : m_random(RandomSource::monotonicNanoseconds())
-    , m_services(m_dialogs, m_random)
+    , m_services(dialogs, m_random)
     , m_intro(m_services, std::move(fonts))
 {
     m_services.previewFolder = m_previewFolder.path();

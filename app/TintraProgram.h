@@ -13,6 +13,8 @@ class TintraProgram
 {
 public:
     explicit TintraProgram(FontSources fonts = installedFontSources());
+    // With the caller's dialogs in place of Qt's, so that a test can answer them.
+    TintraProgram(Dialogs &dialogs, FontSources fonts);
 
     // The font list cache in its usual place, and the platform's fonts.
     static FontSources installedFontSources();
@@ -22,7 +24,7 @@ public:
 private:
     // Made before the windows and removed after them.
     PreviewFolder m_previewFolder;
-    QtDialogs m_dialogs;
+    QtDialogs m_qtDialogs;
     RandomSource m_random;
     Services m_services;
     TintraIntro m_intro;
