@@ -58,7 +58,7 @@ public:
     }
 
 private:
-    static constexpr qsizetype LongestTags = 16;
+    static constexpr qsizetype LongestTags = 20;
 
     // A run without colour, for "No Fade" and for a line break before the first letter.
     void openPlainRun(MarkupBuffer::Cursor &cursor)
