@@ -86,8 +86,7 @@ void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
         for (int mode = FadeMode::Normal; mode <= FadeMode::TWMystery; ++mode)
             benchmark->Args({mode, int(format)});
     }
-    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::TextComponents);
-         ++format)
+    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::Discord); ++format)
         benchmark->Args({FadeMode::Normal, format});
 }
 

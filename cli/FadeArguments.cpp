@@ -52,6 +52,10 @@ const FormatChoice Formats[] = {
      u"the game's own §x§r§r§g§g§b§b codes; no face, size or waving"_s},
     {u"mc-json"_s, OutputFormat::TextComponents,
      u"the game's JSON text components, for /tellraw and configs; no face, size or waving"_s},
+    {u"irc"_s, OutputFormat::Irc,
+     u"IRC colour codes of the 99-colour palette, --irc-hex adds hex; no face, size or waving"_s},
+    {u"discord"_s, OutputFormat::Discord,
+     u"a Discord ansi code block in its 8 colours; no italics, face, size or waving"_s},
 };
 
 QRegularExpression anchored(const QString &pattern)
@@ -138,6 +142,9 @@ FadeArguments::FadeArguments()
     , m_ansi256(u"ansi256"_s,
                 u"With --format ansi, the 256 colours of older terminals instead of 24-bit "
                 "colour."_s)
+    , m_ircHex(
+          u"irc-hex"_s,
+          u"With --format irc, each colour in hex too, for the clients that show any colour."_s)
     , m_space(u"space"_s,
               u"Where normal and twmystery fade evenly: rgb (default) or oklab, which looks "
               "even."_s,
@@ -153,7 +160,7 @@ FadeArguments::FadeArguments()
         "letters."_s);
     m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_face, m_size, m_bold,
                          m_italic, m_underline, m_wave, m_count, m_format, m_chat, m_ansi256,
-                         m_space, m_seed});
+                         m_ircHex, m_space, m_seed});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -230,7 +237,7 @@ FadeArguments::Action FadeArguments::readJob()
     return Action::Fade;
 }
 
-// --chat is short for --format chat; --ansi256 goes with --format ansi.
+// --chat is short for --format chat; --ansi256 goes with --format ansi, --irc-hex with irc.
 std::optional<OutputFormat> FadeArguments::readFormat()
 {
     const QString name = m_parser.value(m_format).toLower();
@@ -253,6 +260,13 @@ std::optional<OutputFormat> FadeArguments::readFormat()
             return std::nullopt;
         }
         format = OutputFormat::Ansi256;
+    }
+    if (m_parser.isSet(m_ircHex)) {
+        if (format != OutputFormat::Irc) {
+            refuse(u"--irc-hex goes with --format irc"_s);
+            return std::nullopt;
+        }
+        format = OutputFormat::IrcHex;
     }
     return format;
 }

@@ -52,6 +52,7 @@ private:
     const QCommandLineOption m_format;
     const QCommandLineOption m_chat;
     const QCommandLineOption m_ansi256;
+    const QCommandLineOption m_ircHex;
     const QCommandLineOption m_space;
     const QCommandLineOption m_seed;
     QCommandLineOption m_help;

@@ -10,6 +10,8 @@
 #include "engine/ModernHtmlWriter.h"
 #include "engine/OkLab.h"
 #include "engine/RandomSource.h"
+#include "engine/formats/DiscordWriter.h"
+#include "engine/formats/IrcWriter.h"
 #include "engine/formats/LegacyCodeWriter.h"
 #include "engine/formats/TextComponentWriter.h"
 
@@ -226,6 +228,11 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
         return write(LegacyCodeWriter(buffer, options, LegacyCodes::Section));
     case OutputFormat::TextComponents:
         return write(TextComponentWriter(buffer, options));
+    case OutputFormat::Irc:
+    case OutputFormat::IrcHex:
+        return write(IrcWriter(buffer, options, request.format == OutputFormat::IrcHex));
+    case OutputFormat::Discord:
+        return write(DiscordWriter(buffer, options));
     default:
         return write(ModernHtmlWriter(buffer, options));
     }
@@ -271,6 +278,9 @@ std::optional<QString> formatProblem(const FadeRequest &request)
         return LegacyCodeProblem(request.message, LegacyCodes::AmpX);
     case OutputFormat::Section:
         return LegacyCodeProblem(request.message, LegacyCodes::Section);
+    case OutputFormat::Irc:
+    case OutputFormat::IrcHex:
+        return IrcProblem(request.message);
     default:
         return std::nullopt;
     }

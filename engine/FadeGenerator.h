@@ -34,7 +34,8 @@ inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 // What a run writes: the page fragment of the main window, the chat window's line, or the same
 // letters in the same colours for today's rich editors (HTML5), forums (BBCode), terminals (ANSI
 // escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage, the
-// colour codes of plain chat text in three forms, and JSON text components).
+// colour codes of plain chat text in three forms, and JSON text components), IRC (palette codes,
+// or with hex colours too) or Discord (a code block of eight colours).
 enum class OutputFormat {
     Page,
     ChatLine,
@@ -47,6 +48,9 @@ enum class OutputFormat {
     AmpX,
     Section,
     TextComponents,
+    Irc,
+    IrcHex,
+    Discord,
 };
 
 // Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,

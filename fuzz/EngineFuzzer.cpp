@@ -9,6 +9,7 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "engine/formats/IrcWriter.h"
 #include "engine/testing/ShownTurns.h"
 
 #include <QString>
@@ -249,8 +250,8 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 // Whether a reader of the format can tell the message's letters from its markup: no reader
 // takes unpaired surrogates; XML holds no control character but tab and line ends and no
 // U+FFFE or U+FFFF; a terminal takes an escape character as the start of a sequence; and
-// BBCode and a terminal show a LF that makes a turn of its own as a line break; and the game's
-// colour codes refuse a section sign, which the game never shows.
+// BBCode and a terminal show a LF that makes a turn of its own as a line break; the game's
+// colour codes refuse a section sign, which the game never shows, and IRC control characters.
 bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &letters)
 {
     if (HasUnpairedSurrogate(request.message) || HasUnpairedSurrogate(request.options.fontFace))
@@ -258,6 +259,9 @@ bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &
     const bool gameCodes = format == OutputFormat::AmpHex || format == OutputFormat::AmpX ||
         format == OutputFormat::Section;
     if (gameCodes && request.message.contains(u'§'))
+        return false;
+    const bool irc = format == OutputFormat::Irc || format == OutputFormat::IrcHex;
+    if (irc && IrcProblem(request.message))
         return false;
     const auto xmlCanHold = [](QStringView text) {
         return std::none_of(text.begin(), text.end(), [](QChar c) {
@@ -273,7 +277,8 @@ bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &
         else if (letters[i] == u"\n" && format != OutputFormat::MiniMessage)
             return false;
     }
-    const bool terminal = format == OutputFormat::Ansi || format == OutputFormat::Ansi256;
+    const bool terminal = format == OutputFormat::Ansi || format == OutputFormat::Ansi256 ||
+        format == OutputFormat::Discord;
     return !terminal || !request.message.contains(u'\x1b');
 }
 

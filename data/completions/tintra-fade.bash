@@ -20,7 +20,7 @@ _tintra_fade()
         ;;
     -f | --format)
         mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage
-            amp-hex amp-x section mc-json' -- "$current")
+            amp-hex amp-x section mc-json irc discord' -- "$current")
         return
         ;;
     --space)
@@ -38,7 +38,7 @@ _tintra_fade()
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
             --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
-            --chat --ansi256 --space --seed -h --help --help-all -v --version --' -- "$current")
+            --chat --ansi256 --irc-hex --space --seed -h --help --help-all -v --version --' -- "$current")
     fi
 }
 complete -F _tintra_fade tintra-fade

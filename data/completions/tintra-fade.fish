@@ -24,7 +24,9 @@ function __tintra_fade_formats
         amp-hex 'Game server plugin colour codes, &#rrggbb' \
         amp-x 'Game server plugin colour codes, &x&r&r&g&g&b&b' \
         section 'The game'"'"'s own colour codes, §x§r§r§g§g§b§b' \
-        mc-json 'The game'"'"'s JSON text components'
+        mc-json 'The game'"'"'s JSON text components' \
+        irc 'IRC colour codes' \
+        discord 'A Discord ansi code block'
 end
 
 complete -c tintra-fade -f
@@ -45,5 +47,6 @@ complete -c tintra-fade -s c -l count -x -d 'Letters per segment, 2-500'
 complete -c tintra-fade -s f -l format -x -a '(__tintra_fade_formats)' -d 'What to write'
 complete -c tintra-fade -l chat -d 'Write a chat line, as --format chat'
 complete -c tintra-fade -l ansi256 -d 'With --format ansi, the 256 colours of older terminals'
+complete -c tintra-fade -l irc-hex -d 'With --format irc, each colour in hex too'
 complete -c tintra-fade -l space -x -a 'rgb oklab' -d 'Where the normal gradient moves evenly'
 complete -c tintra-fade -l seed -x -d 'Seed of the random colours'

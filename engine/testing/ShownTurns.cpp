@@ -2,6 +2,8 @@
 
 #include "engine/AnsiWriter.h"
 #include "engine/Letters.h"
+#include "engine/formats/DiscordWriter.h"
+#include "engine/formats/IrcWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -109,9 +111,9 @@ std::optional<QList<ShownTurn>> readHtml(const QString &markup)
 // Reads text between tags that pattern matches, each match handed to tag.
 template<typename Tag>
 std::optional<QList<ShownTurn>> readTagged(const QString &markup, const QRegularExpression &pattern,
-                                           Tag &&tag)
+                                           Tag &&tag, bool runs = false)
 {
-    TurnCollector turns;
+    TurnCollector turns(runs);
     qsizetype at = 0;
     for (const QRegularExpressionMatch &match : pattern.globalMatch(markup)) {
         turns.text(QStringView(markup).sliced(at, match.capturedStart() - at));
@@ -269,6 +271,70 @@ std::optional<QList<ShownTurn>> readTextComponents(const QString &markup)
     return turns.turns();
 }
 
+// IRC formatting as clients read it: bold, italics, underline, strikethrough, monospace and
+// reverse toggle; 0x0F resets; 0x03 takes up to two digits of a colour (99 the default, none
+// none), then a background after a comma only when a digit follows it; 0x04 takes six hex
+// digits of a colour. Every line is a message of its own, starting without formatting.
+std::optional<QList<ShownTurn>> readIrc(const QString &markup)
+{
+    static const QRegularExpression codes(
+        u"[\\x02\\x1d\\x1f\\x1e\\x11\\x16\\x0f\\n]|\\x03(?:(\\d\\d?)(?:,\\d\\d?)?)?|\\x04(?:([0-9a-fA-F]{6})(?:,[0-9a-fA-F]{6})?)?"_s);
+    return readTagged(
+        markup, codes,
+        [](const QRegularExpressionMatch &match, TurnCollector &turns) {
+            const QStringView found = match.capturedView();
+            if (found == u"\n") {
+                turns.lineBreak();
+                turns.clearColor();
+            } else if (match.hasCaptured(2)) {
+                turns.color(ColorOfHex6(match.capturedView(2)));
+            } else if (match.hasCaptured(1) && match.capturedView(1).toInt() != 99) {
+                turns.color(match.capturedView(1).toInt());
+            } else if (found.startsWith(u'\x03') || found.startsWith(u'\x04') || found == u"\x0f") {
+                turns.clearColor();
+            } else {
+                turns.flush();
+            }
+            return true;
+        },
+        true);
+}
+
+// A Discord message holding one "ansi" code block, fences on lines of their own and no three
+// backticks inside; SGR 0 resets, 30..37 colour, 1 and 4 are bold and underline.
+std::optional<QList<ShownTurn>> readDiscord(const QString &markup)
+{
+    static const QString open = u"```ansi\n"_s, close = u"\n```"_s;
+    if (!markup.startsWith(open) || !markup.endsWith(close) ||
+        markup.size() < open.size() + close.size())
+        return std::nullopt;
+    const QString block = markup.sliced(open.size(), markup.size() - open.size() - close.size());
+    if (block.contains(u"```"_s))
+        return std::nullopt;
+    static const QRegularExpression codes(u"\\x1b\\[([0-9;]*)m|\\n"_s);
+    return readTagged(
+        block, codes,
+        [](const QRegularExpressionMatch &match, TurnCollector &turns) {
+            if (match.capturedView() == u"\n") {
+                turns.lineBreak();
+                return true;
+            }
+            for (const QStringView parameter : match.capturedView(1).split(u';')) {
+                const int code = parameter.toInt();
+                if (code >= 30 && code <= 37)
+                    turns.color(code);
+                else if (code == 0)
+                    turns.clearColor();
+                else if (code == 1 || code == 4)
+                    turns.flush();
+                else
+                    return false;
+            }
+            return true;
+        },
+        true);
+}
+
 } // namespace
 
 ColorValue ColorOfHex6(QStringView hex)
@@ -294,10 +360,35 @@ std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QStrin
         return readLegacyCodes(markup, u'§');
     case OutputFormat::TextComponents:
         return readTextComponents(markup);
+    case OutputFormat::Irc:
+    case OutputFormat::IrcHex:
+        return readIrc(markup);
+    case OutputFormat::Discord:
+        return readDiscord(markup);
     default:
         return readHtml(markup);
     }
 }
+
+namespace {
+
+// The colour a format shows for a colour of the page: the index or code of the nearest colour of
+// its palette, where it has one.
+ColorValue shownColor(OutputFormat format, ColorValue color)
+{
+    switch (format) {
+    case OutputFormat::Ansi256:
+        return Palette256Index(color);
+    case OutputFormat::Irc:
+        return IrcColorIndex(color);
+    case OutputFormat::Discord:
+        return DiscordColorCode(color);
+    default:
+        return color;
+    }
+}
+
+} // namespace
 
 QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
                                const QList<ColorValue> &colors, bool waving)
@@ -321,8 +412,7 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
         }
         std::optional<ColorValue> color;
         if (colorMode)
-            color = format == OutputFormat::Ansi256 ? Palette256Index(colors[shown++])
-                                                    : colors[shown++];
+            color = shownColor(format, colors[shown++]);
         turns.append({color, letters[i].toString(), wave});
     }
     return turns;

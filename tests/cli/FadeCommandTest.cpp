@@ -176,7 +176,7 @@ TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
     };
     for (const QString &format :
          {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s, u"minimessage"_s,
-          u"amp-hex"_s, u"amp-x"_s, u"section"_s, u"mc-json"_s}) {
+          u"amp-hex"_s, u"amp-x"_s, u"section"_s, u"mc-json"_s, u"irc"_s, u"discord"_s}) {
         for (const auto &c : cases) {
             const Outcome outcome = fade(QStringList {u"-f"_s, format} + c.arguments, c.input);
             const bool refused = c.refused == Always ||
@@ -215,6 +215,7 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-f"_s, u"rtf"_s, u"x"_s}, "rtf"},
         {{u"--chat"_s, u"--format"_s, u"html"_s, u"x"_s}, "--chat and --format html"},
         {{u"-f"_s, u"html"_s, u"--ansi256"_s, u"x"_s}, "--ansi256"},
+        {{u"-f"_s, u"ansi"_s, u"--irc-hex"_s, u"x"_s}, "--irc-hex"},
         {{u"--space"_s, u"lab"_s, u"x"_s}, "lab"},
         {{u"--face"_s}, "face"},
         {{u"--face"_s, u"a\"><script>"_s, u"x"_s}, "--face"},
@@ -329,15 +330,17 @@ TEST(FadeCommand, HelpAndVersion)
         EXPECT_TRUE(help.output.contains("--chat")) << qPrintable(option);
     }
     const Outcome help = fade({u"--help"_s});
-    for (const char *shown : {"--chat", "--ansi256", "default FF0000", "default 0000FF",
-                              "default 00FF00", "default Comic Sans MS", "default 3", "default 5",
-                              "2-500", "1-7", "#RGB", "Exit codes:", "  2  a usage error"})
+    for (const char *shown :
+         {"--chat", "--ansi256", "--irc-hex", "default FF0000", "default 0000FF", "default 00FF00",
+          "default Comic Sans MS", "default 3", "default 5", "2-500", "1-7", "#RGB",
+          "Exit codes:", "  2  a usage error"})
         EXPECT_TRUE(help.output.contains(shown)) << shown;
     for (const char *item :
-         {"0 normal", "1 rainbow", "2 randomize", "3 repeater", "4 ttintra", "5 dudadodov",
-          "6 tcrepeater", "7 twmystery", "8 none", "\n  classic ", "\n  chat ", "\n  html ",
-          "\n  bbcode ", "\n  ansi ", "\n  minimessage ", "\n  amp-hex ", "\n  amp-x ",
-          "\n  section ", "\n  mc-json "})
+         {"0 normal",     "1 rainbow",    "2 randomize",  "3 repeater",   "4 ttintra",
+          "5 dudadodov",  "6 tcrepeater", "7 twmystery",  "8 none",       "\n  classic ",
+          "\n  chat ",    "\n  html ",    "\n  bbcode ",  "\n  ansi ",    "\n  minimessage ",
+          "\n  amp-hex ", "\n  amp-x ",   "\n  section ", "\n  mc-json ", "\n  irc ",
+          "\n  discord "})
         EXPECT_TRUE(help.output.contains(item)) << item;
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);

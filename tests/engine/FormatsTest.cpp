@@ -2,6 +2,8 @@
 #include "engine/AnsiWriter.h"
 #include "engine/Letters.h"
 #include "engine/MarkupBuffer.h"
+#include "engine/formats/DiscordWriter.h"
+#include "engine/formats/IrcWriter.h"
 #include "engine/testing/ShownTurns.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +35,7 @@ QString randomMessage(std::mt19937 &random)
         u"|<|>|&|\"|'|[|]|\\|/"
         u"|=|#|;|à|é|ß|¿|©|ÿ|👍🏽|👨‍👩‍👧|🇫🇷|😀|e\u0301|\r\n|[b]|[/"
         u"color]|"
-        u"<b>|<#ff0000>|&amp;|\\<|<newline>|&|&#|&x|&l|&r|§|§x|#a|\u2028"_s.split(u'|');
+        u"<b>|<#ff0000>|&amp;|\\<|<newline>|&|&#|&x|&l|&r|§|§x|#a|\u2028|,|1|`|```"_s.split(u'|');
     QString message;
     for (int length = std::uniform_int_distribution(1, 40)(random); length > 0; --length)
         message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
@@ -125,9 +127,20 @@ TEST(Formats, FrameTheLettersInTheirOwnTags)
     EXPECT_EQ(escaped.markup(), u"<#ff0000>\\<<#800080>\\\\"_s);
 }
 
+// Caret notation for the control characters of IRC and terminals: ^B, ^C, ^D, ^[ and so on.
+QString controls(QString text)
+{
+    for (char16_t c = u'\x01'; c < u' '; ++c) {
+        const QChar caret[] = {u'^', QChar(c + u'@')};
+        text.replace(QString(caret, 2), QString(QChar(c)));
+    }
+    return text;
+}
+
 // A mark of the message never starts a code with what follows it, a colour code comes once for
-// each run of one colour, and styles follow every colour code, since it resets them.
-TEST(Formats, KeepTheMessageOutOfGameCodes)
+// each run of one colour, and in the game's codes styles follow every colour code, since it
+// resets them.
+TEST(Formats, KeepTheMessageOutOfTheCodes)
 {
     const struct
     {
@@ -153,6 +166,18 @@ TEST(Formats, KeepTheMessageOutOfGameCodes)
          u"[\"\",{\"color\":\"#ff0000\",\"text\":\"a\"},{\"color\":\"#800080\",\"text\":\"b\"}]"_s},
         {OutputFormat::TextComponents, FadeMode::NoFade, false, false, u"\r\na"_s,
          u"[\"\",{\"text\":\"\\na\"}]"_s},
+        {OutputFormat::Irc, FadeMode::Normal, false, true, u"a,1 b"_s,
+         controls(u"^B^C04a^C40^B^B,^C511^C49 ^C48b"_s)},
+        {OutputFormat::IrcHex, FadeMode::Normal, false, false, u"a,b"_s,
+         controls(u"^C04^DFF0000a^C51^DAA0055^B^B,^C49^D5500AAb"_s)},
+        {OutputFormat::Irc, FadeMode::Normal, true, true, u"a\r\n,b"_s,
+         controls(u"^B^C04a\n^B^C04^B^B,b"_s)},
+        {OutputFormat::Discord, FadeMode::Normal, false, true, u"a```b"_s,
+         controls(u"```ansi\n^[[1m^[[31ma`^[[35m`^[[30m`^[[34mb^[[0m\n```"_s)},
+        {OutputFormat::Discord, FadeMode::Normal, true, false, u"``\r\nb"_s,
+         controls(u"```ansi\n^[[31m`^[[31m`\n^[[31mb^[[0m\n```"_s)},
+        {OutputFormat::Discord, FadeMode::NoFade, false, true, u"a``\r\nb"_s,
+         controls(u"```ansi\n^[[1ma`^[[1m`\n^[[1mb^[[0m\n```"_s)},
     };
     for (const auto &c : cases) {
         FadeRun run(c.message, c.mode, c.format);
@@ -160,10 +185,14 @@ TEST(Formats, KeepTheMessageOutOfGameCodes)
         run.request.options = {u"Arial"_s, u"3"_s, c.bold, false, false, true};
         EXPECT_EQ(run.markup(), c.markup) << c.message.toStdString();
     }
-    for (const OutputFormat format : {OutputFormat::AmpHex, OutputFormat::Section}) {
-        FadeRun sign(u"a§b"_s, FadeMode::Normal, format);
-        EXPECT_EQ(sign.generate().status, FadeResult::Status::Refused);
-    }
+    const std::pair<OutputFormat, QString> refused[] = {{OutputFormat::AmpHex, u"a§b"_s},
+                                                        {OutputFormat::Section, u"§"_s}};
+    for (const auto &[format, message] : refused)
+        EXPECT_EQ(FadeRun(message, FadeMode::Normal, format).generate().status,
+                  FadeResult::Status::Refused);
+    for (const QChar control : u"\x01\x02\x03\x04\x0f\x16\x1d\x1f"_s)
+        EXPECT_EQ(FadeRun(u"a"_s + control, FadeMode::NoFade, OutputFormat::Irc).generate().status,
+                  FadeResult::Status::Refused);
 }
 
 // Only a page limits the letters; only a chat line takes no count and shows no progress.
@@ -220,4 +249,23 @@ TEST(Formats, APaletteColourIsTheNearestOfCubeAndGreys)
     };
     for (const auto &[color, index] : cases)
         EXPECT_EQ(Palette256Index(RGB(color)), index) << index;
+}
+
+// The nearest by squared sRGB distance; of two as near, the lower index or code.
+TEST(Formats, IrcAndDiscordColoursAreTheNearestOfTheirPalettes)
+{
+    const struct
+    {
+        Rgb color;
+        int irc;
+        int discord;
+    } cases[] = {
+        {{255, 255, 255}, 0, 37},     {{0, 0, 0}, 1, 30},           {{255, 0, 0}, 4, 31},
+        {{0, 0, 0x9a}, 2, 30},        {{0x47, 0, 0}, 16, 30},       {{0x9d, 0x91, 0}, 42, 32},
+        {{0x91, 0x45, 0x6f}, 93, 30}, {{0x28, 0x96, 0xb5}, 46, 34}, {{0xe2, 0xe2, 0xe2}, 97, 37},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(IrcColorIndex(RGB(c.color)), c.irc) << c.irc;
+        EXPECT_EQ(DiscordColorCode(RGB(c.color)), c.discord) << c.discord;
+    }
 }
