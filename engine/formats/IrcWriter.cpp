@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <limits>
+#include <span>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +27,81 @@ constexpr std::array<quint32, 99> Palette = {
     0x282828, 0x363636, 0x4D4D4D, 0x656565, 0x818181, 0x9F9F9F, 0xBCBCBC, 0xE2E2E2, 0xFFFFFF,
 };
 
+int squaredDistance(Rgb rgb, quint32 entry)
+{
+    const int red = rgb.red - int(entry >> 16), green = rgb.green - int((entry >> 8) & 0xFF),
+              blue = rgb.blue - int(entry & 0xFF);
+    return red * red + green * green + blue * blue;
+}
+
+// The palette entries that may be nearest to some colour of each cube of 16 × 16 × 16 colours,
+// in the palette's order, so that a look-up weighs a few entries instead of all 99: an entry
+// is kept when its distance to the nearest point of the cube is no more than the smallest
+// distance any entry has to the farthest point.
+class NearestCandidates
+{
+public:
+    NearestCandidates()
+    {
+        for (int cube = 0; cube < Cubes; ++cube) {
+            const int low[] = {(cube >> 8) * CubeSide, ((cube >> 4) & 0xF) * CubeSide,
+                               (cube & 0xF) * CubeSide};
+            int bound = std::numeric_limits<int>::max();
+            for (const quint32 entry : Palette)
+                bound = std::min(bound, farthest(entry, low));
+            m_starts[std::size_t(cube)] = quint16(m_entries.size());
+            for (std::size_t index = 0; index < Palette.size(); ++index) {
+                if (nearestPoint(Palette[index], low) <= bound)
+                    m_entries.push_back(quint8(index));
+            }
+        }
+        m_starts.back() = quint16(m_entries.size());
+    }
+
+    std::span<const quint8> of(Rgb rgb) const
+    {
+        const std::size_t cube = std::size_t((rgb.red / CubeSide) << 8 |
+                                             (rgb.green / CubeSide) << 4 | rgb.blue / CubeSide);
+        return std::span(m_entries).subspan(m_starts[cube], m_starts[cube + 1] - m_starts[cube]);
+    }
+
+private:
+    static constexpr int CubeSide = 16;
+    static constexpr int Cubes = 16 * 16 * 16;
+
+    static std::array<int, 3> components(quint32 entry)
+    {
+        return {int(entry >> 16), int((entry >> 8) & 0xFF), int(entry & 0xFF)};
+    }
+
+    static int nearestPoint(quint32 entry, const int (&low)[3])
+    {
+        int distance = 0;
+        const std::array<int, 3> values = components(entry);
+        for (std::size_t channel = 0; channel < 3; ++channel) {
+            const int gap = std::max({low[channel] - values[channel], 0,
+                                      values[channel] - (low[channel] + CubeSide - 1)});
+            distance += gap * gap;
+        }
+        return distance;
+    }
+
+    static int farthest(quint32 entry, const int (&low)[3])
+    {
+        int distance = 0;
+        const std::array<int, 3> values = components(entry);
+        for (std::size_t channel = 0; channel < 3; ++channel) {
+            const int gap = std::max(std::abs(values[channel] - low[channel]),
+                                     std::abs(values[channel] - (low[channel] + CubeSide - 1)));
+            distance += gap * gap;
+        }
+        return distance;
+    }
+
+    std::array<quint16, Cubes + 1> m_starts {};
+    std::vector<quint8> m_entries;
+};
+
 QString styleCodes(const FadeOptions &options)
 {
     QString codes;
@@ -40,14 +118,12 @@ QString styleCodes(const FadeOptions &options)
 
 int IrcColorIndex(ColorValue color)
 {
+    static const NearestCandidates candidates;
     const Rgb rgb = SplitColor(color);
     int nearest = 0;
     int nearestDistance = std::numeric_limits<int>::max();
-    for (int index = 0; index < int(Palette.size()); ++index) {
-        const quint32 entry = Palette[std::size_t(index)];
-        const int red = rgb.red - int(entry >> 16), green = rgb.green - int((entry >> 8) & 0xFF),
-                  blue = rgb.blue - int(entry & 0xFF);
-        const int distance = red * red + green * green + blue * blue;
+    for (const quint8 index : candidates.of(rgb)) {
+        const int distance = squaredDistance(rgb, Palette[index]);
         if (distance < nearestDistance) {
             nearest = index;
             nearestDistance = distance;
