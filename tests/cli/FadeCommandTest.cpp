@@ -95,7 +95,7 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
         {"BBCode",
          {u"--format"_s, u"bbcode"_s, u"Hi"_s},
          {},
-         "[font=Comic Sans MS][size=3][color=#FF0000]H[/color][color=#800080]i[/color][/size]"
+         "[font=\"Comic Sans MS\"][size=3][color=#FF0000]H[/color][color=#800080]i[/color][/size]"
          "[/font]\n"},
         {"terminal colour from the 256",
          {u"-f"_s, u"ansi"_s, u"--ansi256"_s, u"-u"_s, u"Hi"_s},
