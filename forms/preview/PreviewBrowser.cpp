@@ -3,6 +3,10 @@
 #include "forms/preview/PreviewPage.h"
 #include "forms/preview/PreviewRequestFilter.h"
 
+#include <QChildEvent>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -63,4 +67,32 @@ void PreviewBrowser::showPage()
 void PreviewBrowser::allowPicture(const QString &fileName)
 {
     m_filter->allowPicture(fileName);
+}
+
+// The page is drawn by a child widget that the browser makes when it needs one; its keys are
+// watched from then on.
+bool PreviewBrowser::event(QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        if (QObject *child = static_cast<QChildEvent *>(event)->child(); child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    return QWebEngineView::event(event);
+}
+
+// The browser engine stops the whole program on a key whose text runs to several characters,
+// as a compose sequence may type. Such text reaches the page as an input method gives it.
+bool PreviewBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const QString text = static_cast<const QKeyEvent *>(event)->text();
+    if (text.size() < 2)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        QInputMethodEvent typed;
+        typed.setCommitString(text);
+        QCoreApplication::sendEvent(watched, &typed);
+    }
+    return true;
 }

@@ -25,6 +25,10 @@ public:
     // Lets the page show this picture as its background.
     void allowPicture(const QString &fileName);
 
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     const QUrl m_pageUrl;
     QWebEngineProfile *m_profile;

@@ -5,6 +5,7 @@
 #include "forms/preview/ViewHtmlFade.h"
 #include "tests/testing/FreshUserFolders.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -171,6 +172,13 @@ TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
     EXPECT_FALSE(onTop());
     QWebEngineView &page = *preview->browser();
     const QString shown = u"M\u00E5\u0192\u2020\u2021 \u00E9"_s;
+    EXPECT_EQ(ShownText(page), shown);
+    // A key that types several characters at once, as a compose sequence may, leaves the page
+    // as it is.
+    QApplication::setActiveWindow(preview);
+    page.setFocus();
+    QTest::sendKeyEvent(QTest::Click, preview->windowHandle(), Qt::Key_unknown,
+                        u"ab\U0001F44D\U0001F3FD"_s, Qt::NoModifier);
     EXPECT_EQ(ShownText(page), shown);
     // A corner of the page, inside the body's margin, where only the background shows.
     const QPoint corner(3, 3);
