@@ -56,6 +56,8 @@ const FormatChoice Formats[] = {
      u"IRC colour codes of the 99-colour palette, --irc-hex adds hex; no face, size or waving"_s},
     {u"discord"_s, OutputFormat::Discord,
      u"a Discord ansi code block in its 8 colours; no italics, face, size or waving"_s},
+    {u"pango"_s, OutputFormat::Pango,
+     u"Pango markup for status bars (Waybar, i3 and sway bars); no face or size"_s},
 };
 
 QRegularExpression anchored(const QString &pattern)

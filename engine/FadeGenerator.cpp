@@ -13,6 +13,7 @@
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/IrcWriter.h"
 #include "engine/formats/LegacyCodeWriter.h"
+#include "engine/formats/PangoWriter.h"
 #include "engine/formats/TextComponentWriter.h"
 
 #include <QRegularExpression>
@@ -233,6 +234,8 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
         return write(IrcWriter(buffer, options, request.format == OutputFormat::IrcHex));
     case OutputFormat::Discord:
         return write(DiscordWriter(buffer, options));
+    case OutputFormat::Pango:
+        return write(PangoWriter(buffer, options));
     default:
         return write(ModernHtmlWriter(buffer, options));
     }

@@ -35,7 +35,7 @@ inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 // letters in the same colours for today's rich editors (HTML5), forums (BBCode), terminals (ANSI
 // escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage, the
 // colour codes of plain chat text in three forms, and JSON text components), IRC (palette codes,
-// or with hex colours too) or Discord (a code block of eight colours).
+// or with hex colours too), Discord (a code block of eight colours) or status bars (Pango).
 enum class OutputFormat {
     Page,
     ChatLine,
@@ -51,6 +51,7 @@ enum class OutputFormat {
     Irc,
     IrcHex,
     Discord,
+    Pango,
 };
 
 // Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,

@@ -271,6 +271,8 @@ bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &
     };
     if (format == OutputFormat::Html)
         return xmlCanHold(request.message) && xmlCanHold(request.options.fontFace);
+    if (format == OutputFormat::Pango && !xmlCanHold(request.message))
+        return false;
     for (qsizetype i = 0; i < letters.size(); ++i) {
         if (isCarriageReturn(letters[i]))
             ++i;
@@ -291,7 +293,8 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
     for (const OutputFormat format :
          {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi, OutputFormat::Ansi256,
           OutputFormat::MiniMessage, OutputFormat::AmpHex, OutputFormat::AmpX,
-          OutputFormat::Section, OutputFormat::TextComponents}) {
+          OutputFormat::Section, OutputFormat::TextComponents, OutputFormat::Irc,
+          OutputFormat::IrcHex, OutputFormat::Discord, OutputFormat::Pango}) {
         if (!readableIn(format, run.request, letters))
             continue;
         Run other = run;

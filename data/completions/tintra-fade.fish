@@ -26,7 +26,8 @@ function __tintra_fade_formats
         section 'The game'"'"'s own colour codes, §x§r§r§g§g§b§b' \
         mc-json 'The game'"'"'s JSON text components' \
         irc 'IRC colour codes' \
-        discord 'A Discord ansi code block'
+        discord 'A Discord ansi code block' \
+        pango 'Pango markup for status bars'
 end
 
 complete -c tintra-fade -f

@@ -108,6 +108,42 @@ std::optional<QList<ShownTurn>> readHtml(const QString &markup)
     return turns.turns();
 }
 
+// Pango markup: XML whose spans set a foreground for the letters in them, sup and sub raising
+// and lowering them.
+std::optional<QList<ShownTurn>> readPango(const QString &markup)
+{
+    QXmlStreamReader xml(u"<markup>"_s + markup + u"</markup>"_s);
+    TurnCollector turns(true);
+    static const QRegularExpression color(u"^#([0-9a-f]{6})$"_s);
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::Characters) {
+            const QStringList lines = xml.text().toString().split(u'\n');
+            for (qsizetype line = 0; line < lines.size(); ++line) {
+                if (line > 0)
+                    turns.lineBreak();
+                turns.text(lines[line]);
+            }
+        } else if (xml.name() == u"sup" || xml.name() == u"sub") {
+            const bool start = token == QXmlStreamReader::StartElement;
+            turns.wave(!start                     ? WaveHeight::Level
+                           : xml.name() == u"sup" ? WaveHeight::Raised
+                                                  : WaveHeight::Lowered);
+        } else if (xml.name() == u"span") {
+            const auto match = color.match(xml.attributes().value(u"foreground"_s));
+            if (token == QXmlStreamReader::StartElement && match.hasMatch())
+                turns.color(ColorOfHex6(match.capturedView(1)));
+            else
+                turns.clearColor();
+        } else {
+            turns.flush();
+        }
+    }
+    if (xml.hasError())
+        return std::nullopt;
+    return turns.turns();
+}
+
 // Reads text between tags that pattern matches, each match handed to tag.
 template<typename Tag>
 std::optional<QList<ShownTurn>> readTagged(const QString &markup, const QRegularExpression &pattern,
@@ -365,6 +401,8 @@ std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QStrin
         return readIrc(markup);
     case OutputFormat::Discord:
         return readDiscord(markup);
+    case OutputFormat::Pango:
+        return readPango(markup);
     default:
         return readHtml(markup);
     }
@@ -394,7 +432,8 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
                                const QList<ColorValue> &colors, bool waving)
 {
     const bool colorMode = !colors.isEmpty();
-    const bool showsWaving = waving && format == OutputFormat::Html;
+    const bool showsWaving =
+        waving && (format == OutputFormat::Html || format == OutputFormat::Pango);
     QList<ShownTurn> turns;
     int wavePhase = 1;
     qsizetype shown = 0;

@@ -6,6 +6,8 @@
 #include "engine/formats/IrcWriter.h"
 #include "engine/testing/ShownTurns.h"
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -186,13 +188,19 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
          controls(u"```ansi\n^[[1m^[[31ma`^[[35m`^[[30m`^[[34mb^[[0m\n```"_s)},
         {OutputFormat::Discord, FadeMode::Normal, true, false, u"``\r\nb"_s,
          controls(u"```ansi\n^[[31m`^[[31m`\n^[[31mb^[[0m\n```"_s)},
+        {OutputFormat::Pango, FadeMode::Normal, true, true, u"&<>\"'\r\nb"_s,
+         u"<b><span "
+         u"foreground=\"#ff0000\"><sup>&amp;</sup>&lt;<sub>&gt;</sub>&quot;<sup>&apos;</sup>"
+         u"\n<sub>b</sub></span></b>"_s},
+        {OutputFormat::Pango, FadeMode::NoFade, false, false, u"a&\r\n"_s, u"a&amp;\n"_s},
         {OutputFormat::Discord, FadeMode::NoFade, false, true, u"a``\r\nb"_s,
          controls(u"```ansi\n^[[1ma`^[[1m`\n^[[1mb^[[0m\n```"_s)},
     };
     for (const auto &c : cases) {
         FadeRun run(c.message, c.mode, c.format);
         run.host = RecordingHost(u"5"_s, Red, c.oneColour ? Red : Blue);
-        run.request.options = {u"Arial"_s, u"3"_s, c.bold, false, false, true};
+        run.request.options = {u"Arial"_s, u"3"_s, c.bold,
+                               false,      false,  c.mode != FadeMode::NoFade};
         EXPECT_EQ(run.markup(), c.markup) << c.message.toStdString();
     }
     const std::pair<OutputFormat, QString> refused[] = {{OutputFormat::AmpHex, u"a§b"_s},
@@ -203,6 +211,24 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
     for (const QChar control : u"\x01\x02\x03\x04\x0f\x16\x1d\x1f"_s)
         EXPECT_EQ(FadeRun(u"a"_s + control, FadeMode::NoFade, OutputFormat::Irc).generate().status,
                   FadeResult::Status::Refused);
+}
+
+// Pango's own parser takes the markup and finds the message's text in it.
+TEST(Formats, PangoMarkupParsesAsTheMessage)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 20; ++round) {
+        FadeRun run(randomMessage(random), FadeMode::Normal, OutputFormat::Pango);
+        run.request.options = {{}, {}, true, true, true, true};
+        QProcess pango;
+        pango.start(QStringLiteral(TINTRA_PANGO_MARKUP_TEXT), {});
+        pango.write(run.markup().toUtf8());
+        pango.closeWriteChannel();
+        ASSERT_TRUE(pango.waitForFinished());
+        EXPECT_EQ(pango.exitCode(), 0) << pango.readAllStandardError().toStdString();
+        EXPECT_EQ(QString::fromUtf8(pango.readAllStandardOutput()),
+                  QString(run.request.message).replace(u"\r\n"_s, u"\n"_s));
+    }
 }
 
 // Only a page limits the letters; only a chat line takes no count and shows no progress.
