@@ -58,6 +58,8 @@ const FormatChoice Formats[] = {
      u"a Discord ansi code block in its 8 colours; no italics, face, size or waving"_s},
     {u"pango"_s, OutputFormat::Pango,
      u"Pango markup for status bars (Waybar, i3 and sway bars); no face or size"_s},
+    {u"matrix"_s, OutputFormat::Matrix,
+     u"a Matrix message event's content as JSON, with HTML font tags; no face or size"_s},
 };
 
 QRegularExpression anchored(const QString &pattern)

@@ -13,6 +13,7 @@
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/IrcWriter.h"
 #include "engine/formats/LegacyCodeWriter.h"
+#include "engine/formats/MatrixWriter.h"
 #include "engine/formats/PangoWriter.h"
 #include "engine/formats/TextComponentWriter.h"
 
@@ -236,6 +237,8 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
         return write(DiscordWriter(buffer, options));
     case OutputFormat::Pango:
         return write(PangoWriter(buffer, options));
+    case OutputFormat::Matrix:
+        return write(MatrixWriter(buffer, options));
     default:
         return write(ModernHtmlWriter(buffer, options));
     }

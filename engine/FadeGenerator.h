@@ -35,7 +35,8 @@ inline constexpr qsizetype MaximumPageUnits = 16 * MaximumLetters;
 // letters in the same colours for today's rich editors (HTML5), forums (BBCode), terminals (ANSI
 // escape sequences, in 24-bit colour or the 256-colour palette) or game chat (MiniMessage, the
 // colour codes of plain chat text in three forms, and JSON text components), IRC (palette codes,
-// or with hex colours too), Discord (a code block of eight colours) or status bars (Pango).
+// or with hex colours too), Discord (a code block of eight colours), status bars (Pango) or Matrix
+// (an event's JSON).
 enum class OutputFormat {
     Page,
     ChatLine,
@@ -52,6 +53,7 @@ enum class OutputFormat {
     IrcHex,
     Discord,
     Pango,
+    Matrix,
 };
 
 // Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,

@@ -271,7 +271,8 @@ bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &
     };
     if (format == OutputFormat::Html)
         return xmlCanHold(request.message) && xmlCanHold(request.options.fontFace);
-    if (format == OutputFormat::Pango && !xmlCanHold(request.message))
+    if ((format == OutputFormat::Pango || format == OutputFormat::Matrix) &&
+        !xmlCanHold(request.message))
         return false;
     for (qsizetype i = 0; i < letters.size(); ++i) {
         if (isCarriageReturn(letters[i]))
@@ -294,7 +295,7 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
          {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi, OutputFormat::Ansi256,
           OutputFormat::MiniMessage, OutputFormat::AmpHex, OutputFormat::AmpX,
           OutputFormat::Section, OutputFormat::TextComponents, OutputFormat::Irc,
-          OutputFormat::IrcHex, OutputFormat::Discord, OutputFormat::Pango}) {
+          OutputFormat::IrcHex, OutputFormat::Discord, OutputFormat::Pango, OutputFormat::Matrix}) {
         if (!readableIn(format, run.request, letters))
             continue;
         Run other = run;

@@ -27,7 +27,8 @@ function __tintra_fade_formats
         mc-json 'The game'"'"'s JSON text components' \
         irc 'IRC colour codes' \
         discord 'A Discord ansi code block' \
-        pango 'Pango markup for status bars'
+        pango 'Pango markup for status bars' \
+        matrix 'A Matrix message event as JSON'
 end
 
 complete -c tintra-fade -f

@@ -144,6 +144,55 @@ std::optional<QList<ShownTurn>> readPango(const QString &markup)
     return turns.turns();
 }
 
+// The content of a Matrix message event: m.text with HTML whose font tags give the same colour
+// as color and data-mx-color, and a plain body that holds the same letters.
+std::optional<QList<ShownTurn>> readMatrix(const QString &markup)
+{
+    QJsonParseError error;
+    const QJsonObject event = QJsonDocument::fromJson(markup.toUtf8(), &error).object();
+    const QStringList keys = {u"body"_s, u"format"_s, u"formatted_body"_s, u"msgtype"_s};
+    if (error.error != QJsonParseError::NoError || event.keys() != keys ||
+        event[u"msgtype"_s] != u"m.text"_s || event[u"format"_s] != u"org.matrix.custom.html"_s)
+        return std::nullopt;
+    QXmlStreamReader xml(u"<p>"_s +
+                         event[u"formatted_body"_s].toString().replace(u"<br>"_s, u"<br/>"_s) +
+                         u"</p>"_s);
+    TurnCollector turns(true);
+    static const QRegularExpression color(u"^#([0-9a-f]{6})$"_s);
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        const bool start = token == QXmlStreamReader::StartElement;
+        if (token == QXmlStreamReader::Characters) {
+            turns.text(xml.text());
+        } else if (start && xml.name() == u"br") {
+            turns.lineBreak();
+        } else if (xml.name() == u"sup" || xml.name() == u"sub") {
+            turns.wave(!start                     ? WaveHeight::Level
+                           : xml.name() == u"sup" ? WaveHeight::Raised
+                                                  : WaveHeight::Lowered);
+        } else if (start && xml.name() == u"font") {
+            const auto match = color.match(xml.attributes().value(u"color"_s));
+            if (!match.hasMatch() ||
+                xml.attributes().value(u"data-mx-color"_s) != match.capturedView())
+                return std::nullopt;
+            turns.color(ColorOfHex6(match.capturedView(1)));
+        } else if (xml.name() == u"font") {
+            turns.clearColor();
+        } else {
+            turns.flush();
+        }
+    }
+    if (xml.hasError())
+        return std::nullopt;
+    const QList<ShownTurn> shown = turns.turns();
+    QString body;
+    for (const ShownTurn &turn : shown)
+        body += turn.letter.isEmpty() ? u"\n"_s : turn.letter;
+    if (body != event[u"body"_s].toString())
+        return std::nullopt;
+    return shown;
+}
+
 // Reads text between tags that pattern matches, each match handed to tag.
 template<typename Tag>
 std::optional<QList<ShownTurn>> readTagged(const QString &markup, const QRegularExpression &pattern,
@@ -403,6 +452,8 @@ std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QStrin
         return readDiscord(markup);
     case OutputFormat::Pango:
         return readPango(markup);
+    case OutputFormat::Matrix:
+        return readMatrix(markup);
     default:
         return readHtml(markup);
     }

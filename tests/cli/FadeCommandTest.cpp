@@ -176,7 +176,7 @@ TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
     };
     for (const QString &format : {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s,
                                   u"minimessage"_s, u"amp-hex"_s, u"amp-x"_s, u"section"_s,
-                                  u"mc-json"_s, u"irc"_s, u"discord"_s, u"pango"_s}) {
+                                  u"mc-json"_s, u"irc"_s, u"discord"_s, u"pango"_s, u"matrix"_s}) {
         for (const auto &c : cases) {
             const Outcome outcome = fade(QStringList {u"-f"_s, format} + c.arguments, c.input);
             const bool refused = c.refused == Always ||
@@ -340,7 +340,7 @@ TEST(FadeCommand, HelpAndVersion)
           "5 dudadodov",  "6 tcrepeater", "7 twmystery",  "8 none",       "\n  classic ",
           "\n  chat ",    "\n  html ",    "\n  bbcode ",  "\n  ansi ",    "\n  minimessage ",
           "\n  amp-hex ", "\n  amp-x ",   "\n  section ", "\n  mc-json ", "\n  irc ",
-          "\n  discord ", "\n  pango "})
+          "\n  discord ", "\n  pango ",   "\n  matrix "})
         EXPECT_TRUE(help.output.contains(item)) << item;
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);

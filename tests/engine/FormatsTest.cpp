@@ -193,6 +193,10 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
          u"foreground=\"#ff0000\"><sup>&amp;</sup>&lt;<sub>&gt;</sub>&quot;<sup>&apos;</sup>"
          u"\n<sub>b</sub></span></b>"_s},
         {OutputFormat::Pango, FadeMode::NoFade, false, false, u"a&\r\n"_s, u"a&amp;\n"_s},
+        {OutputFormat::Matrix, FadeMode::Normal, true, true, u"&<>\"\\\r\n\x01\u2028"_s,
+         uR"({"msgtype":"m.text","format":"org.matrix.custom.html","formatted_body":"<b>)"
+         uR"(<font color=\"#ff0000\" data-mx-color=\"#ff0000\"><sup>&amp;</sup>&lt;<sub>&gt;</sub>)"
+         uR"(&quot;<sup>\\</sup><br><sub>\u0001</sub>\u2028</font></b>","body":"&<>\"\\\n\u0001\u2028"})"_s},
         {OutputFormat::Discord, FadeMode::NoFade, false, true, u"a``\r\nb"_s,
          controls(u"```ansi\n^[[1ma`^[[1m`\n^[[1mb^[[0m\n```"_s)},
     };

@@ -1,0 +1,63 @@
+#include "engine/formats/MatrixWriter.h"
+
+#include "engine/formats/TextComponentWriter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// HTML's escapes, then JSON's: the HTML goes inside a JSON string.
+QStringView htmlInJson(char16_t c)
+{
+    switch (c) {
+    case u'&':
+        return u"&amp;";
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'"':
+        return u"&quot;";
+    default:
+        return JsonEscape(c);
+    }
+}
+
+// The style tags, inside the formatted body.
+QList<TagPair> eventTags(const FadeOptions &options)
+{
+    QList<TagPair> tags = {{u"{\"msgtype\":\"m.text\",\"format\":\"org.matrix.custom.html\","
+                            "\"formatted_body\":\""_s,
+                            u"\",\"body\":\""_s}};
+    tags.append(StyleTags(options, u'<', u'>'));
+    return tags;
+}
+
+} // namespace
+
+MatrixWriter::MatrixWriter(MarkupBuffer &out, const FadeOptions &options)
+    : StreamedWriter(out, eventTags(options))
+{ }
+
+void MatrixWriter::closing()
+{
+    if (m_inRun)
+        m_out.append(u"</font>");
+    StreamedWriter::closing();
+    m_out.append(m_body);
+    m_out.append(u"\"}");
+}
+
+void MatrixWriter::writeLetter(MarkupBuffer::Cursor &cursor, QStringView letter, WaveHeight wave)
+{
+    WaveStart(cursor, wave);
+    cursor.escaped(letter, htmlInJson);
+    WaveEnd(cursor, wave);
+    for (const QChar c : letter) {
+        const QStringView escape = JsonEscape(c.unicode());
+        if (escape.isNull())
+            m_body.append(c);
+        else
+            m_body.append(escape);
+    }
+}
