@@ -86,7 +86,7 @@ void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
         for (int mode = FadeMode::Normal; mode <= FadeMode::TWMystery; ++mode)
             benchmark->Args({mode, int(format)});
     }
-    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::Matrix); ++format)
+    for (int format = int(OutputFormat::Html); format <= int(OutputFormat::Rtf); ++format)
         benchmark->Args({FadeMode::Normal, format});
 }
 

@@ -60,6 +60,7 @@ const FormatChoice Formats[] = {
      u"Pango markup for status bars (Waybar, i3 and sway bars); no face or size"_s},
     {u"matrix"_s, OutputFormat::Matrix,
      u"a Matrix message event's content as JSON, with HTML font tags; no face or size"_s},
+    {u"rtf"_s, OutputFormat::Rtf, u"a Rich Text document for word processors and mail"_s},
 };
 
 QRegularExpression anchored(const QString &pattern)

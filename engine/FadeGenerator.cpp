@@ -15,6 +15,7 @@
 #include "engine/formats/LegacyCodeWriter.h"
 #include "engine/formats/MatrixWriter.h"
 #include "engine/formats/PangoWriter.h"
+#include "engine/formats/RtfWriter.h"
 #include "engine/formats/TextComponentWriter.h"
 
 #include <QRegularExpression>
@@ -239,6 +240,8 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
         return write(PangoWriter(buffer, options));
     case OutputFormat::Matrix:
         return write(MatrixWriter(buffer, options));
+    case OutputFormat::Rtf:
+        return write(RtfWriter(buffer, options));
     default:
         return write(ModernHtmlWriter(buffer, options));
     }

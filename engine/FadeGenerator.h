@@ -54,6 +54,7 @@ enum class OutputFormat {
     Discord,
     Pango,
     Matrix,
+    Rtf,
 };
 
 // Where Normal Fade moves evenly from colour 1 toward colour 2: in the sRGB values, or in OKLab,

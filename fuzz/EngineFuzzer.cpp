@@ -295,7 +295,8 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
          {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi, OutputFormat::Ansi256,
           OutputFormat::MiniMessage, OutputFormat::AmpHex, OutputFormat::AmpX,
           OutputFormat::Section, OutputFormat::TextComponents, OutputFormat::Irc,
-          OutputFormat::IrcHex, OutputFormat::Discord, OutputFormat::Pango, OutputFormat::Matrix}) {
+          OutputFormat::IrcHex, OutputFormat::Discord, OutputFormat::Pango, OutputFormat::Matrix,
+          OutputFormat::Rtf}) {
         if (!readableIn(format, run.request, letters))
             continue;
         Run other = run;

@@ -20,7 +20,7 @@ _tintra_fade()
         ;;
     -f | --format)
         mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage
-            amp-hex amp-x section mc-json irc discord pango matrix' -- "$current")
+            amp-hex amp-x section mc-json irc discord pango matrix rtf' -- "$current")
         return
         ;;
     --space)

@@ -28,7 +28,8 @@ function __tintra_fade_formats
         irc 'IRC colour codes' \
         discord 'A Discord ansi code block' \
         pango 'Pango markup for status bars' \
-        matrix 'A Matrix message event as JSON'
+        matrix 'A Matrix message event as JSON' \
+        rtf 'A Rich Text document'
 end
 
 complete -c tintra-fade -f

@@ -193,6 +193,81 @@ std::optional<QList<ShownTurn>> readMatrix(const QString &markup)
     return shown;
 }
 
+// Rich Text: groups keep the colour and raising set in them; \cfN picks an entry of the colour
+// table, \super and \sub raise and lower, \par breaks the line, \uN is a UTF-16 unit (negative
+// above 32767) followed by one fallback character to skip, and \\, \{ and \} stand for
+// themselves. The font and colour tables are read as tables, not text.
+std::optional<QList<ShownTurn>> readRtf(const QString &markup)
+{
+    static const QRegularExpression tokens(
+        uR"(\\([a-z]+)(-?\d+)? ?|\\([\\{}])|([{}])|(\n)|([^\\{}\n]+))"_s);
+    struct Group
+    {
+        std::optional<ColorValue> color;
+        WaveHeight wave = WaveHeight::Level;
+        QString table; // "fonttbl" or "colortbl" inside those tables
+    };
+    QList<Group> groups;
+    QList<ColorValue> table;
+    Rgb entry;
+    TurnCollector turns(true);
+    bool skipFallback = false;
+    const auto show = [&](const Group &group) {
+        group.color ? turns.color(*group.color) : turns.clearColor();
+        turns.wave(group.wave);
+    };
+    for (const QRegularExpressionMatch &match : tokens.globalMatch(markup)) {
+        if (match.hasCaptured(4)) {
+            if (match.capturedView(4) == u"{")
+                groups.append(groups.isEmpty() ? Group() : groups.last());
+            else if (groups.isEmpty())
+                return std::nullopt;
+            else
+                groups.removeLast();
+            if (!groups.isEmpty())
+                show(groups.last());
+            continue;
+        }
+        if (groups.isEmpty())
+            return std::nullopt;
+        Group &group = groups.last();
+        if (match.hasCaptured(1)) {
+            const QStringView word = match.capturedView(1);
+            const int value = match.capturedView(2).toInt();
+            if (word == u"fonttbl" || word == u"colortbl")
+                group.table = word.toString();
+            else if (word == u"red" || word == u"green" || word == u"blue")
+                (word == u"red" ? entry.red : word == u"green" ? entry.green : entry.blue) = value;
+            else if (word == u"cf" && value > 0 && value < table.size())
+                group.color = table[value];
+            else if (word == u"cf")
+                return std::nullopt;
+            else if (word == u"super" || word == u"sub")
+                group.wave = word == u"super" ? WaveHeight::Raised : WaveHeight::Lowered;
+            else if (word == u"par")
+                turns.lineBreak();
+            else if (word == u"u")
+                turns.text(QString(QChar(char16_t(value < 0 ? value + 65536 : value))));
+            skipFallback = word == u"u";
+            show(group);
+            continue;
+        }
+        QString text = match.hasCaptured(3) ? match.captured(3) : match.captured(6);
+        if (skipFallback && !text.isEmpty())
+            text.remove(0, 1);
+        skipFallback = false;
+        if (group.table == u"colortbl") {
+            for (qsizetype end = text.count(u';'); end > 0; --end) {
+                table.append(RGB(entry)); // the first, empty, is the text's own colour
+                entry = {};
+            }
+        } else if (group.table.isEmpty() && !match.hasCaptured(5)) {
+            turns.text(text);
+        }
+    }
+    return groups.isEmpty() ? std::optional(turns.turns()) : std::nullopt;
+}
+
 // Reads text between tags that pattern matches, each match handed to tag.
 template<typename Tag>
 std::optional<QList<ShownTurn>> readTagged(const QString &markup, const QRegularExpression &pattern,
@@ -454,6 +529,8 @@ std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QStrin
         return readPango(markup);
     case OutputFormat::Matrix:
         return readMatrix(markup);
+    case OutputFormat::Rtf:
+        return readRtf(markup);
     default:
         return readHtml(markup);
     }

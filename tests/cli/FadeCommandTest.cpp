@@ -174,9 +174,10 @@ TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
          "tintra-fade: the count is empty, so no fade was made\n",
          WithACount},
     };
-    for (const QString &format : {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s,
-                                  u"minimessage"_s, u"amp-hex"_s, u"amp-x"_s, u"section"_s,
-                                  u"mc-json"_s, u"irc"_s, u"discord"_s, u"pango"_s, u"matrix"_s}) {
+    for (const QString &format :
+         {u"classic"_s, u"chat"_s, u"html"_s, u"bbcode"_s, u"ansi"_s, u"minimessage"_s,
+          u"amp-hex"_s, u"amp-x"_s, u"section"_s, u"mc-json"_s, u"irc"_s, u"discord"_s, u"pango"_s,
+          u"matrix"_s, u"rtf"_s}) {
         for (const auto &c : cases) {
             const Outcome outcome = fade(QStringList {u"-f"_s, format} + c.arguments, c.input);
             const bool refused = c.refused == Always ||
@@ -212,7 +213,7 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-2"_s, u"transparent"_s, u"x"_s}, "--color2"},
         {{u"-2"_s, u"#FF000080"_s, u"x"_s}, "--color2"},
         {{u"--seed"_s, u"soon"_s, u"x"_s}, "soon"},
-        {{u"-f"_s, u"rtf"_s, u"x"_s}, "rtf"},
+        {{u"-f"_s, u"odt"_s, u"x"_s}, "odt"},
         {{u"--chat"_s, u"--format"_s, u"html"_s, u"x"_s}, "--chat and --format html"},
         {{u"-f"_s, u"html"_s, u"--ansi256"_s, u"x"_s}, "--ansi256"},
         {{u"-f"_s, u"ansi"_s, u"--irc-hex"_s, u"x"_s}, "--irc-hex"},
@@ -340,7 +341,7 @@ TEST(FadeCommand, HelpAndVersion)
           "5 dudadodov",  "6 tcrepeater", "7 twmystery",  "8 none",       "\n  classic ",
           "\n  chat ",    "\n  html ",    "\n  bbcode ",  "\n  ansi ",    "\n  minimessage ",
           "\n  amp-hex ", "\n  amp-x ",   "\n  section ", "\n  mc-json ", "\n  irc ",
-          "\n  discord ", "\n  pango ",   "\n  matrix "})
+          "\n  discord ", "\n  pango ",   "\n  matrix ",  "\n  rtf "})
         EXPECT_TRUE(help.output.contains(item)) << item;
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);

@@ -7,6 +7,7 @@
 #include "engine/testing/ShownTurns.h"
 
 #include <QProcess>
+#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -233,6 +234,32 @@ TEST(Formats, PangoMarkupParsesAsTheMessage)
         EXPECT_EQ(QString::fromUtf8(pango.readAllStandardOutput()),
                   QString(run.request.message).replace(u"\r\n"_s, u"\n"_s));
     }
+}
+
+// unrtf reads the letters and their colours back, escapes and non-ASCII letters included.
+TEST(Formats, UnrtfReadsTheRichTextLettersInTheirColours)
+{
+    FadeRun run(u"a\\{}é👍"_s, FadeMode::Normal, OutputFormat::Rtf);
+    EXPECT_EQ(run.markup(),
+              uR"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;)"
+              uR"(\red212\green0\blue42;\red170\green0\blue85;\red128\green0\blue128;)"
+              uR"(\red85\green0\blue170;\red42\green0\blue212;})"
+              u"\n"
+              uR"(\f0\fs20 \cf1 a\cf2 \\\cf3 \{\cf4 \}\cf5 \u233?\cf6 \u-10179?\u-9139?})"_s);
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write(run.markup().toUtf8());
+    file.close();
+    QProcess unrtf;
+    unrtf.start(u"unrtf"_s, {u"--html"_s, file.fileName()});
+    ASSERT_TRUE(unrtf.waitForFinished());
+    static const QRegularExpression colored(uR"x(<font color="#([0-9a-f]{6})">([^<]+)</font>)x"_s);
+    QStringList shown;
+    for (const auto &match : colored.globalMatch(QString::fromUtf8(unrtf.readAllStandardOutput())))
+        shown << match.captured(1) + u' ' + match.captured(2);
+    EXPECT_EQ(shown,
+              QStringList({u"ff0000 a"_s, u"d4002a \\"_s, u"aa0055 {"_s, u"800080 }"_s,
+                           u"5500aa &eacute;"_s, u"2a00d4 &#55357;&#56397;"_s}));
 }
 
 // Only a page limits the letters; only a chat line takes no count and shows no progress.
