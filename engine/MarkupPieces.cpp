@@ -62,14 +62,16 @@ QString NoFadeText(const QString &message, const FadeOptions &options, MarkupDia
               6 * letters.size());
     MarkupOpening(out, options, dialect);
     int wavePhase = 1;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
+    for (auto next = letters.begin(); next != letters.end();) {
+        const QStringView letter = *next;
+        ++next;
         MarkupBuffer::Cursor cursor(out);
-        if (isCarriageReturn(letters[i])) {
+        if (isCarriageReturn(letter)) {
             cursor << LineBreak;
-            ++i;
+            skipLineFeed(next, letters);
             continue;
         }
-        cursor << tagOfPhase[wavePhase - 1] << letters[i];
+        cursor << tagOfPhase[wavePhase - 1] << letter;
         wavePhase = wavePhase % 4 + 1;
     }
     MarkupClosing(out, options, dialect);
