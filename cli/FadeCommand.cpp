@@ -121,7 +121,7 @@ int FadeCommand::fade(FadeJob job)
 {
     const bool page = job.request.format == OutputFormat::Page;
     if (job.words.isEmpty()) {
-        const MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
+        MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
         switch (input.status) {
         case MessageInput::Status::TooLong:
             return refused(u"Error: The message is too big for the textbox 2 hold."_s);
@@ -130,7 +130,7 @@ int FadeCommand::fade(FadeJob job)
         case MessageInput::Status::ReadFailed:
             return usageError(u"cannot read standard input: %1"_s.arg(input.error));
         case MessageInput::Status::Read:
-            job.request.message = WithCrLfBreaks(input.text);
+            job.request.message = std::move(input.text);
             break;
         }
     } else {

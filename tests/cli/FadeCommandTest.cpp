@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -292,6 +294,24 @@ TEST(FadeCommand, WritesALongChatLineAsTheEngineMakesItWhole)
     EXPECT_GT(outcome.output.size(), 1 << 20);
     // Compared whole, so that a failure does not print megabytes.
     EXPECT_TRUE(outcome.output == whole.output->toUtf8() + '\n');
+}
+
+// Bytes that are not UTF-8 are refused as soon as they come, before a page is too big and
+// without the rest of the input, which here never ends.
+TEST(FadeCommand, RefusesBinaryInputAtOnce)
+{
+    std::mt19937 random(5);
+    QByteArray binary(1 << 20, Qt::Uninitialized);
+    for (char &byte : binary)
+        byte = char(random());
+    QProcess process;
+    process.start(QStringLiteral(TINTRA_FADE), {});
+    process.write(binary);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(process.readAllStandardError().startsWith(
+        "tintra-fade: standard input is not UTF-8 text\n"));
 }
 
 TEST(FadeCommand, AnArgumentThatIsNotUtf8IsAUsageError)
