@@ -38,14 +38,15 @@ public:
             }
             color = colorOfTurn();
             const QStringView letter = *next;
-            ++next;
             if (isCarriageReturn(letter)) {
                 m_writer.lineBreak(wave);
-                skipLineFeed(next, m_letters);
+                if (!next.isLast())
+                    ++next; // the LF of the pair makes no turn of its own
             } else {
                 m_writer.letter(letter, color, wave);
             }
             afterTurn();
+            ++next;
         }
         m_next = next;
         m_wavePhase = wavePhase;
@@ -78,12 +79,12 @@ template<typename Writer>
 void WritePlainLetters(const Letters &letters, bool waving, Writer &writer)
 {
     int wavePhase = 1;
-    for (auto next = letters.begin(); next != letters.end();) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
         const QStringView letter = *next;
-        ++next;
         if (isCarriageReturn(letter)) {
             writer.lineBreak(WaveHeight::Level);
-            skipLineFeed(next, letters);
+            if (!next.isLast())
+                ++next; // the LF of the pair
             continue;
         }
         WaveHeight wave = WaveHeight::Level;

@@ -55,7 +55,8 @@ public:
 
     QStringView operator*() const { return QStringView(m_start, m_end); }
 
-    Iterator &operator++()
+    // Inlined with the search, so that the letter loop keeps the walk in registers.
+    Q_ALWAYS_INLINE Iterator &operator++()
     {
         m_start = m_end;
         // Where every unit is a letter, the next one ends a unit on, with no search.
@@ -65,6 +66,9 @@ public:
             findEnd();
         return *this;
     }
+
+    // Whether this is the last letter, after which a CR has no LF of a line break to skip.
+    bool isLast() const { return m_end == m_messageEnd; }
 
     friend bool operator==(const Iterator &a, const Iterator &b) { return a.m_start == b.m_start; }
     friend bool operator<(const Iterator &a, const Iterator &b) { return a.m_start < b.m_start; }
@@ -89,7 +93,7 @@ private:
 
     // Takes the first of the ends ahead as the end of the letter at m_start; the end of the
     // message is one, so the search stops.
-    void findEnd()
+    Q_ALWAYS_INLINE void findEnd()
     {
         while (m_endsAhead == 0)
             m_endsAhead = m_ends[++m_word];
@@ -125,12 +129,4 @@ inline Letters::Iterator Letters::at(qsizetype index) const
 inline bool isCarriageReturn(QStringView letter)
 {
     return letter.size() == 1 && letter.front() == u'\r';
-}
-
-// Steps past the letter after a CR, the LF of its line break, which makes no turn of its own; a
-// CR that ends the message has none.
-inline void skipLineFeed(Letters::Iterator &next, const Letters &letters)
-{
-    if (next != letters.end())
-        ++next;
 }

@@ -63,12 +63,12 @@ QString NoFadeText(const QString &message, const Letters &letters, const FadeOpt
     out.startGrowing(FramingLength(options) + message.size() + longestTag * letters.size());
     MarkupOpening(out, options, dialect);
     int wavePhase = 1;
-    for (auto next = letters.begin(); next != letters.end();) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
         const QStringView letter = *next;
-        ++next;
         if (isCarriageReturn(letter)) {
             out.append(LineBreak);
-            skipLineFeed(next, letters);
+            if (!next.isLast())
+                ++next;
             continue;
         }
         out.ensureRoom(longestTag + letter.size());

@@ -179,14 +179,14 @@ ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
     walker.take(opening(request), "the opening comes first");
     ColourTurns turns;
     int turn = 0;
-    for (auto next = letters.begin(); next != letters.end(); ++turn) {
+    for (auto next = letters.begin(); next != letters.end(); ++next, ++turn) {
         const int phase = request.options.waving ? turn % 4 : 1;
         const QStringView letter = *next;
-        ++next;
         turns.endsWithLetter = !isCarriageReturn(letter);
         if (!turns.endsWithLetter) {
             walker.take(u"<br>", "a CR is a line break");
-            skipLineFeed(next, letters);
+            if (!next.isLast())
+                ++next;
             continue;
         }
         if (phase == 0)
@@ -215,12 +215,12 @@ void walkNoFadeMarkup(const QString &markup, const Letters &letters, const FadeR
     Walker walker(markup);
     walker.take(opening(request), "the opening comes first");
     int phase = 0;
-    for (auto next = letters.begin(); next != letters.end();) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
         const QStringView letter = *next;
-        ++next;
         if (isCarriageReturn(letter)) {
             walker.take(u"<br>", "a CR is a line break");
-            skipLineFeed(next, letters);
+            if (!next.isLast())
+                ++next;
             continue;
         }
         walker.take(tagOfPhase[phase], "each letter follows the tag of its phase");
@@ -269,11 +269,10 @@ bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &
     };
     if (format == OutputFormat::Html)
         return xmlCanHold(request.message) && xmlCanHold(request.options.fontFace);
-    for (auto next = letters.begin(); next != letters.end();) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
         const QStringView letter = *next;
-        ++next;
-        if (isCarriageReturn(letter))
-            skipLineFeed(next, letters);
+        if (isCarriageReturn(letter) && !next.isLast())
+            ++next;
         else if (letter == u"\n" && format != OutputFormat::MiniMessage)
             return false;
     }

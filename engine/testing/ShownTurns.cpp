@@ -197,9 +197,8 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
     QList<ShownTurn> turns;
     int wavePhase = 1;
     qsizetype shown = 0;
-    for (auto next = letters.begin(); next != letters.end();) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
         const QStringView letter = *next;
-        ++next;
         const bool lineBreak = isCarriageReturn(letter);
         WaveHeight wave = WaveHeight::Level;
         if (showsWaving && (colorMode || !lineBreak)) {
@@ -208,7 +207,8 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
         }
         if (lineBreak) {
             turns.append({{}, {}, WaveHeight::Level});
-            skipLineFeed(next, letters);
+            if (!next.isLast())
+                ++next;
             continue;
         }
         std::optional<ColorValue> color;
