@@ -36,9 +36,8 @@ public:
         if (m_color) {
             m_turns.append({m_color, m_pending, m_wave});
         } else {
-            const Letters letters(m_pending);
-            for (qsizetype i = 0; i < letters.size(); ++i)
-                m_turns.append({{}, letters[i].toString(), m_wave});
+            for (const QStringView letter : Letters(m_pending))
+                m_turns.append({{}, letter.toString(), m_wave});
         }
         m_pending.clear();
         m_color.reset();
@@ -198,8 +197,9 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
     QList<ShownTurn> turns;
     int wavePhase = 1;
     qsizetype shown = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        const bool lineBreak = isCarriageReturn(letters[i]);
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        const QStringView letter = *next;
+        const bool lineBreak = isCarriageReturn(letter);
         WaveHeight wave = WaveHeight::Level;
         if (showsWaving && (colorMode || !lineBreak)) {
             wave = WaveStep(wavePhase).height;
@@ -207,14 +207,15 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
         }
         if (lineBreak) {
             turns.append({{}, {}, WaveHeight::Level});
-            ++i;
+            if (!next.isLast())
+                ++next;
             continue;
         }
         std::optional<ColorValue> color;
         if (colorMode)
             color = format == OutputFormat::Ansi256 ? Palette256Index(colors[shown++])
                                                     : colors[shown++];
-        turns.append({color, letters[i].toString(), wave});
+        turns.append({color, letter.toString(), wave});
     }
     return turns;
 }
