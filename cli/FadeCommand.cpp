@@ -119,10 +119,9 @@ int FadeCommand::closeOutput(int exitCode)
 
 int FadeCommand::fade(FadeJob job)
 {
-    const OutputFormat format = job.request.format;
-    const bool page = format == OutputFormat::Page;
+    const bool page = job.request.format == OutputFormat::Page;
     if (job.words.isEmpty()) {
-        const MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
+        MessageInput input = ReadMessage(m_input, page ? PageInputLimit : -1);
         switch (input.status) {
         case MessageInput::Status::TooLong:
             return refused(u"Error: The message is too big for the textbox 2 hold."_s);
@@ -131,7 +130,7 @@ int FadeCommand::fade(FadeJob job)
         case MessageInput::Status::ReadFailed:
             return usageError(u"cannot read standard input: %1"_s.arg(input.error));
         case MessageInput::Status::Read:
-            job.request.message = WithCrLfBreaks(input.text);
+            job.request.message = std::move(input.text);
             break;
         }
     } else {
@@ -143,9 +142,9 @@ int FadeCommand::fade(FadeJob job)
     RandomSource random = randomSourceFor(job.seed);
     Output output(m_output);
     MarkupBuffer buffer;
-    // The formats that write each letter whole go out in blocks as they are written.
-    if (!page && format != OutputFormat::ChatLine)
-        buffer.streamTo(&output);
+    // Every format but the short page goes out in blocks as it is written, so that a long text
+    // is never held whole.
+    buffer.streamTo(&output);
     const FadeResult result = GenerateFade(job.request, host, segments, random, buffer);
     switch (result.status) {
     case FadeResult::Status::Done:

@@ -1,58 +1,55 @@
 #include "cli/MessageInput.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
+#include "cli/CrLfText.h"
+#include "cli/Utf8Decoder.h"
 
 #include <cerrno>
 #include <cstring>
 
 std::optional<QString> DecodeUtf8(QByteArrayView bytes)
 {
-    // Stateless, so that a sequence cut short at the end is an error, not a wait for more.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
+    Utf8Decoder utf8;
+    std::optional<QString> text = utf8.decode(bytes);
+    if (!text || !utf8.finish())
         return std::nullopt;
     return text;
 }
 
 MessageInput ReadMessage(FILE *stream, qsizetype byteLimit)
 {
-    QByteArray bytes;
+    // Each piece is decoded as it comes and its bytes dropped, so the message is held once, as
+    // text; bytes that are not UTF-8 are refused before the rest is read.
+    Utf8Decoder utf8;
+    CrLfText text;
+    qsizetype byteCount = 0;
+    bool endsWithLineFeed = false;
     char buffer[65536];
     for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, stream)) > 0;) {
-        bytes.append(buffer, qsizetype(read));
-        if (byteLimit >= 0 && bytes.size() > byteLimit)
+        const QByteArrayView bytes(buffer, qsizetype(read));
+        const std::optional<QString> piece = utf8.decode(bytes);
+        if (!piece)
+            return {MessageInput::Status::NotUtf8, {}, {}};
+        byteCount += bytes.size();
+        if (byteLimit >= 0 && byteCount > byteLimit)
             return {MessageInput::Status::TooLong, {}, {}};
+        text.append(*piece);
+        endsWithLineFeed = bytes.back() == '\n';
     }
     if (std::ferror(stream))
         return {MessageInput::Status::ReadFailed, {}, QString::fromLocal8Bit(std::strerror(errno))};
-    // The line break that ends the last line of input is not part of the message.
-    if (bytes.endsWith("\r\n"))
-        bytes.chop(2);
-    else if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    std::optional<QString> text = DecodeUtf8(bytes);
-    if (!text)
+    if (!utf8.finish())
         return {MessageInput::Status::NotUtf8, {}, {}};
-    return {MessageInput::Status::Read, *std::move(text), {}};
+    QString message = text.take();
+    // The line break that ends the last line of input is not part of the message; a line feed
+    // there ended one, which is now a CR LF.
+    if (endsWithLineFeed)
+        message.chop(2);
+    return {MessageInput::Status::Read, std::move(message), {}};
 }
 
 QString WithCrLfBreaks(QStringView text)
 {
-    // Room for every character to become a pair, which saves counting the breaks first.
-    QString withBreaks(2 * text.size(), Qt::Uninitialized);
-    QChar *out = withBreaks.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            *out++ = u'\r';
-            *out++ = u'\n';
-        } else {
-            *out++ = text[i];
-        }
-    }
-    withBreaks.truncate(out - withBreaks.constData());
-    return withBreaks;
+    CrLfText withBreaks;
+    withBreaks.append(text);
+    return withBreaks.take();
 }

@@ -255,6 +255,9 @@ auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
     case OutputFormat::Page:
         return write(PageMarkupWriter(buffer, request.options));
     case OutputFormat::ChatLine:
+        // A chat window's line is short: only one that streams asks for room letter by letter.
+        if (buffer.streams())
+            return write(StreamedChatLineWriter(buffer, request.options));
         return write(ChatLineWriter(buffer, request.options));
     default:
         return withStreamedWriter(request, buffer, std::forward<Write>(write));
@@ -265,9 +268,10 @@ auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
 QString noFade(const FadeRequest &request, const Letters &letters, MarkupBuffer &buffer)
 {
     if (request.format == OutputFormat::Page || request.format == OutputFormat::ChatLine)
-        return NoFadeText(request.message, request.options,
+        return NoFadeText(request.message, letters, request.options,
                           request.format == OutputFormat::Page ? MarkupDialect::Page
-                                                               : MarkupDialect::ChatLine);
+                                                               : MarkupDialect::ChatLine,
+                          buffer);
     withStreamedWriter(request, buffer, [&](auto writer) {
         writer.start(letters.size(), request.message.size());
         writer.opening();

@@ -104,7 +104,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
                         RandomSource &random);
 
 // The same, written into buffer, whose storage serves run after run while no one holds the
-// markup of the previous run any more. A buffer that streams to a sink hands the markup of the
-// formats other than page and chat line on in blocks; the result holds what is left.
+// markup of the previous run any more. A buffer that streams to a sink hands the markup of every
+// format but the page on in blocks as it is written; the result holds what is left.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random, MarkupBuffer &buffer);

@@ -14,6 +14,7 @@ template<typename Writer> class LetterLoop
 public:
     LetterLoop(const Letters &letters, bool waving, Writer &writer)
         : m_letters(letters)
+        , m_next(letters.begin())
         , m_waving(waving)
         , m_writer(writer)
     { }
@@ -24,10 +25,11 @@ public:
     {
         // Worked on in locals, which the writes of the markup cannot be taken to change.
         const bool waving = m_waving;
-        qsizetype index = m_index;
+        const Letters::Iterator stop = m_letters.at(limit);
+        Letters::Iterator next = m_next;
         int wavePhase = m_wavePhase;
         ColorValue color = m_lastColor;
-        while (index < limit) {
+        while (next < stop) {
             WaveHeight wave = WaveHeight::Level;
             if (waving) {
                 const WaveTags tags = WaveStep(wavePhase);
@@ -35,17 +37,18 @@ public:
                 wavePhase = tags.nextPhase;
             }
             color = colorOfTurn();
-            const QStringView letter = m_letters[index];
+            const QStringView letter = *next;
             if (isCarriageReturn(letter)) {
                 m_writer.lineBreak(wave);
-                ++index; // the LF of the pair makes no turn of its own
+                if (!next.isLast())
+                    ++next; // the LF of the pair makes no turn of its own
             } else {
                 m_writer.letter(letter, color, wave);
             }
             afterTurn();
-            ++index;
+            ++next;
         }
-        m_index = index;
+        m_next = next;
         m_wavePhase = wavePhase;
         m_lastColor = color;
     }
@@ -63,9 +66,9 @@ public:
 
 private:
     const Letters &m_letters;
+    Letters::Iterator m_next;
     const bool m_waving;
     Writer &m_writer;
-    qsizetype m_index = 0;
     int m_wavePhase = 1;
     ColorValue m_lastColor = 0;
 };
@@ -76,10 +79,12 @@ template<typename Writer>
 void WritePlainLetters(const Letters &letters, bool waving, Writer &writer)
 {
     int wavePhase = 1;
-    for (qsizetype index = 0; index < letters.size(); ++index) {
-        if (isCarriageReturn(letters[index])) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        const QStringView letter = *next;
+        if (isCarriageReturn(letter)) {
             writer.lineBreak(WaveHeight::Level);
-            ++index; // the LF of the pair
+            if (!next.isLast())
+                ++next; // the LF of the pair
             continue;
         }
         WaveHeight wave = WaveHeight::Level;
@@ -88,6 +93,6 @@ void WritePlainLetters(const Letters &letters, bool waving, Writer &writer)
             wave = tags.height;
             wavePhase = tags.nextPhase;
         }
-        writer.plainLetter(letters[index], wave);
+        writer.plainLetter(letter, wave);
     }
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 #include <unicode/brkiter.h>
 #include <unicode/utext.h>
 
@@ -37,11 +36,58 @@ icu::BreakIterator &graphemeIterator()
     return *iterator;
 }
 
-// Appends the ends of the letters of text, which starts at a letter boundary at offset in the
-// message; the end of text is a boundary only when it is the end of the message. Returns how
-// many ends it appended.
-std::size_t appendLetterEnds(QStringView text, qsizetype offset, bool endsTheMessage,
-                             std::vector<qsizetype> &ends)
+// The letter ends found so far, in order, as bits over the places of the message.
+class LetterEnds
+{
+public:
+    explicit LetterEnds(qsizetype length)
+        : m_bits(std::size_t(length) / 64 + 1)
+    { }
+
+    void add(qsizetype end)
+    {
+        set(std::size_t(end));
+        m_last = end;
+    }
+
+    // Every place after the last end up to end, each unit between them being a letter.
+    void addEachUpTo(qsizetype end)
+    {
+        std::size_t at = std::size_t(m_last) + 1;
+        const std::size_t last = std::size_t(end);
+        m_last = end;
+        for (; at <= last && at % 64 != 0; ++at)
+            set(at);
+        for (; at + 63 <= last; at += 64)
+            m_bits[at / 64] = ~quint64(0);
+        for (; at <= last; ++at)
+            set(at);
+    }
+
+    qsizetype last() const { return m_last; }
+
+    // How many ends were found: that is, how many letters.
+    qsizetype count() const
+    {
+        qsizetype count = 0;
+        for (const quint64 bits : m_bits)
+            count += std::popcount(bits);
+        return count;
+    }
+
+    std::vector<quint64> take() { return std::move(m_bits); }
+
+private:
+    void set(std::size_t end) { m_bits[end / 64] |= quint64(1) << (end % 64); }
+
+    std::vector<quint64> m_bits;
+    qsizetype m_last = 0;
+};
+
+// Adds the ends of the letters of text, which starts at a letter boundary at offset in the
+// message; the end of text is a boundary only when it is the end of the message. Returns
+// whether it found any.
+bool addLetterEnds(QStringView text, qsizetype offset, bool endsTheMessage, LetterEnds &ends)
 {
     UErrorCode status = U_ZERO_ERROR;
     UText utext = UTEXT_INITIALIZER;
@@ -50,27 +96,26 @@ std::size_t appendLetterEnds(QStringView text, qsizetype offset, bool endsTheMes
     iterator.setText(&utext, status);
     if (U_FAILURE(status))
         qFatal("ICU cannot segment the text: %s", u_errorName(status));
-    const std::size_t before = ends.size();
+    const qsizetype before = ends.last();
     qint32 start = 0;
     for (qint32 end = iterator.next(); end != icu::BreakIterator::DONE; end = iterator.next()) {
         if (end == text.size() && !endsTheMessage)
             break;
         // The CR LF pair is one cluster to Unicode but two letters here.
         if (end - start == 2 && text[start] == u'\r' && text[start + 1] == u'\n')
-            ends.push_back(offset + start + 1);
-        ends.push_back(offset + end);
+            ends.add(offset + start + 1);
+        ends.add(offset + end);
         start = end;
     }
     utext_close(&utext);
-    return ends.size() - before;
+    return ends.last() != before;
 }
 
-// Appends the ends of the letters of a stretch of the message that starts at offset and ends
-// at a letter boundary. A boundary depends only on the text before it and the character after
+// Adds the ends of the letters of a stretch of the message that starts at offset and ends at
+// a letter boundary. A boundary depends only on the text before it and the character after
 // it, so a window's boundaries before its last character are those of the whole stretch,
 // provided the window does not end inside a surrogate pair.
-void appendStretchEnds(QStringView message, qsizetype offset, qsizetype window,
-                       std::vector<qsizetype> &ends)
+void addStretchEnds(QStringView message, qsizetype offset, qsizetype window, LetterEnds &ends)
 {
     qsizetype start = 0;
     while (message.size() - start > window) {
@@ -79,22 +124,21 @@ void appendStretchEnds(QStringView message, qsizetype offset, qsizetype window,
             end += end - 1 > start ? -1 : 1;
         const QStringView text = message.sliced(start, end - start);
         // Only a cluster longer than the window (of a few units, in tests) is cut at its end.
-        if (appendLetterEnds(text, offset + start, false, ends) == 0)
-            ends.push_back(offset + end);
-        start = ends.back() - offset;
+        if (!addLetterEnds(text, offset + start, false, ends))
+            ends.add(offset + end);
+        start = ends.last() - offset;
     }
-    appendLetterEnds(message.sliced(start), offset + start, true, ends);
+    addLetterEnds(message.sliced(start), offset + start, true, ends);
 }
 
 // The ends of the message's letters. Two neighbours that join no neighbour have a boundary
 // between them, so Unicode's rules are asked only about the stretches between long runs of
 // such units.
-std::vector<qsizetype> letterEnds(QStringView message, qsizetype window)
+LetterEnds letterEnds(QStringView message, qsizetype window)
 {
     // A run this long is worth a stretch of its own.
     constexpr qsizetype LongRun = 32;
-    std::vector<qsizetype> ends;
-    ends.reserve(std::size_t(message.size())); // never fewer units than letters
+    LetterEnds ends(message.size());
     const qsizetype size = message.size();
     qsizetype at = 0;
     while (at < size) {
@@ -103,9 +147,7 @@ std::vector<qsizetype> letterEnds(QStringView message, qsizetype window)
             std::find_if_not(message.begin() + at, message.end(), joinsNoNeighbour) -
             message.begin();
         const qsizetype simpleEnd = joining == size ? size : std::max(at, joining - 1);
-        const std::size_t known = ends.size();
-        ends.resize(known + std::size_t(simpleEnd - at));
-        std::iota(ends.begin() + qsizetype(known), ends.end(), at + 1);
+        ends.addEachUpTo(simpleEnd);
         at = simpleEnd;
         if (at == size)
             break;
@@ -116,16 +158,38 @@ std::vector<qsizetype> letterEnds(QStringView message, qsizetype window)
         // Cut between the first two units of a long run.
         if (run == LongRun)
             at -= LongRun - 1;
-        appendStretchEnds(message.sliced(start, at - start), start, window, ends);
+        addStretchEnds(message.sliced(start, at - start), start, window, ends);
     }
     return ends;
 }
 
 } // namespace
 
+qsizetype Letters::startOf(qsizetype index) const
+{
+    if (m_ends.empty() || index == 0)
+        return index;
+    // The letter starts where the one before it ends: at the index-th end.
+    std::size_t word = 0;
+    for (qsizetype before = 0;; ++word) {
+        const int here = std::popcount(m_ends[word]);
+        if (before + here >= index) {
+            quint64 bits = m_ends[word];
+            for (qsizetype skipped = before + 1; skipped < index; ++skipped)
+                bits &= bits - 1;
+            return qsizetype(word * 64) + std::countr_zero(bits);
+        }
+        before += here;
+    }
+}
+
 Letters::Letters(QStringView message, qsizetype window)
     : m_message(message)
+    , m_count(message.size())
 {
-    if (!everyUnitIsALetter(message))
-        m_ends = letterEnds(message, window);
+    if (everyUnitIsALetter(message))
+        return;
+    LetterEnds ends = letterEnds(message, window);
+    m_count = ends.count();
+    m_ends = ends.take();
 }

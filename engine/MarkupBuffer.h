@@ -16,11 +16,11 @@ public:
     virtual void write(QStringView text) = 0;
 };
 
-// The text of one run, written through one cursor. The page and chat markup reserve room for
-// the whole run, so no piece of theirs checks for space; the other formats ask for room letter
-// by letter, which hands the text written so far to the sink, if there is one, or else grows
-// the buffer. Its storage is kept from run to run and used again once no one holds the
-// previous text any more.
+// The text of one run, written through one cursor. The page markup, and a chat line that does
+// not stream, reserve room for the whole run, so no piece of theirs checks for space; the other
+// formats ask for room letter by letter, which hands the text written so far to the sink, if
+// there is one, or else grows the buffer. Its storage is kept from run to run and used again
+// once no one holds the previous text any more.
 class MarkupBuffer
 {
 public:
@@ -35,6 +35,7 @@ public:
 
     // Text that runs out of room goes to the sink instead of growing the buffer.
     void streamTo(MarkupSink *sink) { m_sink = sink; }
+    bool streams() const { return m_sink != nullptr; }
 
     // Makes sure that length more characters fit.
     void ensureRoom(qsizetype length)

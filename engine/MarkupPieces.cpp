@@ -19,6 +19,7 @@ std::optional<int> FontSizeNumber(const QString &size)
 
 void MarkupOpening(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect)
 {
+    out.ensureRoom(FramingLength(options));
     MarkupBuffer::Cursor cursor(out);
     if (dialect == MarkupDialect::ChatLine) {
         if (options.bold)
@@ -38,6 +39,7 @@ void MarkupClosing(MarkupBuffer &out, const FadeOptions &options, MarkupDialect 
 {
     if (dialect == MarkupDialect::ChatLine)
         return;
+    out.ensureRoom(FramingLength(options));
     MarkupBuffer::Cursor cursor(out);
     if (options.bold)
         cursor << u"</B>";
@@ -48,7 +50,8 @@ void MarkupClosing(MarkupBuffer &out, const FadeOptions &options, MarkupDialect 
     cursor << u"</FONT>";
 }
 
-QString NoFadeText(const QString &message, const FadeOptions &options, MarkupDialect dialect)
+QString NoFadeText(const QString &message, const Letters &letters, const FadeOptions &options,
+                   MarkupDialect dialect, MarkupBuffer &out)
 {
     if (!options.waving)
         return message;
@@ -56,20 +59,20 @@ QString NoFadeText(const QString &message, const FadeOptions &options, MarkupDia
     // Here a tag covers one letter and is closed in front of the next one, and line breaks do
     // not move the phase, so a last raised or lowered letter leaves its tag open.
     static constexpr QStringView tagOfPhase[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
-    const Letters letters(message);
-    MarkupBuffer out;
-    out.start(LongestFraming + options.fontFace.size() + options.fontSize.size() + message.size() +
-              6 * letters.size());
+    constexpr qsizetype longestTag = 6;
+    out.startGrowing(FramingLength(options) + message.size() + longestTag * letters.size());
     MarkupOpening(out, options, dialect);
     int wavePhase = 1;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        MarkupBuffer::Cursor cursor(out);
-        if (isCarriageReturn(letters[i])) {
-            cursor << LineBreak;
-            ++i;
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        const QStringView letter = *next;
+        if (isCarriageReturn(letter)) {
+            out.append(LineBreak);
+            if (!next.isLast())
+                ++next;
             continue;
         }
-        cursor << tagOfPhase[wavePhase - 1] << letters[i];
+        out.ensureRoom(longestTag + letter.size());
+        MarkupBuffer::Cursor(out) << tagOfPhase[wavePhase - 1] << letter;
         wavePhase = wavePhase % 4 + 1;
     }
     MarkupClosing(out, options, dialect);

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class Letters;
+
 // The page fragment of the main window, or the shorter line the chat window posts: unquoted
 // colours, letter tags left open, no size, italic, underline or closing tags.
 enum class MarkupDialect { Page, ChatLine };
@@ -53,6 +55,12 @@ inline constexpr qsizetype LongestLetterTags = 40;
 // The characters an opening and a closing may take besides the face and size texts.
 inline constexpr qsizetype LongestFraming = 48;
 
+// The characters an opening and a closing with the options' face and size may take.
+inline qsizetype FramingLength(const FadeOptions &options)
+{
+    return LongestFraming + options.fontFace.size() + options.fontSize.size();
+}
+
 // The font size 1..7 that a size text names: a number 1 to 7, or a step up or down from 3 as
 // "+N" or "-N", kept within 1..7; none for other text.
 std::optional<int> FontSizeNumber(const QString &size);
@@ -95,6 +103,8 @@ inline void LetterFragment(MarkupBuffer &out, QStringView letter, ColorValue col
 
 void MarkupClosing(MarkupBuffer &out, const FadeOptions &options, MarkupDialect dialect);
 
-// The whole output of "No Fade": with waving off the message itself; with waving on, the
-// opening, each letter behind a raise or lower tag of its own, and (on a page) the closing.
-QString NoFadeText(const QString &message, const FadeOptions &options, MarkupDialect dialect);
+// The output of "No Fade" for the letters of the message: with waving off the message itself;
+// with waving on, the opening, each letter behind a raise or lower tag of its own, and (on a
+// page) the closing, written into out, of which it gives what a sink has not taken.
+QString NoFadeText(const QString &message, const Letters &letters, const FadeOptions &options,
+                   MarkupDialect dialect, MarkupBuffer &out);

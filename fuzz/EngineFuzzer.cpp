@@ -86,8 +86,8 @@ void checkLetters(const QString &message, const Letters &letters, int window)
 {
     QString joined;
     qsizetype longest = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        const QStringView letter = letters[i];
+    qsizetype count = 0;
+    for (const QStringView letter : letters) {
         Expect(!letter.isEmpty(), "no letter is empty");
         Expect(!letter.front().isLowSurrogate() || joined.isEmpty() ||
                    !joined.back().isHighSurrogate(),
@@ -96,16 +96,19 @@ void checkLetters(const QString &message, const Letters &letters, int window)
                "CR and LF are letters of their own");
         joined += letter;
         longest = std::max(longest, letter.size());
+        ++count;
     }
     Expect(joined == message, "the letters joined give back the message");
+    Expect(count == letters.size(), "the letters are as many as they say");
     // A window finds the same letters wherever no letter is too long to be seen whole in it.
     if (longest <= window - 2) {
         const Letters windowed(message, window);
         Expect(windowed.size() == letters.size(), "windows find as many letters");
-        for (qsizetype i = 0; i < letters.size(); ++i)
-            Expect(windowed[i].data() == letters[i].data() &&
-                       windowed[i].size() == letters[i].size(),
-                   "windows find the same letters");
+        Expect(std::equal(windowed.begin(), windowed.end(), letters.begin(), letters.end(),
+                          [](QStringView a, QStringView b) {
+                              return a.data() == b.data() && a.size() == b.size();
+                          }),
+               "windows find the same letters");
     }
 }
 
@@ -177,12 +180,14 @@ ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
     walker.take(opening(request), "the opening comes first");
     ColourTurns turns;
     int turn = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i, ++turn) {
+    for (auto next = letters.begin(); next != letters.end(); ++next, ++turn) {
         const int phase = request.options.waving ? turn % 4 : 1;
-        turns.endsWithLetter = !isCarriageReturn(letters[i]);
+        const QStringView letter = *next;
+        turns.endsWithLetter = !isCarriageReturn(letter);
         if (!turns.endsWithLetter) {
             walker.take(u"<br>", "a CR is a line break");
-            ++i;
+            if (!next.isLast())
+                ++next;
             continue;
         }
         if (phase == 0)
@@ -192,7 +197,7 @@ ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
         walker.take(page ? u"<FONT COLOR=\"#" : u"<FONT COLOR=#", "each letter has a colour tag");
         turns.colors << walker.takeHex6();
         walker.take(page ? u"\">" : u">", "the colour tag ends");
-        walker.take(letters[i], "the letter follows its tag whole");
+        walker.take(letter, "the letter follows its tag whole");
         if (page)
             walker.take(u"</FONT>", "a page closes each colour tag");
         if (phase == 0)
@@ -211,14 +216,16 @@ void walkNoFadeMarkup(const QString &markup, const Letters &letters, const FadeR
     Walker walker(markup);
     walker.take(opening(request), "the opening comes first");
     int phase = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        if (isCarriageReturn(letters[i])) {
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        const QStringView letter = *next;
+        if (isCarriageReturn(letter)) {
             walker.take(u"<br>", "a CR is a line break");
-            ++i;
+            if (!next.isLast())
+                ++next;
             continue;
         }
         walker.take(tagOfPhase[phase], "each letter follows the tag of its phase");
-        walker.take(letters[i], "the letter follows whole");
+        walker.take(letter, "the letter follows whole");
         phase = (phase + 1) % 4;
     }
     walker.take(closing(request), "the closing comes last");
@@ -274,10 +281,11 @@ bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &
     if ((format == OutputFormat::Pango || format == OutputFormat::Matrix) &&
         !xmlCanHold(request.message))
         return false;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        if (isCarriageReturn(letters[i]))
-            ++i;
-        else if (letters[i] == u"\n" && format != OutputFormat::MiniMessage)
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        const QStringView letter = *next;
+        if (isCarriageReturn(letter) && !next.isLast())
+            ++next;
+        else if (letter == u"\n" && format != OutputFormat::MiniMessage)
             return false;
     }
     const bool terminal = format == OutputFormat::Ansi || format == OutputFormat::Ansi256 ||
@@ -369,7 +377,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         const bool gradient = request.fadeMode == FadeMode::Normal ||
             request.fadeMode == FadeMode::TTintra || request.fadeMode == FadeMode::DUDadodov ||
             request.fadeMode == FadeMode::TWMystery;
-        if (gradient && !isCarriageReturn(letters[0]))
+        if (gradient && !isCarriageReturn(*letters.begin()))
             Expect(turns.colors.first() == Hex6(RGB(host.color(1))),
                    "a gradient starts at colour 1");
         if (turns.endsWithLetter)

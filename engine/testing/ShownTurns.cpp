@@ -50,9 +50,8 @@ public:
         if (m_color && !m_runs) {
             m_turns.append({m_color, m_pending, m_wave});
         } else {
-            const Letters letters(m_pending);
-            for (qsizetype i = 0; i < letters.size(); ++i)
-                m_turns.append({m_color, letters[i].toString(), m_wave});
+            for (const QStringView letter : Letters(m_pending))
+                m_turns.append({m_color, letter.toString(), m_wave});
         }
         m_pending.clear();
         if (!m_runs)
@@ -249,7 +248,8 @@ std::optional<QList<ShownTurn>> readRtf(const QString &markup)
             else if (word == u"u")
                 turns.text(QString(QChar(char16_t(value < 0 ? value + 65536 : value))));
             skipFallback = word == u"u";
-            show(group);
+            if (word == u"cf" || word == u"super" || word == u"sub")
+                show(group);
             continue;
         }
         QString text = match.hasCaptured(3) ? match.captured(3) : match.captured(6);
@@ -560,13 +560,15 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
                                const QList<ColorValue> &colors, bool waving)
 {
     const bool colorMode = !colors.isEmpty();
-    const bool showsWaving =
-        waving && (format == OutputFormat::Html || format == OutputFormat::Pango);
+    const bool showsWaving = waving &&
+        (format == OutputFormat::Html || format == OutputFormat::Pango ||
+         format == OutputFormat::Matrix || format == OutputFormat::Rtf);
     QList<ShownTurn> turns;
     int wavePhase = 1;
     qsizetype shown = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        const bool lineBreak = isCarriageReturn(letters[i]);
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        const QStringView letter = *next;
+        const bool lineBreak = isCarriageReturn(letter);
         WaveHeight wave = WaveHeight::Level;
         if (showsWaving && (colorMode || !lineBreak)) {
             wave = WaveStep(wavePhase).height;
@@ -574,13 +576,14 @@ QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
         }
         if (lineBreak) {
             turns.append({{}, {}, WaveHeight::Level});
-            ++i;
+            if (!next.isLast())
+                ++next;
             continue;
         }
         std::optional<ColorValue> color;
         if (colorMode)
             color = shownColor(format, colors[shown++]);
-        turns.append({color, letters[i].toString(), wave});
+        turns.append({color, letter.toString(), wave});
     }
     return turns;
 }

@@ -1,8 +1,14 @@
+#include "cli/FadeArguments.h"
 #include "engine/FadeGenerator.h"
+#include "engine/PlainFadeHost.h"
+#include "engine/RandomSource.h"
+#include "engine/SegmentState.h"
 
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -262,6 +268,54 @@ TEST(FadeCommand, ColoursAWholeFileForTheTerminal)
     EXPECT_EQ(outcome.output.count("\x1b[0m\n"), 20000);
     EXPECT_TRUE(outcome.output.startsWith("\x1b[38;2;255;0;0mH"));
     EXPECT_TRUE(outcome.output.endsWith("d\x1b[0m\n"));
+}
+
+// A long chat line goes out in blocks as it is faded, byte for byte the line the engine makes
+// whole of the message with its line breaks, whether CR, LF or CR LF, as the CR LF of a window.
+TEST(FadeCommand, WritesALongChatLineAsTheEngineMakesItWhole)
+{
+    const QStringList options = {u"--chat"_s, u"-m"_s, u"rainbow"_s, u"--seed"_s, u"7"_s};
+    const QString breaks[] = {u"\n"_s, u"\r"_s, u"\r\n"_s};
+    QString input = u"å👍🏽 e\u0301 0"_s;
+    QString message = input;
+    for (int line = 1; line < 10000; ++line) {
+        const QString text = u"å👍🏽 e\u0301 %1"_s.arg(line);
+        input += breaks[line % 3] + text;
+        message += u"\r\n"_s + text;
+    }
+    FadeArguments arguments;
+    ASSERT_EQ(arguments.parse(QStringList {u"tintra-fade"_s} + options),
+              FadeArguments::Action::Fade);
+    FadeJob job = arguments.job();
+    job.request.message = message;
+    PlainFadeHost host(job.colors[0], job.colors[1], job.colors[2], job.count);
+    SegmentState segments;
+    RandomSource random(*job.seed, [] { return quint64(0); });
+    const FadeResult whole = GenerateFade(job.request, host, segments, random);
+
+    const Outcome outcome = fade(options, input.toUtf8());
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_GT(outcome.output.size(), 1 << 20);
+    // Compared whole, so that a failure does not print megabytes.
+    EXPECT_TRUE(outcome.output == whole.output->toUtf8() + '\n');
+}
+
+// Bytes that are not UTF-8 are refused as soon as they come, before a page is too big and
+// without the rest of the input, which here never ends.
+TEST(FadeCommand, RefusesBinaryInputAtOnce)
+{
+    std::mt19937 random(5);
+    QByteArray binary(1 << 20, Qt::Uninitialized);
+    for (char &byte : binary)
+        byte = char(random());
+    QProcess process;
+    process.start(QStringLiteral(TINTRA_FADE), {});
+    process.write(binary);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(process.readAllStandardError().startsWith(
+        "tintra-fade: standard input is not UTF-8 text\n"));
 }
 
 TEST(FadeCommand, AnArgumentThatIsNotUtf8IsAUsageError)

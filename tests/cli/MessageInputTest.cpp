@@ -46,9 +46,12 @@ TEST(WithCrLfBreaks, MakesEveryKindOfBreakOneCrLf)
         EXPECT_EQ(WithCrLfBreaks(c.text), c.withBreaks) << c.text.toUtf8().toHex().constData();
 }
 
+// The stream is read in pieces of 64 KiB.
 TEST(ReadMessage, DropsTheLastBreakAndStopsPastTheLimit)
 {
     using Status = MessageInput::Status;
+    const QByteArray firstPiece(65536, 'a');
+    const QString firstPieceText(65536, u'a');
     const struct
     {
         QByteArray bytes;
@@ -57,11 +60,18 @@ TEST(ReadMessage, DropsTheLastBreakAndStopsPastTheLimit)
         QString text;
     } cases[] = {
         {"Hi\r\n", -1, Status::Read, u"Hi"_s},
-        {"Hi\n\n", -1, Status::Read, u"Hi\n"_s},
+        {"Hi\n\n", -1, Status::Read, u"Hi\r\n"_s},
+        {"a\rb\r", -1, Status::Read, u"a\r\nb\r\n"_s},
         {"12345", 5, Status::Read, u"12345"_s},
         {"123456", 5, Status::TooLong, {}},
         {QByteArray(200000, 'x'), 100000, Status::TooLong, {}},
         {"\xE2\x82", -1, Status::NotUtf8, {}},
+        {firstPiece.chopped(1) + "\xF0\x9F\x98\x80", -1, Status::Read,
+         firstPieceText.chopped(1) + u"😀"_s},
+        {firstPiece.chopped(3) + "\xF0\x9F\x98\x80", -1, Status::Read,
+         firstPieceText.chopped(3) + u"😀"_s},
+        {firstPiece.chopped(1) + "\r\nb", -1, Status::Read, firstPieceText.chopped(1) + u"\r\nb"_s},
+        {firstPiece + "\xF0\x9F\x98", -1, Status::NotUtf8, {}},
     };
     for (const auto &c : cases) {
         QByteArray bytes = c.bytes;

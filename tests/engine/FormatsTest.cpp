@@ -283,7 +283,8 @@ TEST(Formats, LimitCountAndRefuseAsTheirWindowsDo)
     }
 }
 
-// A long fade streamed to a sink in blocks gives the same text as one kept whole.
+// A long fade streamed to a sink in blocks gives the same text as one kept whole, for the chat
+// line, which asks for room only when it streams, as for the other formats, faded or not.
 TEST(Formats, StreamInBlocksOfAnyLengthOfMessage)
 {
     class Collected : public MarkupSink
@@ -297,15 +298,21 @@ TEST(Formats, StreamInBlocksOfAnyLengthOfMessage)
         QString text;
         int blocks = 0;
     };
-    FadeRun run(u"a👍🏽\r\n"_s.repeated(40000), FadeMode::Normal, OutputFormat::Ansi);
-    const QString whole = run.markup();
-    Collected sink;
-    MarkupBuffer buffer;
-    buffer.streamTo(&sink);
-    const FadeResult streamed =
-        GenerateFade(run.request, run.host, run.segments, run.random, buffer);
-    EXPECT_GT(sink.blocks, 1);
-    EXPECT_EQ(sink.text + *streamed.output, whole);
+    const QString message = u"a👍🏽\r\n"_s.repeated(40000);
+    for (const OutputFormat format : {OutputFormat::ChatLine, OutputFormat::Ansi}) {
+        for (const int mode : {FadeMode::Normal, FadeMode::NoFade}) {
+            FadeRun run(message, mode, format);
+            run.request.options.waving = true;
+            const QString whole = run.markup();
+            Collected sink;
+            MarkupBuffer buffer;
+            buffer.streamTo(&sink);
+            const FadeResult streamed =
+                GenerateFade(run.request, run.host, run.segments, run.random, buffer);
+            EXPECT_GT(sink.blocks, 1) << int(format) << ' ' << mode;
+            EXPECT_TRUE(sink.text + *streamed.output == whole) << int(format) << ' ' << mode;
+        }
+    }
 }
 
 TEST(Formats, APaletteColourIsTheNearestOfCubeAndGreys)

@@ -13,8 +13,9 @@ QStringList lettersOf(const QString &message, qsizetype window = Letters::Longes
 {
     const Letters letters(message, window);
     QStringList list;
-    for (qsizetype i = 0; i < letters.size(); ++i)
-        list << letters[i].toString();
+    for (const QStringView letter : letters)
+        list << letter.toString();
+    EXPECT_EQ(letters.size(), list.size());
     return list;
 }
 
@@ -44,10 +45,13 @@ TEST(Letters, KeepsEachUserPerceivedCharacterWhole)
         {u"é\r\n"_s, {u"é"_s, u"\r"_s, u"\n"_s}},
         {u"😀\r\n\r\n"_s, {u"😀"_s, u"\r"_s, u"\n"_s, u"\r"_s, u"\n"_s}},
         {u"\r\u0301"_s, {u"\r"_s, u"\u0301"_s}},
+        // Letters of three units, one of them across the 64th unit.
+        {u"e\u0301\u0301"_s.repeated(30), QStringList(30, u"e\u0301\u0301"_s)},
         // A long run of Latin between clusters is segmented apart from them.
         {u"😀"_s + QString(40, u'a') + u"\u0301👍🏽"_s,
          QStringList {u"😀"_s} + QStringList(39, u"a"_s) +
              QStringList {u"a\u0301"_s, u"👍🏽"_s}},
+        {QString(150, u'a') + u"\u0301"_s, QStringList(149, u"a"_s) + QStringList {u"a\u0301"_s}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(lettersOf(c.message), c.letters) << qPrintable(c.message);
