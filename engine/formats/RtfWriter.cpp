@@ -64,7 +64,8 @@ void RtfWriter::closing()
     head += u";}}{\\colortbl;"_s;
     for (const ColorValue color : std::as_const(m_colors)) {
         const Rgb rgb = SplitColor(color);
-        head += u"\\red%1\\green%2\\blue%3;"_s.arg(rgb.red).arg(rgb.green).arg(rgb.blue);
+        head += u"\\red"_s + QString::number(rgb.red) + u"\\green"_s + QString::number(rgb.green) +
+            u"\\blue"_s + QString::number(rgb.blue) + u';';
     }
     head += u"}\n\\f0\\fs"_s + QString::number(halfPoints(m_options.fontSize));
     if (m_options.bold)
