@@ -50,6 +50,9 @@ QStringView JsonEscape(char16_t c)
         return u"\\u2028";
     case u'\u2029':
         return u"\\u2029";
+    // Some readers (Qt's among them) drop a raw byte order mark that opens a string.
+    case u'\uFEFF':
+        return u"\\ufeff";
     default:
         return {};
     }

@@ -39,7 +39,8 @@ QString randomMessage(std::mt19937 &random)
         u"|<|>|&|\"|'|[|]|\\|/"
         u"|=|#|;|à|é|ß|¿|©|ÿ|👍🏽|👨‍👩‍👧|🇫🇷|😀|e\u0301|\r\n|[b]|[/"
         u"color]|"
-        u"<b>|<#ff0000>|&amp;|\\<|<newline>|&|&#|&x|&l|&r|§|§x|#a|\u2028|,|1|`|```"_s.split(u'|');
+        u"<b>|<#ff0000>|&amp;|\\<|<newline>|&|&#|&x|&l|&r|§|§x|#a|\u2028|\uFEFF|,|1|`|```"_s.split(
+            u'|');
     QString message;
     for (int length = std::uniform_int_distribution(1, 40)(random); length > 0; --length)
         message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
@@ -174,8 +175,9 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
         {OutputFormat::Section, FadeMode::Normal, true, false, u"&lb"_s, u"§x§f§f§0§0§0§0&lb"_s},
         {OutputFormat::AmpHex, FadeMode::NoFade, false, false, u"a&b&&"_s, u"a&&rb&&r&"_s},
         {OutputFormat::AmpX, FadeMode::NoFade, false, true, u"&\r\n&9"_s, u"&l&\n&l&&r&l9"_s},
-        {OutputFormat::TextComponents, FadeMode::Normal, true, true, u"\"\\\r\n\x01\x1f\u2028/"_s,
-         u"[\"\",{\"color\":\"#ff0000\",\"bold\":true,\"text\":\"\\\"\\\\\\n\\u0001\\u001f\\u2028/\"}]"_s},
+        {OutputFormat::TextComponents, FadeMode::Normal, true, true,
+         u"\"\\\r\n\x01\x1f\u2028\uFEFF/"_s,
+         u"[\"\",{\"color\":\"#ff0000\",\"bold\":true,\"text\":\"\\\"\\\\\\n\\u0001\\u001f\\u2028\\ufeff/\"}]"_s},
         {OutputFormat::TextComponents, FadeMode::Normal, false, false, u"ab"_s,
          u"[\"\",{\"color\":\"#ff0000\",\"text\":\"a\"},{\"color\":\"#800080\",\"text\":\"b\"}]"_s},
         {OutputFormat::TextComponents, FadeMode::NoFade, false, false, u"\r\na"_s,
