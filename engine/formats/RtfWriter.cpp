@@ -5,7 +5,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Escapes text for RTF: the three special characters with a backslash, anything beyond ASCII
-// as a signed 16-bit "\uN" with "?" for readers that know no Unicode.
+// as a signed 16-bit "\uN" with "?" for readers that know no Unicode. Control characters take
+// the same escape, since readers skip or stop at them raw.
 void appendEscaped(QString &out, QStringView text)
 {
     for (const QChar c : text) {
@@ -13,7 +14,7 @@ void appendEscaped(QString &out, QStringView text)
         if (unit == u'\\' || unit == u'{' || unit == u'}') {
             out += u'\\';
             out += c;
-        } else if (unit > 0x7F) {
+        } else if (unit < 0x20 || unit > 0x7F) {
             out += u"\\u"_s + QString::number(qint16(unit)) + u'?';
         } else {
             out += c;

@@ -245,7 +245,7 @@ std::optional<QList<ShownTurn>> readRtf(const QString &markup)
                 group.wave = word == u"super" ? WaveHeight::Raised : WaveHeight::Lowered;
             else if (word == u"par")
                 turns.lineBreak();
-            else if (word == u"u")
+            else if (word == u"u" && group.table.isEmpty())
                 turns.text(QString(QChar(char16_t(value < 0 ? value + 65536 : value))));
             skipFallback = word == u"u";
             if (word == u"cf" || word == u"super" || word == u"sub")

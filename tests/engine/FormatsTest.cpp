@@ -201,6 +201,8 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
          uR"({"msgtype":"m.text","format":"org.matrix.custom.html","formatted_body":"<b>)"
          uR"(<font color=\"#ff0000\" data-mx-color=\"#ff0000\"><sup>&amp;</sup>&lt;<sub>&gt;</sub>)"
          uR"(&quot;<sup>\\</sup><br><sub>\u0001</sub>\u2028</font></b>","body":"&<>\"\\\n\u0001\u2028"})"_s},
+        {OutputFormat::Rtf, FadeMode::NoFade, false, false, u"\t\x01"_s,
+         u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;}\n\\f0\\fs24 \\u9?\\u1?}"_s},
         {OutputFormat::Discord, FadeMode::NoFade, false, true, u"a``\r\nb"_s,
          controls(u"```ansi\n^[[1ma`^[[1m`\n^[[1mb^[[0m\n```"_s)},
     };
