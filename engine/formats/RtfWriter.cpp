@@ -47,6 +47,15 @@ int RtfWriter::colorIndex(ColorValue color)
 
 void RtfWriter::plainLetter(QStringView letter, WaveHeight wave)
 {
+    if (m_runColor) {
+        m_body += u"\\cf0 ";
+        m_runColor.reset();
+    }
+    appendLetter(letter, wave);
+}
+
+void RtfWriter::appendLetter(QStringView letter, WaveHeight wave)
+{
     if (wave == WaveHeight::Raised)
         m_body += u"{\\super ";
     else if (wave == WaveHeight::Lowered)

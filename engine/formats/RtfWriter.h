@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QList>
 
+#include <optional>
+
 // A Rich Text document for word processors and mail: the face in the font table, each colour
 // once in the colour table, "\cfN" before each run of letters of one colour, bold, italic,
 // underline and size at the start, raised and lowered letters in groups of their own, and
@@ -21,13 +23,13 @@ public:
 
     void letter(QStringView letter, ColorValue color, WaveHeight wave)
     {
-        if (m_body.isEmpty() || color != m_runColor) {
+        if (color != m_runColor) {
             m_body += QStringView(u"\\cf");
             m_body += QString::number(colorIndex(color));
             m_body += u' ';
             m_runColor = color;
         }
-        plainLetter(letter, wave);
+        appendLetter(letter, wave);
     }
 
     void plainLetter(QStringView letter, WaveHeight wave);
@@ -36,10 +38,11 @@ public:
 
 private:
     int colorIndex(ColorValue color);
+    void appendLetter(QStringView letter, WaveHeight wave);
 
     const FadeOptions m_options;
     QString m_body;
     QHash<ColorValue, int> m_indexes; // from 1; 0 is the text's own colour
     QList<ColorValue> m_colors;
-    ColorValue m_runColor = 0;
+    std::optional<ColorValue> m_runColor; // none: the text's own colour
 };

@@ -213,6 +213,10 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
                                false,      false,  c.mode != FadeMode::NoFade};
         EXPECT_EQ(run.markup(), c.markup) << c.message.toStdString();
     }
+    // Black is a colour of its own, not the text's, also when a line break comes first.
+    FadeRun black(u"\r\na"_s, FadeMode::Normal, OutputFormat::Rtf);
+    black.host = RecordingHost(u"5"_s, Rgb {0, 0, 0}, Rgb {0, 0, 0});
+    EXPECT_TRUE(black.markup().endsWith(u"\\par\n\\cf1 a}"_s)) << black.markup().toStdString();
     const std::pair<OutputFormat, QString> refused[] = {{OutputFormat::AmpHex, u"a§b"_s},
                                                         {OutputFormat::Section, u"§"_s}};
     for (const auto &[format, message] : refused)
