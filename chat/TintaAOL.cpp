@@ -3,6 +3,7 @@
 #include "chat/ChatSender.h"
 #include "chat/DesktopChatSender.h"
 #include "engine/FadeGenerator.h"
+#include "engine/LineBreaks.h"
 #include "panel/ChoiceList.h"
 #include "panel/ColorBars.h"
 #include "panel/CtrlReturnShortcut.h"
@@ -225,7 +226,7 @@ QString TintaAOL::chosenFontFace() const
 void TintaAOL::Command1_Click()
 {
     FadeRequest request;
-    request.message = m_message->toPlainText().replace(u'\n', u"\r\n"_s);
+    request.message = WithCrLfBreaks(m_message->toPlainText());
     request.options.fontFace = chosenFontFace();
     request.options.bold = m_bold->isChecked();
     request.options.waving = m_waving->isChecked();

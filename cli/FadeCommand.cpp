@@ -2,6 +2,7 @@
 
 #include "cli/FadeArguments.h"
 #include "cli/MessageInput.h"
+#include "engine/LineBreaks.h"
 #include "engine/MarkupBuffer.h"
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"

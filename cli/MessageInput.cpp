@@ -1,7 +1,7 @@
 #include "cli/MessageInput.h"
 
-#include "cli/CrLfText.h"
 #include "cli/Utf8Decoder.h"
+#include "engine/CrLfText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,11 +45,4 @@ MessageInput ReadMessage(FILE *stream, qsizetype byteLimit)
     if (endsWithLineFeed)
         message.chop(2);
     return {MessageInput::Status::Read, std::move(message), {}};
-}
-
-QString WithCrLfBreaks(QStringView text)
-{
-    CrLfText withBreaks;
-    withBreaks.append(text);
-    return withBreaks.take();
 }

@@ -23,6 +23,3 @@ struct MessageInput
 // at the first piece that is not UTF-8, and else as soon as more than byteLimit bytes have come
 // (a negative limit reads all).
 MessageInput ReadMessage(FILE *stream, qsizetype byteLimit);
-
-// The message with every line break (CR LF, CR or LF) as the CR LF the engine expects.
-QString WithCrLfBreaks(QStringView text);

@@ -2,6 +2,7 @@
 
 #include "chat/TintaAOL.h"
 #include "engine/FadeGenerator.h"
+#include "engine/LineBreaks.h"
 #include "engine/RandomSource.h"
 #include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
@@ -118,12 +119,6 @@ bool typesCharacter(const QKeyEvent &key)
 QString selectedText(const QPlainTextEdit &box)
 {
     return box.textCursor().selection().toPlainText();
-}
-
-// The output box shows the markup's line breaks as line breaks.
-QString displayed(QString text)
-{
-    return text.replace(u"\r\n"_s, u"\n"_s);
 }
 
 } // namespace
@@ -435,7 +430,7 @@ void Tintra3::followClick(QObject *control)
 void Tintra3::Command1_Click()
 {
     FadeRequest request;
-    request.message = m_message->toPlainText().replace(u'\n', u"\r\n"_s);
+    request.message = WithCrLfBreaks(m_message->toPlainText());
     // The font name is what the box shows, chosen or typed.
     request.options = {m_fontNames->currentText(), m_fontSizes->currentText(),
                        m_bold->isChecked(),        m_italics->isChecked(),
@@ -443,7 +438,7 @@ void Tintra3::Command1_Click()
     request.fadeMode = m_fadeList->currentIndex();
     request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
     if (const std::optional<QString> output = m_panel->fade(request)) {
-        m_output->setPlainText(displayed(*output));
+        m_output->setPlainText(WithLineFeeds(*output));
         m_outputFormat = request.format;
     }
 }

@@ -1,5 +1,6 @@
 #include "forms/preview/PreviewFile.h"
 
+#include "engine/LineBreaks.h"
 #include "forms/preview/BackgroundLines.h"
 
 #include <QDir>
@@ -15,15 +16,6 @@ namespace {
 
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 constexpr QByteArrayView LineEnd("\r\n");
-
-// Every line break of the fragment as CR LF, so the whole file has one kind of line end.
-QByteArray withCrLf(const QString &text)
-{
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return normalised.toUtf8().replace('\n', LineEnd);
-}
 
 // Where the text after the first line begins, or -1 when the first line has no line end. A
 // line ends at CR LF, CR or LF.
@@ -76,8 +68,9 @@ QUrl PreviewFile::url() const
 
 bool PreviewFile::writeForView(const QString &fragment, QString *error) const
 {
-    const QByteArray rest =
-        withCrLf(fragment + QStringLiteral("</BODY></HTML>")) + LineEnd.toByteArray();
+    // Every line break as CR LF, so the whole file has one kind of line end.
+    const QByteArray rest = WithCrLfBreaks(fragment + QStringLiteral("</BODY></HTML>")).toUtf8() +
+        LineEnd.toByteArray();
     return write(page(PlainOpeningLine(), rest), error);
 }
 

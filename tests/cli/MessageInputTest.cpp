@@ -28,24 +28,6 @@ TEST(DecodeUtf8, TakesOnlyWellFormedText)
         EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.name;
 }
 
-TEST(WithCrLfBreaks, MakesEveryKindOfBreakOneCrLf)
-{
-    const struct
-    {
-        QString text;
-        QString withBreaks;
-    } cases[] = {
-        {u""_s, u""_s},
-        {u"ab"_s, u"ab"_s},
-        {u"a\nb\r\nc\rd"_s, u"a\r\nb\r\nc\r\nd"_s},
-        {u"\n\n"_s, u"\r\n\r\n"_s},
-        {u"\r\r\n"_s, u"\r\n\r\n"_s},
-        {u"\n\r"_s, u"\r\n\r\n"_s},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(WithCrLfBreaks(c.text), c.withBreaks) << c.text.toUtf8().toHex().constData();
-}
-
 // The stream is read in pieces of 64 KiB.
 TEST(ReadMessage, DropsTheLastBreakAndStopsPastTheLimit)
 {

@@ -1,4 +1,4 @@
-#include "cli/CrLfText.h"
+#include "engine/CrLfText.h"
 
 void CrLfText::append(QStringView piece)
 {
