@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // The SGR foreground code 30..37 whose colour, as Discord shows it in an "ansi" code block, is
 // nearest to a colour, by squared distance in sRGB, ties going to the lower code.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 #include <optional>
 

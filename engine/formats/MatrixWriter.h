@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // The content of a Matrix m.room.message event, as JSON ready for a bot or curl: the letters
 // as HTML in formatted_body, each run of one colour in a font tag with both its colour and the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // Pango markup for status bars and desktop widgets: each run of letters of one colour in a
 // span with its foreground, bold, italic and underline as b, i and u around them all, raised

@@ -1,7 +1,7 @@
 #include "engine/testing/ShownTurns.h"
 
-#include "engine/AnsiWriter.h"
 #include "engine/Letters.h"
+#include "engine/formats/AnsiWriter.h"
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/IrcWriter.h"
 

@@ -1,7 +1,7 @@
 #include "FadeRun.h"
-#include "engine/AnsiWriter.h"
 #include "engine/Letters.h"
 #include "engine/MarkupBuffer.h"
+#include "engine/formats/AnsiWriter.h"
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/IrcWriter.h"
 #include "engine/testing/ShownTurns.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // MiniMessage, the chat markup of game servers: each letter behind a colour tag, bold, italic
 // and underline as tags in front, a tag opening "<" and the escape "\" of the message escaped.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // The colours a terminal shows: any of 24-bit colour, or the nearest of the 256 that older
 // terminals know.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // BBCode for forums: each letter alone in a colour tag, so a bracket of the message can never
 // join the letters after it into a tag of its own; bold, italic, underline, face and size as

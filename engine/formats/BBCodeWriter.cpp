@@ -1,4 +1,4 @@
-#include "engine/BBCodeWriter.h"
+#include "engine/formats/BBCodeWriter.h"
 
 #include <algorithm>
 

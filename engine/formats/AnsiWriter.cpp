@@ -1,4 +1,4 @@
-#include "engine/AnsiWriter.h"
+#include "engine/formats/AnsiWriter.h"
 
 #include <QStringList>
 

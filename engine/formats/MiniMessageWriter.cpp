@@ -1,4 +1,4 @@
-#include "engine/MiniMessageWriter.h"
+#include "engine/formats/MiniMessageWriter.h"
 
 MiniMessageWriter::MiniMessageWriter(MarkupBuffer &out, const FadeOptions &options)
     : StreamedWriter(out, StyleTags(options, u'<', u'>', false))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 // Valid HTML5 for today's rich editors and pages: each letter in a span of its colour with its
 // text escaped, bold, italic and underline as b, i and u inside one outer span that sets the

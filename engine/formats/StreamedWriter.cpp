@@ -1,4 +1,4 @@
-#include "engine/StreamedWriter.h"
+#include "engine/formats/StreamedWriter.h"
 
 QList<TagPair> StyleTags(const FadeOptions &options, QChar open, QChar close, bool closed)
 {

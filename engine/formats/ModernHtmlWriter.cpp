@@ -1,4 +1,4 @@
-#include "engine/ModernHtmlWriter.h"
+#include "engine/formats/ModernHtmlWriter.h"
 
 #include <QStringList>
 
