@@ -17,6 +17,7 @@ struct FadeJob
     std::array<Rgb, 3> colors;
     QString count;
     std::optional<quint64> seed;
+    bool measure = false; // print the length against the budget instead of the markup
 };
 
 // The options of tintra-fade: parses a command line into a job, help, version or a problem.
@@ -37,6 +38,7 @@ public:
 private:
     Action readJob();
     std::optional<OutputFormat> readFormat();
+    Action readBudget(OutputFormat format);
     Action refuse(const QString &problem);
 
     QCommandLineParser m_parser;
@@ -53,6 +55,11 @@ private:
     const QCommandLineOption m_chat;
     const QCommandLineOption m_ansi256;
     const QCommandLineOption m_ircHex;
+    const QCommandLineOption m_every;
+    const QCommandLineOption m_budget;
+    const QCommandLineOption m_fit;
+    const QCommandLineOption m_ircPrefixRoom;
+    const QCommandLineOption m_measure;
     const QCommandLineOption m_space;
     const QCommandLineOption m_seed;
     QCommandLineOption m_help;

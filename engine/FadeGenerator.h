@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Budget.h"
 #include "engine/ColorValue.h"
 #include "engine/MarkupPieces.h"
 #include "engine/Notice.h"
@@ -68,7 +69,18 @@ struct FadeRequest
     int fadeMode = FadeMode::Normal;
     OutputFormat format = OutputFormat::Page;
     ColorSpace space = ColorSpace::Srgb;
+    // In the formats that write one code per run of one colour (WritesRuns), a code starts only
+    // every this many letters, each run taking the colour of its first letter; others ignore it.
+    int every = 1;
+    // The length limit the markup is counted against, if any. Over it, IRC text to be split is
+    // sent as several lines within it; other markup is kept whole, and the result names the
+    // smallest spacing of codes that fits.
+    std::optional<Budget> budget;
 };
+
+// Whether the format writes one code for each run of letters of one colour, rather than one for
+// each letter.
+bool WritesRuns(OutputFormat format);
 
 struct FadeResult
 {
@@ -81,6 +93,10 @@ struct FadeResult
     std::optional<Notice> notice;
     // The colour of the last turn of a colour mode.
     std::optional<ColorValue> lastColor;
+    // The markup's length against the request's budget, when it has one.
+    std::optional<BudgetCount> budgetCount;
+    // Over budget in a format of runs: the smallest every that fits, 0 when none does.
+    std::optional<int> fittingEvery;
 };
 
 // How the letter count of the segment modes was answered.
@@ -105,6 +121,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
 
 // The same, written into buffer, whose storage serves run after run while no one holds the
 // markup of the previous run any more. A buffer that streams to a sink hands the markup of every
-// format but the page on in blocks as it is written; the result holds what is left.
+// format but the page on in blocks as it is written; the result holds what is left. A request
+// with a budget should not stream, as the markup is counted, and may be split, when whole.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random, MarkupBuffer &buffer);

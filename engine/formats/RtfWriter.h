@@ -21,6 +21,7 @@ public:
 
     void letter(QStringView letter, ColorValue color, WaveHeight wave)
     {
+        color = spacedColor(color);
         if (m_body.isEmpty() || color != m_runColor) {
             m_body += QStringView(u"\\cf");
             m_body += QString::number(colorIndex(color));
