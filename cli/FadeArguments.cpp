@@ -41,7 +41,8 @@ const FormatChoice Formats[] = {
     {u"bbcode"_s, OutputFormat::BBCode,
      u"BBCode for forums, each letter in its own colour tag; no waving"_s},
     {u"ansi"_s, OutputFormat::Ansi,
-     u"terminal colour, 24-bit or with --ansi256 256 colours; no face, size or waving"_s},
+     u"terminal colour: 24-bit where COLORTERM is truecolor or 24bit, else 256 colours; no face, "
+     "size or waving"_s},
     {u"minimessage"_s, OutputFormat::MiniMessage,
      u"MiniMessage for game chat; no face, size or waving"_s},
     {u"amp-hex"_s, OutputFormat::AmpHex,
@@ -124,8 +125,9 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
 
 } // namespace
 
-FadeArguments::FadeArguments()
-    : m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
+FadeArguments::FadeArguments(bool trueColorTerminal)
+    : m_trueColorTerminal(trueColorTerminal)
+    , m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
              u"mode"_s, u"normal"_s)
     , m_colors {colorOption(1, u"FF0000"_s), colorOption(2, u"0000FF"_s),
                 colorOption(3, u"00FF00"_s)}
@@ -144,9 +146,12 @@ FadeArguments::FadeArguments()
     , m_format({u"f"_s, u"format"_s}, u"Output format, below (default classic)."_s, u"format"_s,
                u"classic"_s)
     , m_chat(u"chat"_s, u"The same as --format chat."_s)
+    , m_ansi24(u"ansi24"_s,
+               u"With --format ansi, 24-bit colour, also where COLORTERM does not say truecolor "
+               "or 24bit."_s)
     , m_ansi256(u"ansi256"_s,
-                u"With --format ansi, the 256 colours of older terminals instead of 24-bit "
-                "colour."_s)
+                u"With --format ansi, the 256 colours of older terminals, also where COLORTERM "
+                "says truecolor or 24bit."_s)
     , m_ircHex(
           u"irc-hex"_s,
           u"With --format irc, each colour in hex too, for the clients that show any colour."_s)
@@ -183,10 +188,10 @@ FadeArguments::FadeArguments()
         "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
         "the line break that ends it. Only the classic page fragment is limited to 1400\n"
         "letters."_s);
-    m_parser.addOptions({m_mode,          m_colors[0], m_colors[1], m_colors[2], m_face,   m_size,
-                         m_bold,          m_italic,    m_underline, m_wave,      m_count,  m_format,
-                         m_chat,          m_ansi256,   m_ircHex,    m_every,     m_budget, m_fit,
-                         m_ircPrefixRoom, m_measure,   m_space,     m_seed});
+    m_parser.addOptions({m_mode, m_colors[0],     m_colors[1], m_colors[2], m_face,  m_size,
+                         m_bold, m_italic,        m_underline, m_wave,      m_count, m_format,
+                         m_chat, m_ansi24,        m_ansi256,   m_ircHex,    m_every, m_budget,
+                         m_fit,  m_ircPrefixRoom, m_measure,   m_space,     m_seed});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -284,7 +289,8 @@ FadeArguments::Action FadeArguments::readJob()
     return Action::Fade;
 }
 
-// --chat is short for --format chat; --ansi256 goes with --format ansi, --irc-hex with irc.
+// --chat is short for --format chat; --ansi24 and --ansi256 go with --format ansi, --irc-hex
+// with irc.
 std::optional<OutputFormat> FadeArguments::readFormat()
 {
     const QString name = m_parser.value(m_format).toLower();
@@ -301,13 +307,20 @@ std::optional<OutputFormat> FadeArguments::readFormat()
         }
         format = OutputFormat::ChatLine;
     }
-    if (m_parser.isSet(m_ansi256)) {
-        if (format != OutputFormat::Ansi) {
-            refuse(u"--ansi256 goes with --format ansi"_s);
+    for (const QCommandLineOption *depth : {&m_ansi24, &m_ansi256}) {
+        if (m_parser.isSet(*depth) && format != OutputFormat::Ansi) {
+            refuse(u"--%1 goes with --format ansi"_s.arg(depth->names().constFirst()));
             return std::nullopt;
         }
-        format = OutputFormat::Ansi256;
     }
+    if (m_parser.isSet(m_ansi24) && m_parser.isSet(m_ansi256)) {
+        refuse(u"--ansi24 and --ansi256 ask for two colour depths"_s);
+        return std::nullopt;
+    }
+    // The terminal's depth, unless an option sets it.
+    if (format == OutputFormat::Ansi &&
+        (m_parser.isSet(m_ansi256) || (!m_parser.isSet(m_ansi24) && !m_trueColorTerminal)))
+        format = OutputFormat::Ansi256;
     if (m_parser.isSet(m_ircHex)) {
         if (format != OutputFormat::Irc) {
             refuse(u"--irc-hex goes with --format irc"_s);

@@ -26,7 +26,9 @@ class FadeArguments
 public:
     enum class Action { Fade, Help, Version, UsageError };
 
-    FadeArguments();
+    // Whether the terminal shows 24-bit colour, which -f ansi then writes unless told otherwise;
+    // the caller reads it from the environment.
+    explicit FadeArguments(bool trueColorTerminal = true);
 
     Action parse(const QStringList &arguments);
 
@@ -41,6 +43,7 @@ private:
     Action readBudget(OutputFormat format);
     Action refuse(const QString &problem);
 
+    const bool m_trueColorTerminal;
     QCommandLineParser m_parser;
     const QCommandLineOption m_mode;
     const std::array<QCommandLineOption, 3> m_colors;
@@ -53,6 +56,7 @@ private:
     const QCommandLineOption m_count;
     const QCommandLineOption m_format;
     const QCommandLineOption m_chat;
+    const QCommandLineOption m_ansi24;
     const QCommandLineOption m_ansi256;
     const QCommandLineOption m_ircHex;
     const QCommandLineOption m_every;

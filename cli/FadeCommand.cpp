@@ -97,7 +97,9 @@ int FadeCommand::run(const QByteArrayList &arguments)
             return usageError(u"argument %1 is not UTF-8 text"_s.arg(i));
         decoded << *std::move(argument);
     }
-    FadeArguments parsed;
+    // A terminal that shows 24-bit colour says so in COLORTERM.
+    const QByteArray colorTerm = qgetenv("COLORTERM");
+    FadeArguments parsed(colorTerm == "truecolor" || colorTerm == "24bit");
     switch (parsed.parse(decoded)) {
     case FadeArguments::Action::Help: {
         Output output(m_output);

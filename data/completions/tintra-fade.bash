@@ -47,7 +47,7 @@ _tintra_fade()
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
             --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
-            --chat --ansi256 --irc-hex --every --budget --fit
+            --chat --ansi24 --ansi256 --irc-hex --every --budget --fit
             --irc-prefix-room --measure --space --seed -h --help --help-all -v --version --' -- "$current")
     fi
 }

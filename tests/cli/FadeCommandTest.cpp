@@ -21,10 +21,17 @@ struct Outcome
     QByteArray errors;
 };
 
-// Runs tintra-fade as a script would, feeding it standard input when given.
-Outcome fade(const QStringList &arguments, const QByteArray &input = {})
+// Runs tintra-fade as a script would, feeding it standard input when given, with COLORTERM as
+// given or else unset.
+Outcome fade(const QStringList &arguments, const QByteArray &input = {},
+             const QString &colorTerm = {})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"COLORTERM"_s);
+    if (!colorTerm.isEmpty())
+        environment.insert(u"COLORTERM"_s, colorTerm);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TINTRA_FADE), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -228,6 +235,8 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-f"_s, u"odt"_s, u"x"_s}, "odt"},
         {{u"--chat"_s, u"--format"_s, u"html"_s, u"x"_s}, "--chat and --format html"},
         {{u"-f"_s, u"html"_s, u"--ansi256"_s, u"x"_s}, "--ansi256"},
+        {{u"--ansi24"_s, u"x"_s}, "--ansi24 goes with --format ansi"},
+        {{u"-f"_s, u"ansi"_s, u"--ansi24"_s, u"--ansi256"_s, u"x"_s}, "two colour depths"},
         {{u"-f"_s, u"ansi"_s, u"--irc-hex"_s, u"x"_s}, "--irc-hex"},
         {{u"--space"_s, u"lab"_s, u"x"_s}, "lab"},
         {{u"--every"_s, u"2"_s, u"x"_s}, "--every goes with the formats that write runs"},
@@ -333,12 +342,37 @@ TEST(FadeCommand, SameSeedSameColours)
 TEST(FadeCommand, ColoursAWholeFileForTheTerminal)
 {
     const Outcome outcome =
-        fade({u"-f"_s, u"ansi"_s}, QByteArray("Hello, world\n").repeated(20000));
+        fade({u"-f"_s, u"ansi"_s}, QByteArray("Hello, world\n").repeated(20000), u"24bit"_s);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.output.count("\x1b[38;2;"), 12 * 20000);
     EXPECT_EQ(outcome.output.count("\x1b[0m\n"), 20000);
     EXPECT_TRUE(outcome.output.startsWith("\x1b[38;2;255;0;0mH"));
     EXPECT_TRUE(outcome.output.endsWith("d\x1b[0m\n"));
+}
+
+// -f ansi writes 24-bit colour where COLORTERM says the terminal shows it, else the 256
+// colours, unless an option says which.
+TEST(FadeCommand, WritesTheTerminalsColourDepth)
+{
+    const struct
+    {
+        QString colorTerm;
+        QStringList options;
+        const char *red;
+    } cases[] = {
+        {{}, {}, "\x1b[38;5;196mH"},
+        {u"truecolor"_s, {}, "\x1b[38;2;255;0;0mH"},
+        {u"24bit"_s, {}, "\x1b[38;2;255;0;0mH"},
+        {u"yes"_s, {}, "\x1b[38;5;196mH"},
+        {u"TrueColor"_s, {}, "\x1b[38;5;196mH"},
+        {{}, {u"--ansi24"_s}, "\x1b[38;2;255;0;0mH"},
+        {u"truecolor"_s, {u"--ansi256"_s}, "\x1b[38;5;196mH"},
+    };
+    for (const auto &c : cases) {
+        const Outcome outcome = fade(
+            QStringList {u"-f"_s, u"ansi"_s} + c.options + QStringList {u"Hi"_s}, {}, c.colorTerm);
+        EXPECT_TRUE(outcome.output.startsWith(c.red)) << qPrintable(c.colorTerm);
+    }
 }
 
 // A long chat line goes out in blocks as it is faded, byte for byte the line the engine makes
