@@ -36,22 +36,15 @@ constexpr int ChatLineHowMuch = 6;
 
 FadeResult refusedWith(NoticeIcon icon, const QString &text, std::optional<QString> output)
 {
-    return {FadeResult::Status::Refused,
-            std::move(output),
-            Notice {text, icon, NoticeTitle},
-            {},
-            {},
-            {}};
+    return {.status = FadeResult::Status::Refused,
+            .output = std::move(output),
+            .notice = Notice {text, icon, NoticeTitle}};
 }
 
 FadeResult tooBig()
 {
-    return {FadeResult::Status::Refused,
-            u"Error: The message is too big for the textbox 2 hold."_s,
-            {},
-            {},
-            {},
-            {}};
+    return {.status = FadeResult::Status::Refused,
+            .output = u"Error: The message is too big for the textbox 2 hold."_s};
 }
 
 // The mystery modes replace the first bars with random values 0..254.
@@ -184,6 +177,7 @@ struct ColorRun
     const UserColors &colors;
     SegmentState &segments;
     RandomSource &random;
+    QList<ColorValue> *log; // of every letter's colour, when kept
 };
 
 // Writes the whole markup of a colour mode into the buffer; gives the colour of the last turn.
@@ -193,7 +187,7 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
 {
     writer.start(letters.size(), request.message.size());
     writer.opening();
-    LetterLoop<Writer> loop(letters, request.options.waving, writer);
+    LetterLoop<Writer> loop(letters, request.options.waving, writer, run.log);
     switch (run.mode) {
     case FadeMode::Normal:
         if (request.space == ColorSpace::OkLab)
@@ -219,14 +213,13 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
 }
 
 // Hands write the writer of a format that writes each letter whole; a writer of runs spaces
-// them as the request asks and logs the colour of every letter into log, when given.
+// them as the request asks.
 template<typename Write>
-auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write,
-                        QList<ColorValue> *log = nullptr)
+auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
 {
     const FadeOptions &options = request.options;
     const auto spaced = [&](auto writer) {
-        writer.spaceRuns(request.every, log);
+        writer.spaceRuns(request.every);
         return write(std::move(writer));
     };
     switch (request.format) {
@@ -264,8 +257,7 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
 
 // Hands write the writer of the request's format.
 template<typename Write>
-auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write,
-                QList<ColorValue> *log)
+auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
 {
     switch (request.format) {
     case OutputFormat::Page:
@@ -276,7 +268,7 @@ auto withWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write,
             return write(StreamedChatLineWriter(buffer, request.options));
         return write(ChatLineWriter(buffer, request.options));
     default:
-        return withStreamedWriter(request, buffer, std::forward<Write>(write), log);
+        return withStreamedWriter(request, buffer, std::forward<Write>(write));
     }
 }
 
@@ -339,9 +331,21 @@ void rewriteFade(Writer writer, const FadeRequest &request, const Letters &lette
                 ++next;
             continue;
         }
-        writer.letter(letter, colors[shown++], wave);
+        writer.letter(letter, colors.value(shown++), wave);
     }
     writer.closing();
+}
+
+// The fade of the given colours for each letter, none for "No Fade", in the request's format.
+QString writeFadeAs(const FadeRequest &request, const Letters &letters,
+                    const QList<ColorValue> &colors)
+{
+    MarkupBuffer buffer;
+    if (colors.isEmpty())
+        return noFade(request, letters, buffer);
+    withWriter(request, buffer,
+               [&](auto writer) { rewriteFade(writer, request, letters, colors); });
+    return buffer.text();
 }
 
 // Whether the fade of the given colours fits its budget with a code every so many letters.
@@ -349,10 +353,7 @@ bool fitsWithEvery(FadeRequest request, int every, const Letters &letters,
                    const QList<ColorValue> &colors)
 {
     request.every = every;
-    MarkupBuffer buffer;
-    withStreamedWriter(request, buffer,
-                       [&](auto writer) { rewriteFade(writer, request, letters, colors); });
-    return CountMarkup(buffer.text(), *request.budget).fits();
+    return CountMarkup(writeFadeAs(request, letters, colors), *request.budget).fits();
 }
 
 // The smallest spacing of codes with which the fade fits its budget, 0 when even one run for
@@ -440,6 +441,11 @@ CountAnswer CheckCount(const QString &answer)
     return {CountAnswer::Status::Accepted, static_cast<int>(count) - 1};
 }
 
+QString WriteFadeAs(const FadeRequest &request, const QList<ColorValue> &colors)
+{
+    return writeFadeAs(request, Letters(request.message), colors);
+}
+
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random)
 {
@@ -478,8 +484,8 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         applyWhiteGuard(host);
 
     if (mode < FadeMode::Normal || mode > FadeMode::TWMystery) {
-        FadeResult result {
-            FadeResult::Status::Done, noFade(request, letters, buffer), {}, {}, {}, {}};
+        FadeResult result {.status = FadeResult::Status::Done,
+                           .output = noFade(request, letters, buffer)};
         countAgainstBudget(request, letters, {}, result);
         return result;
     }
@@ -491,7 +497,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         const CountAnswer answer = CheckCount(host.askCount(prompt.prompt, prompt.title, u"5"_s));
         switch (answer.status) {
         case CountAnswer::Status::Cancelled:
-            return {FadeResult::Status::Cancelled, QString(), {}, {}, {}, {}};
+            return {.status = FadeResult::Status::Cancelled, .output = QString()};
         case CountAnswer::Status::NotANumber:
             return refusedWith(NoticeIcon::Question, u"Not a valid number"_s, QString());
         case CountAnswer::Status::NotAFadingNumber:
@@ -503,14 +509,17 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     }
 
     const FixedColors colors(host);
-    const ColorRun run {mode, howMuch, colors, segments, random};
     // Over budget, other spacings are tried with the colours of this run.
     QList<ColorValue> colorLog;
-    const bool logs = request.budget && !splitsIrc(request) && WritesRuns(request.format);
+    const bool logs =
+        request.keepColors || (request.budget && !splitsIrc(request) && WritesRuns(request.format));
+    const ColorRun run {mode, howMuch, colors, segments, random, logs ? &colorLog : nullptr};
     const ColorValue lastColor = withWriter(
-        request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); },
-        logs ? &colorLog : nullptr);
-    FadeResult result {FadeResult::Status::Done, buffer.text(), {}, lastColor, {}, {}};
+        request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); });
+    FadeResult result {
+        .status = FadeResult::Status::Done, .output = buffer.text(), .lastColor = lastColor};
     countAgainstBudget(request, letters, colorLog, result);
+    if (request.keepColors)
+        result.letterColors = std::move(colorLog);
     return result;
 }

@@ -35,13 +35,8 @@ public:
     void closing() { m_out.append(m_closing); }
 
     // Lets a code start only every `every` letters, each group of letters taking the colour of
-    // its first, for the writers that write one code per run of one colour. The colour of every
-    // letter goes to log as well, when there is one, so other spacings can be tried afterwards.
-    void spaceRuns(int every, QList<ColorValue> *log = nullptr)
-    {
-        m_every = std::max(every, 1);
-        m_log = log;
-    }
+    // its first, for the writers that write one code per run of one colour.
+    void spaceRuns(int every) { m_every = std::max(every, 1); }
 
 protected:
     // The characters a letter's tags typically take, for the first guess at the room a run needs.
@@ -68,8 +63,6 @@ protected:
     // The colour a letter shows under the spacing of runs.
     ColorValue spacedColor(ColorValue color)
     {
-        if (m_log)
-            m_log->append(color);
         if (m_heldFor > 0) {
             --m_heldFor;
             return m_held;
@@ -85,7 +78,6 @@ private:
     int m_every = 1;
     int m_heldFor = 0;
     ColorValue m_held = 0;
-    QList<ColorValue> *m_log = nullptr;
     QString m_opening;
     QString m_closing;
 };

@@ -127,6 +127,30 @@ TEST(Formats, StartARunOnlyEveryNLettersInTheColourOfItsFirst)
     }
 }
 
+// The colours a fade keeps write the same markup again, in its own format or any other, as
+// the window's rich copy does.
+TEST(Formats, WriteTheSameFadeAgainFromTheColoursItKept)
+{
+    std::mt19937 random(29);
+    for (int round = 0; round < 20; ++round) {
+        const QString message = randomMessage(random).remove(u'§');
+        for (const int mode : {FadeMode::Normal, FadeMode::Randomize, FadeMode::NoFade}) {
+            FadeRun page(message, mode);
+            page.random = RandomSource(7, [] { return quint64(0); });
+            page.request.options.waving = round % 2 == 0;
+            page.request.keepColors = true;
+            const FadeResult kept = page.generate();
+            for (const OutputFormat format :
+                 {OutputFormat::Page, OutputFormat::Html, OutputFormat::Rtf, OutputFormat::Irc}) {
+                FadeRequest request = page.request;
+                request.format = format;
+                EXPECT_EQ(WriteFadeAs(request, kept.letterColors), fadeAs(page, format))
+                    << int(format) << ' ' << mode;
+            }
+        }
+    }
+}
+
 TEST(Formats, FrameTheLettersInTheirOwnTags)
 {
     const QString hi = u"H\r\n[b]"_s;
