@@ -76,7 +76,7 @@ struct FadeRequest
     // The length limit the markup is counted against, if any. Over it, IRC text to be split is
     // sent as several lines within it; other markup is kept whole, and the result names the
     // smallest spacing of codes that fits.
-    std::optional<Budget> budget;
+    std::optional<Budget> budget {};
     // Keep the colour of every letter in the result, to write the same fade in other formats.
     bool keepColors = false;
 };
