@@ -1,3 +1,4 @@
+#include "engine/Budget.h"
 #include "engine/FadeGenerator.h"
 #include "engine/MarkupBuffer.h"
 #include "engine/PlainFadeHost.h"
@@ -90,8 +91,41 @@ void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
         benchmark->Args({FadeMode::Normal, format});
 }
 
+// The count of a 1400-letter fade's markup against its target's limit, in the target's unit.
+void countMarkup(benchmark::State &state)
+{
+    const OutputFormat format = OutputFormat(state.range(0));
+    PlainFadeHost host({255, 0, 0}, {0, 0, 255}, {0, 255, 0});
+    SegmentState segments;
+    RandomSource random(1);
+    const QString markup = *GenerateFade(requestFor(longestMessage(), FadeMode::Randomize, format),
+                                         host, segments, random)
+                                .output;
+    const Budget budget = *TargetBudget(format);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountMarkup(markup, budget));
+    state.counters["markup_chars"] = double(markup.size());
+}
+
+// A 1400-letter fade over its target's limit: the fade, its count and the search for the
+// spacing of codes that fits.
+void fadeOverBudget(benchmark::State &state)
+{
+    FadeRequest request = requestFor(longestMessage(), FadeMode::Normal, OutputFormat::AmpHex);
+    request.budget = TargetBudget(request.format);
+    runFades(state, request);
+}
+
 } // namespace
 
+BENCHMARK(countMarkup)
+    ->ArgName("format")
+    ->Arg(int(OutputFormat::AmpHex))
+    ->Arg(int(OutputFormat::Irc))
+    ->Arg(int(OutputFormat::Discord))
+    ->Arg(int(OutputFormat::Matrix))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(fadeOverBudget)->Unit(benchmark::kMicrosecond);
 BENCHMARK(generateFade)->Apply(colourModesAndFormats)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(generateFadeOfText, emoji_then_flag, EmojiThenFlag)
     ->Unit(benchmark::kMicrosecond);

@@ -41,7 +41,8 @@ const FormatChoice Formats[] = {
     {u"bbcode"_s, OutputFormat::BBCode,
      u"BBCode for forums, each letter in its own colour tag; no waving"_s},
     {u"ansi"_s, OutputFormat::Ansi,
-     u"terminal colour, 24-bit or with --ansi256 256 colours; no face, size or waving"_s},
+     u"terminal colour: 24-bit where COLORTERM is truecolor or 24bit, else 256 colours; no face, "
+     "size or waving"_s},
     {u"minimessage"_s, OutputFormat::MiniMessage,
      u"MiniMessage for game chat; no face, size or waving"_s},
     {u"amp-hex"_s, OutputFormat::AmpHex,
@@ -124,8 +125,9 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
 
 } // namespace
 
-FadeArguments::FadeArguments()
-    : m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
+FadeArguments::FadeArguments(bool trueColorTerminal)
+    : m_trueColorTerminal(trueColorTerminal)
+    , m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
              u"mode"_s, u"normal"_s)
     , m_colors {colorOption(1, u"FF0000"_s), colorOption(2, u"0000FF"_s),
                 colorOption(3, u"00FF00"_s)}
@@ -144,12 +146,35 @@ FadeArguments::FadeArguments()
     , m_format({u"f"_s, u"format"_s}, u"Output format, below (default classic)."_s, u"format"_s,
                u"classic"_s)
     , m_chat(u"chat"_s, u"The same as --format chat."_s)
+    , m_ansi24(u"ansi24"_s,
+               u"With --format ansi, 24-bit colour, also where COLORTERM does not say truecolor "
+               "or 24bit."_s)
     , m_ansi256(u"ansi256"_s,
-                u"With --format ansi, the 256 colours of older terminals instead of 24-bit "
-                "colour."_s)
+                u"With --format ansi, the 256 colours of older terminals, also where COLORTERM "
+                "says truecolor or 24bit."_s)
     , m_ircHex(
           u"irc-hex"_s,
           u"With --format irc, each colour in hex too, for the clients that show any colour."_s)
+    , m_every(u"every"_s,
+              u"In the formats that write runs (amp-hex to rtf below), start a colour code only "
+              "every N letters, each run in the colour of its first letter, so a long message "
+              "fits a small budget (default 1)."_s,
+              u"N"_s, u"1"_s)
+    , m_budget(u"budget"_s,
+               u"The length limit, in the target's unit, instead of the target's own (below), or "
+               "none."_s,
+               u"N|none"_s)
+    , m_fit(u"fit"_s,
+            u"Over the limit: error (the default but for irc), which names the --every that "
+            "fits, or split, for irc, into several lines each within it."_s,
+            u"how"_s)
+    , m_ircPrefixRoom(u"irc-prefix-room"_s,
+                      u"With --format irc, the bytes of a line kept for the prefix the server "
+                      "puts in front (default 100)."_s,
+                      u"N"_s, u"100"_s)
+    , m_measure(u"measure"_s,
+                u"Print the length of the markup in the target's unit and the limit instead of "
+                "the markup."_s)
     , m_space(u"space"_s,
               u"Where normal and twmystery fade evenly: rgb (default) or oklab, which looks "
               "even."_s,
@@ -163,9 +188,10 @@ FadeArguments::FadeArguments()
         "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
         "the line break that ends it. Only the classic page fragment is limited to 1400\n"
         "letters."_s);
-    m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_face, m_size, m_bold,
-                         m_italic, m_underline, m_wave, m_count, m_format, m_chat, m_ansi256,
-                         m_ircHex, m_space, m_seed});
+    m_parser.addOptions({m_mode, m_colors[0],     m_colors[1], m_colors[2], m_face,  m_size,
+                         m_bold, m_italic,        m_underline, m_wave,      m_count, m_format,
+                         m_chat, m_ansi24,        m_ansi256,   m_ircHex,    m_every, m_budget,
+                         m_fit,  m_ircPrefixRoom, m_measure,   m_space,     m_seed});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -177,10 +203,17 @@ QString FadeArguments::helpText() const
     text += u"\nFormats:\n"_s;
     for (const auto &format : Formats)
         text += u"  %1 %2\n"_s.arg(format.name, -12).arg(format.summary);
+    text += u"\nLimits (--budget, --fit, --measure):\n"
+            "  amp-hex, amp-x, section, mc-json  256 characters, as the game counts them (UTF-16)\n"
+            "  irc      512 bytes a line with CR LF and the prefix room; split into lines\n"
+            "  discord  2000 characters, as Discord counts them (code points)\n"
+            "  matrix   65536 bytes of UTF-8, the event's limit\n"
+            "  others   none; --budget N counts characters (code points)\n"_s;
     return text +
         u"\nExit codes:\n"
         "  0  the markup was written\n"
-        "  1  the message or count was refused, or the markup could not be written\n"
+        "  1  the message or count was refused, the markup is over its limit, or it could not\n"
+        "     be written\n"
         "  2  a usage error: an unknown option, a bad option value, or input that is not UTF-8\n"
         "     or cannot be read\n"_s;
 }
@@ -234,6 +267,20 @@ FadeArguments::Action FadeArguments::readJob()
     m_job.request.fadeMode = *mode;
     m_job.request.format = *format;
     m_job.request.space = space == u"oklab"_s ? ColorSpace::OkLab : ColorSpace::Srgb;
+    if (m_parser.isSet(m_every)) {
+        bool isNumber = false;
+        const int every = m_parser.value(m_every).toInt(&isNumber);
+        if (!isNumber || every < 1)
+            return refuse(u"bad count \"%1\" for --every (expected a whole number from 1)"_s.arg(
+                m_parser.value(m_every)));
+        // The page, the chat line and the formats of one code per letter have no runs to space.
+        if (!WritesRuns(*format))
+            return refuse(u"--every goes with the formats that write runs: amp-hex, amp-x, "
+                          "section, mc-json, irc, discord, pango, matrix and rtf"_s);
+        m_job.request.every = every;
+    }
+    if (const Action budget = readBudget(*format); budget != Action::Fade)
+        return budget;
     m_job.request.options = {m_parser.value(m_face),      m_parser.value(m_size),
                              m_parser.isSet(m_bold),      m_parser.isSet(m_italic),
                              m_parser.isSet(m_underline), m_parser.isSet(m_wave)};
@@ -242,7 +289,8 @@ FadeArguments::Action FadeArguments::readJob()
     return Action::Fade;
 }
 
-// --chat is short for --format chat; --ansi256 goes with --format ansi, --irc-hex with irc.
+// --chat is short for --format chat; --ansi24 and --ansi256 go with --format ansi, --irc-hex
+// with irc.
 std::optional<OutputFormat> FadeArguments::readFormat()
 {
     const QString name = m_parser.value(m_format).toLower();
@@ -259,13 +307,20 @@ std::optional<OutputFormat> FadeArguments::readFormat()
         }
         format = OutputFormat::ChatLine;
     }
-    if (m_parser.isSet(m_ansi256)) {
-        if (format != OutputFormat::Ansi) {
-            refuse(u"--ansi256 goes with --format ansi"_s);
+    for (const QCommandLineOption *depth : {&m_ansi24, &m_ansi256}) {
+        if (m_parser.isSet(*depth) && format != OutputFormat::Ansi) {
+            refuse(u"--%1 goes with --format ansi"_s.arg(depth->names().constFirst()));
             return std::nullopt;
         }
-        format = OutputFormat::Ansi256;
     }
+    if (m_parser.isSet(m_ansi24) && m_parser.isSet(m_ansi256)) {
+        refuse(u"--ansi24 and --ansi256 ask for two colour depths"_s);
+        return std::nullopt;
+    }
+    // The terminal's depth, unless an option sets it.
+    if (format == OutputFormat::Ansi &&
+        (m_parser.isSet(m_ansi256) || (!m_parser.isSet(m_ansi24) && !m_trueColorTerminal)))
+        format = OutputFormat::Ansi256;
     if (m_parser.isSet(m_ircHex)) {
         if (format != OutputFormat::Irc) {
             refuse(u"--irc-hex goes with --format irc"_s);
@@ -274,6 +329,59 @@ std::optional<OutputFormat> FadeArguments::readFormat()
         format = OutputFormat::IrcHex;
     }
     return format;
+}
+
+// The target's budget, or the one --budget sets, and what to do over it.
+FadeArguments::Action FadeArguments::readBudget(OutputFormat format)
+{
+    const bool irc = format == OutputFormat::Irc || format == OutputFormat::IrcHex;
+    qsizetype prefixRoom = DefaultIrcPrefixRoom;
+    if (m_parser.isSet(m_ircPrefixRoom)) {
+        if (!irc)
+            return refuse(u"--irc-prefix-room goes with --format irc"_s);
+        bool isNumber = false;
+        prefixRoom = m_parser.value(m_ircPrefixRoom).toInt(&isNumber);
+        if (!isNumber || prefixRoom < 0)
+            return refuse(u"bad room \"%1\" for --irc-prefix-room (expected a whole number of "
+                          "bytes from 0)"_s.arg(m_parser.value(m_ircPrefixRoom)));
+    }
+    std::optional<Budget> budget = TargetBudget(format, prefixRoom);
+    if (m_parser.isSet(m_budget)) {
+        const QString value = m_parser.value(m_budget);
+        bool isNumber = false;
+        const int limit = value.toInt(&isNumber);
+        if (value == u"none"_s) {
+            budget.reset();
+        } else if (!isNumber || limit < 1) {
+            return refuse(u"bad limit \"%1\" for --budget (expected a whole number from 1, or "
+                          "none)"_s.arg(value));
+        } else {
+            if (!budget)
+                budget = Budget {.limit = limit, .unit = TargetUnit(format)};
+            budget->limit = limit;
+        }
+    }
+    // A line of IRC needs room for a colour code and the longest letter besides the prefix.
+    constexpr qsizetype LeastIrcText = 32;
+    if (budget && budget->perLine && budget->limit - budget->lineOverhead < LeastIrcText)
+        return refuse(u"a line of %1 bytes with %2 for CR LF and the prefix leaves too little "
+                      "room for text (at least %3 bytes)"_s.arg(budget->limit)
+                          .arg(budget->lineOverhead)
+                          .arg(LeastIrcText));
+    if (m_parser.isSet(m_fit)) {
+        const QString fit = m_parser.value(m_fit);
+        if (fit != u"error"_s && fit != u"split"_s)
+            return refuse(u"unknown way \"%1\" for --fit (expected error or split)"_s.arg(fit));
+        if (!budget)
+            return refuse(u"--fit needs a limit: this format has none, give one with --budget"_s);
+        if (fit == u"split"_s && !irc)
+            return refuse(u"--fit split goes with --format irc, whose lines can be sent apart; "
+                          "try --every"_s);
+        budget->fit = fit == u"split"_s ? BudgetFit::Split : BudgetFit::Error;
+    }
+    m_job.request.budget = budget;
+    m_job.measure = m_parser.isSet(m_measure);
+    return Action::Fade;
 }
 
 FadeArguments::Action FadeArguments::refuse(const QString &problem)

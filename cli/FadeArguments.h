@@ -17,6 +17,7 @@ struct FadeJob
     std::array<Rgb, 3> colors;
     QString count;
     std::optional<quint64> seed;
+    bool measure = false; // print the length against the budget instead of the markup
 };
 
 // The options of tintra-fade: parses a command line into a job, help, version or a problem.
@@ -25,7 +26,9 @@ class FadeArguments
 public:
     enum class Action { Fade, Help, Version, UsageError };
 
-    FadeArguments();
+    // Whether the terminal shows 24-bit colour, which -f ansi then writes unless told otherwise;
+    // the caller reads it from the environment.
+    explicit FadeArguments(bool trueColorTerminal = true);
 
     Action parse(const QStringList &arguments);
 
@@ -37,8 +40,10 @@ public:
 private:
     Action readJob();
     std::optional<OutputFormat> readFormat();
+    Action readBudget(OutputFormat format);
     Action refuse(const QString &problem);
 
+    const bool m_trueColorTerminal;
     QCommandLineParser m_parser;
     const QCommandLineOption m_mode;
     const std::array<QCommandLineOption, 3> m_colors;
@@ -51,8 +56,14 @@ private:
     const QCommandLineOption m_count;
     const QCommandLineOption m_format;
     const QCommandLineOption m_chat;
+    const QCommandLineOption m_ansi24;
     const QCommandLineOption m_ansi256;
     const QCommandLineOption m_ircHex;
+    const QCommandLineOption m_every;
+    const QCommandLineOption m_budget;
+    const QCommandLineOption m_fit;
+    const QCommandLineOption m_ircPrefixRoom;
+    const QCommandLineOption m_measure;
     const QCommandLineOption m_space;
     const QCommandLineOption m_seed;
     QCommandLineOption m_help;

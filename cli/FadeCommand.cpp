@@ -43,6 +43,15 @@ QString writeErrorText()
     return u"tintra-fade: write error: %1\n"_s.arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
+// The markup's length against its limit, or alone where it has none.
+QString measured(const FadeJob &job, const FadeResult &result)
+{
+    if (result.budgetCount)
+        return BudgetUsage(*result.budgetCount);
+    const BudgetUnit unit = TargetUnit(job.request.format);
+    return u"%1 %2, no limit"_s.arg(MeasureText(*result.output, unit)).arg(UnitName(unit));
+}
+
 } // namespace
 
 // The markup going out as UTF-8, in pieces, so a long text is never held twice over; the
@@ -89,7 +98,9 @@ int FadeCommand::run(const QByteArrayList &arguments)
             return usageError(u"argument %1 is not UTF-8 text"_s.arg(i));
         decoded << *std::move(argument);
     }
-    FadeArguments parsed;
+    // A terminal that shows 24-bit colour says so in COLORTERM.
+    const QByteArray colorTerm = qgetenv("COLORTERM");
+    FadeArguments parsed(colorTerm == "truecolor" || colorTerm == "24bit");
     switch (parsed.parse(decoded)) {
     case FadeArguments::Action::Help: {
         Output output(m_output);
@@ -144,11 +155,16 @@ int FadeCommand::fade(FadeJob job)
     Output output(m_output);
     MarkupBuffer buffer;
     // Every format but the short page goes out in blocks as it is written, so that a long text
-    // is never held whole.
-    buffer.streamTo(&output);
+    // is never held whole; markup counted against a limit is kept until it is counted.
+    if (!job.request.budget && !job.measure)
+        buffer.streamTo(&output);
     const FadeResult result = GenerateFade(job.request, host, segments, random, buffer);
     switch (result.status) {
     case FadeResult::Status::Done:
+        if (job.measure)
+            return printResult(output, measured(job, result) + u'\n');
+        if (result.budgetCount && !result.budgetCount->fits())
+            return refused(BudgetAdvice(*result.budgetCount, result.fittingEvery));
         output.write(*result.output);
         return printResult(output, u"\n");
     case FadeResult::Status::Cancelled:

@@ -9,6 +9,7 @@
 #include "engine/formats/BBCodeWriter.h"
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/HtmlMarkupWriter.h"
+#include "engine/formats/IrcLines.h"
 #include "engine/formats/IrcWriter.h"
 #include "engine/formats/LegacyCodeWriter.h"
 #include "engine/formats/MatrixWriter.h"
@@ -20,6 +21,7 @@
 
 #include <QRegularExpression>
 
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -34,15 +36,15 @@ constexpr int ChatLineHowMuch = 6;
 
 FadeResult refusedWith(NoticeIcon icon, const QString &text, std::optional<QString> output)
 {
-    return {FadeResult::Status::Refused, std::move(output), Notice {text, icon, NoticeTitle}, {}};
+    return {.status = FadeResult::Status::Refused,
+            .output = std::move(output),
+            .notice = Notice {text, icon, NoticeTitle}};
 }
 
 FadeResult tooBig()
 {
-    return {FadeResult::Status::Refused,
-            u"Error: The message is too big for the textbox 2 hold."_s,
-            {},
-            {}};
+    return {.status = FadeResult::Status::Refused,
+            .output = u"Error: The message is too big for the textbox 2 hold."_s};
 }
 
 // The mystery modes replace the first bars with random values 0..254.
@@ -175,6 +177,7 @@ struct ColorRun
     const UserColors &colors;
     SegmentState &segments;
     RandomSource &random;
+    QList<ColorValue> *log; // of every letter's colour, when kept
 };
 
 // Writes the whole markup of a colour mode into the buffer; gives the colour of the last turn.
@@ -184,7 +187,7 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
 {
     writer.start(letters.size(), request.message.size());
     writer.opening();
-    LetterLoop<Writer> loop(letters, request.options.waving, writer);
+    LetterLoop<Writer> loop(letters, request.options.waving, writer, run.log);
     switch (run.mode) {
     case FadeMode::Normal:
         if (request.space == ColorSpace::OkLab)
@@ -209,11 +212,16 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
     return loop.lastColor();
 }
 
-// Hands write the writer of a format that writes each letter whole.
+// Hands write the writer of a format that writes each letter whole; a writer of runs spaces
+// them as the request asks.
 template<typename Write>
 auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write &&write)
 {
     const FadeOptions &options = request.options;
+    const auto spaced = [&](auto writer) {
+        writer.spaceRuns(request.every);
+        return write(std::move(writer));
+    };
     switch (request.format) {
     case OutputFormat::BBCode:
         return write(BBCodeWriter(buffer, options));
@@ -224,24 +232,24 @@ auto withStreamedWriter(const FadeRequest &request, MarkupBuffer &buffer, Write 
     case OutputFormat::MiniMessage:
         return write(MiniMessageWriter(buffer, options));
     case OutputFormat::AmpHex:
-        return write(LegacyCodeWriter(buffer, options, LegacyCodes::AmpHex));
+        return spaced(LegacyCodeWriter(buffer, options, LegacyCodes::AmpHex));
     case OutputFormat::AmpX:
-        return write(LegacyCodeWriter(buffer, options, LegacyCodes::AmpX));
+        return spaced(LegacyCodeWriter(buffer, options, LegacyCodes::AmpX));
     case OutputFormat::Section:
-        return write(LegacyCodeWriter(buffer, options, LegacyCodes::Section));
+        return spaced(LegacyCodeWriter(buffer, options, LegacyCodes::Section));
     case OutputFormat::TextComponents:
-        return write(TextComponentWriter(buffer, options));
+        return spaced(TextComponentWriter(buffer, options));
     case OutputFormat::Irc:
     case OutputFormat::IrcHex:
-        return write(IrcWriter(buffer, options, request.format == OutputFormat::IrcHex));
+        return spaced(IrcWriter(buffer, options, request.format == OutputFormat::IrcHex));
     case OutputFormat::Discord:
-        return write(DiscordWriter(buffer, options));
+        return spaced(DiscordWriter(buffer, options));
     case OutputFormat::Pango:
-        return write(PangoWriter(buffer, options));
+        return spaced(PangoWriter(buffer, options));
     case OutputFormat::Matrix:
-        return write(MatrixWriter(buffer, options));
+        return spaced(MatrixWriter(buffer, options));
     case OutputFormat::Rtf:
-        return write(RtfWriter(buffer, options));
+        return spaced(RtfWriter(buffer, options));
     default:
         return write(ModernHtmlWriter(buffer, options));
     }
@@ -299,7 +307,125 @@ std::optional<QString> formatProblem(const FadeRequest &request)
     }
 }
 
+// Writes the letters again in the colours a fade gave them, turn by turn as the letter loop
+// takes them, waving included.
+template<typename Writer>
+void rewriteFade(Writer writer, const FadeRequest &request, const Letters &letters,
+                 const QList<ColorValue> &colors)
+{
+    writer.start(letters.size(), request.message.size());
+    writer.opening();
+    int wavePhase = 1;
+    qsizetype shown = 0;
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        WaveHeight wave = WaveHeight::Level;
+        if (request.options.waving) {
+            const WaveTags tags = WaveStep(wavePhase);
+            wave = tags.height;
+            wavePhase = tags.nextPhase;
+        }
+        const QStringView letter = *next;
+        if (isCarriageReturn(letter)) {
+            writer.lineBreak(wave);
+            if (!next.isLast())
+                ++next;
+            continue;
+        }
+        writer.letter(letter, colors.value(shown++), wave);
+    }
+    writer.closing();
+}
+
+// The fade of the given colours for each letter, none for "No Fade", in the request's format.
+QString writeFadeAs(const FadeRequest &request, const Letters &letters,
+                    const QList<ColorValue> &colors)
+{
+    MarkupBuffer buffer;
+    if (colors.isEmpty())
+        return noFade(request, letters, buffer);
+    withWriter(request, buffer,
+               [&](auto writer) { rewriteFade(writer, request, letters, colors); });
+    return buffer.text();
+}
+
+// Whether the fade of the given colours fits its budget with a code every so many letters.
+bool fitsWithEvery(FadeRequest request, int every, const Letters &letters,
+                   const QList<ColorValue> &colors)
+{
+    request.every = every;
+    return CountMarkup(writeFadeAs(request, letters, colors), *request.budget).fits();
+}
+
+// The smallest spacing of codes with which the fade fits its budget, 0 when even one run for
+// the whole message does not; found by halving, as fewer runs make shorter markup.
+int smallestFittingEvery(const FadeRequest &request, const Letters &letters,
+                         const QList<ColorValue> &colors)
+{
+    const int most = int(std::min<qsizetype>(std::max<qsizetype>(colors.size(), 1), INT_MAX));
+    if (!fitsWithEvery(request, most, letters, colors))
+        return 0;
+    int low = std::min(request.every + 1, most);
+    int high = most;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (fitsWithEvery(request, middle, letters, colors))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+bool splitsIrc(const FadeRequest &request)
+{
+    return request.budget && request.budget->fit == BudgetFit::Split && request.budget->perLine &&
+        (request.format == OutputFormat::Irc || request.format == OutputFormat::IrcHex);
+}
+
+// Each line of IRC text too long for the budget as several lines within it.
+QString splitIrcLines(const QString &text, const Budget &budget)
+{
+    const qsizetype room = budget.limit - budget.lineOverhead;
+    QStringList lines;
+    for (const QStringView line : QStringView(text).tokenize(u'\n'))
+        lines << SplitIrcLine(line, room);
+    return lines.join(u'\n');
+}
+
+// Counts the markup of a done fade against the request's budget, splitting IRC text where asked
+// and finding the spacing that fits markup of runs over it.
+void countAgainstBudget(const FadeRequest &request, const Letters &letters,
+                        const QList<ColorValue> &colors, FadeResult &result)
+{
+    if (!request.budget || !result.output)
+        return;
+    if (splitsIrc(request))
+        result.output = splitIrcLines(*result.output, *request.budget);
+    result.budgetCount = CountMarkup(*result.output, *request.budget);
+    if (!result.budgetCount->fits() && WritesRuns(request.format) && !colors.isEmpty())
+        result.fittingEvery = smallestFittingEvery(request, letters, colors);
+}
+
 } // namespace
+
+bool WritesRuns(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::AmpHex:
+    case OutputFormat::AmpX:
+    case OutputFormat::Section:
+    case OutputFormat::TextComponents:
+    case OutputFormat::Irc:
+    case OutputFormat::IrcHex:
+    case OutputFormat::Discord:
+    case OutputFormat::Pango:
+    case OutputFormat::Matrix:
+    case OutputFormat::Rtf:
+        return true;
+    default:
+        return false;
+    }
+}
 
 CountAnswer CheckCount(const QString &answer)
 {
@@ -313,6 +439,11 @@ CountAnswer CheckCount(const QString &answer)
     if (!(count >= 2 && count <= 500) || count != std::floor(count))
         return {CountAnswer::Status::NotAFadingNumber};
     return {CountAnswer::Status::Accepted, static_cast<int>(count) - 1};
+}
+
+QString WriteFadeAs(const FadeRequest &request, const QList<ColorValue> &colors)
+{
+    return writeFadeAs(request, Letters(request.message), colors);
 }
 
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
@@ -352,8 +483,12 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (chat)
         applyWhiteGuard(host);
 
-    if (mode < FadeMode::Normal || mode > FadeMode::TWMystery)
-        return {FadeResult::Status::Done, noFade(request, letters, buffer), {}, {}};
+    if (mode < FadeMode::Normal || mode > FadeMode::TWMystery) {
+        FadeResult result {.status = FadeResult::Status::Done,
+                           .output = noFade(request, letters, buffer)};
+        countAgainstBudget(request, letters, {}, result);
+        return result;
+    }
 
     int howMuch = ChatLineHowMuch;
     if (!chat &&
@@ -362,7 +497,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
         const CountAnswer answer = CheckCount(host.askCount(prompt.prompt, prompt.title, u"5"_s));
         switch (answer.status) {
         case CountAnswer::Status::Cancelled:
-            return {FadeResult::Status::Cancelled, QString(), {}, {}};
+            return {.status = FadeResult::Status::Cancelled, .output = QString()};
         case CountAnswer::Status::NotANumber:
             return refusedWith(NoticeIcon::Question, u"Not a valid number"_s, QString());
         case CountAnswer::Status::NotAFadingNumber:
@@ -374,8 +509,17 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     }
 
     const FixedColors colors(host);
-    const ColorRun run {mode, howMuch, colors, segments, random};
+    // Over budget, other spacings are tried with the colours of this run.
+    QList<ColorValue> colorLog;
+    const bool logs =
+        request.keepColors || (request.budget && !splitsIrc(request) && WritesRuns(request.format));
+    const ColorRun run {mode, howMuch, colors, segments, random, logs ? &colorLog : nullptr};
     const ColorValue lastColor = withWriter(
         request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); });
-    return {FadeResult::Status::Done, buffer.text(), {}, lastColor};
+    FadeResult result {
+        .status = FadeResult::Status::Done, .output = buffer.text(), .lastColor = lastColor};
+    countAgainstBudget(request, letters, colorLog, result);
+    if (request.keepColors)
+        result.letterColors = std::move(colorLog);
+    return result;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/Budget.h"
 #include "engine/ColorValue.h"
 #include "engine/MarkupPieces.h"
 #include "engine/Notice.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -68,7 +70,20 @@ struct FadeRequest
     int fadeMode = FadeMode::Normal;
     OutputFormat format = OutputFormat::Page;
     ColorSpace space = ColorSpace::Srgb;
+    // In the formats that write one code per run of one colour (WritesRuns), a code starts only
+    // every this many letters, each run taking the colour of its first letter; others ignore it.
+    int every = 1;
+    // The length limit the markup is counted against, if any. Over it, IRC text to be split is
+    // sent as several lines within it; other markup is kept whole, and the result names the
+    // smallest spacing of codes that fits.
+    std::optional<Budget> budget {};
+    // Keep the colour of every letter in the result, to write the same fade in other formats.
+    bool keepColors = false;
 };
+
+// Whether the format writes one code for each run of letters of one colour, rather than one for
+// each letter.
+bool WritesRuns(OutputFormat format);
 
 struct FadeResult
 {
@@ -76,11 +91,17 @@ struct FadeResult
 
     Status status = Status::Done;
     // What the output box shows afterwards (the markup when done); none leaves it as it was.
-    std::optional<QString> output;
+    std::optional<QString> output {};
     // A message box to show before the output box changes.
-    std::optional<Notice> notice;
+    std::optional<Notice> notice {};
     // The colour of the last turn of a colour mode.
-    std::optional<ColorValue> lastColor;
+    std::optional<ColorValue> lastColor {};
+    // The markup's length against the request's budget, when it has one.
+    std::optional<BudgetCount> budgetCount {};
+    // Over budget in a format of runs: the smallest every that fits, 0 when none does.
+    std::optional<int> fittingEvery {};
+    // The colour of every letter of a colour mode, when the request keeps them.
+    QList<ColorValue> letterColors {};
 };
 
 // How the letter count of the segment modes was answered.
@@ -105,6 +126,11 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
 
 // The same, written into buffer, whose storage serves run after run while no one holds the
 // markup of the previous run any more. A buffer that streams to a sink hands the markup of every
-// format but the page on in blocks as it is written; the result holds what is left.
+// format but the page on in blocks as it is written; the result holds what is left. A request
+// with a budget should not stream, as the markup is counted, and may be split, when whole.
 FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState &segments,
                         RandomSource &random, MarkupBuffer &buffer);
+
+// Writes the message of the request in its format with the given colour for each letter, as
+// a fade that gave them writes it, asking and drawing nothing; no colours write "No Fade".
+QString WriteFadeAs(const FadeRequest &request, const QList<ColorValue> &colors);

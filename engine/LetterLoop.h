@@ -5,18 +5,23 @@
 #include "engine/MarkupPieces.h"
 #include "engine/SegmentPlanners.h"
 
+#include <QList>
+
 // The turns of one run: letter after letter, a CR LF pair taking one turn as a line break,
 // each turn moving the waving phase on and asking for its colour, whether it shows it or not.
 // The writer takes each turn: writer.letter(letter, colour, wave height) or
-// writer.lineBreak(wave height); its opening and closing are the caller's to ask for.
+// writer.lineBreak(wave height); its opening and closing are the caller's to ask for. The
+// colour of every letter also goes to log, when given, so the same fade can be written again.
 template<typename Writer> class LetterLoop
 {
 public:
-    LetterLoop(const Letters &letters, bool waving, Writer &writer)
+    LetterLoop(const Letters &letters, bool waving, Writer &writer,
+               QList<ColorValue> *log = nullptr)
         : m_letters(letters)
         , m_next(letters.begin())
         , m_waving(waving)
         , m_writer(writer)
+        , m_log(log)
     { }
 
     // Runs turns until the letter index reaches limit (a count of letters from the start).
@@ -25,6 +30,7 @@ public:
     {
         // Worked on in locals, which the writes of the markup cannot be taken to change.
         const bool waving = m_waving;
+        QList<ColorValue> *const log = m_log;
         const Letters::Iterator stop = m_letters.at(limit);
         Letters::Iterator next = m_next;
         int wavePhase = m_wavePhase;
@@ -44,6 +50,8 @@ public:
                     ++next; // the LF of the pair makes no turn of its own
             } else {
                 m_writer.letter(letter, color, wave);
+                if (log)
+                    log->append(color);
             }
             afterTurn();
             ++next;
@@ -69,6 +77,7 @@ private:
     Letters::Iterator m_next;
     const bool m_waving;
     Writer &m_writer;
+    QList<ColorValue> *const m_log;
     int m_wavePhase = 1;
     ColorValue m_lastColor = 0;
 };

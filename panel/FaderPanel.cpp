@@ -106,6 +106,8 @@ std::optional<QString> FaderPanel::fade(const FadeRequest &request)
         m_services.dialogs.messageBox(&m_window, *result.notice);
     if (result.lastColor)
         SetPaletteColor(m_lastColorBox, QPalette::Base, *result.lastColor);
+    m_lastFade = result;
+    m_lastFade.output.reset();
     return std::move(result.output);
 }
 

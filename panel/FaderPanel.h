@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeChart.h"
+#include "engine/FadeGenerator.h"
 #include "engine/FadeHost.h"
 #include "engine/SegmentState.h"
 
@@ -13,7 +14,6 @@
 
 class ColorBars;
 class PictureBox;
-struct FadeRequest;
 struct Services;
 
 // What a fading window fades with: its nine colour bars, the fade chart that previews the chosen
@@ -48,6 +48,8 @@ public:
     // that the output box shows in its place; none leaves the output as it was. Other refusals
     // come up in a message box.
     std::optional<QString> fade(const FadeRequest &request);
+    // The last fade's result but its markup: its length against its budget and its colours.
+    const FadeResult &lastFade() const { return m_lastFade; }
 
 signals:
     // A page fade has begun; the window shows it before the fade goes on.
@@ -72,4 +74,5 @@ private:
     ChartPattern m_pattern = ChartPattern::TwoColors;
     QString m_fadeName;
     SegmentState m_segments;
+    FadeResult m_lastFade;
 };

@@ -11,7 +11,8 @@
 QList<QByteArray> IrcMessageTexts(const std::string &line);
 
 // How many bytes from the start of text go into a message with room for room bytes of text: all
-// of it when it fits, else as many as fit without cutting a UTF-8 character, nor an mIRC colour
-// code (\x03NN[,NN] or \x04RRGGBB[,RRGGBB]) or the letter after it: the code then starts the
-// next message. At least one character, should the room be smaller than that.
+// of it when it fits, else as many as fit without cutting a letter (a grapheme cluster of UTF-8)
+// or a formatting code (\x03NN[,NN], \x04RRGGBB[,RRGGBB] and the others), nor a code from the
+// letter after it: the code then starts the next message. At least one letter, should the room
+// be smaller than that. The engine's IrcCutLength decides, as it does for tintra-fade.
 qsizetype IrcMessagePieceLength(QByteArrayView text, qsizetype room);

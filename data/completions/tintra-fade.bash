@@ -27,7 +27,16 @@ _tintra_fade()
         mapfile -t COMPREPLY < <(compgen -W 'rgb oklab' -- "$current")
         return
         ;;
-    -1 | -2 | -3 | --color1 | --color2 | --color3 | --face | --size | -c | --count | --seed)
+    --fit)
+        mapfile -t COMPREPLY < <(compgen -W 'error split' -- "$current")
+        return
+        ;;
+    --budget)
+        mapfile -t COMPREPLY < <(compgen -W 'none' -- "$current")
+        return
+        ;;
+    -1 | -2 | -3 | --color1 | --color2 | --color3 | --face | --size | -c | --count | --seed | \
+        --every | --irc-prefix-room)
         return
         ;;
     esac
@@ -38,7 +47,8 @@ _tintra_fade()
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
             --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
-            --chat --ansi256 --irc-hex --space --seed -h --help --help-all -v --version --' -- "$current")
+            --chat --ansi24 --ansi256 --irc-hex --every --budget --fit
+            --irc-prefix-room --measure --space --seed -h --help --help-all -v --version --' -- "$current")
     fi
 }
 complete -F _tintra_fade tintra-fade

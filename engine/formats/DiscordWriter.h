@@ -20,6 +20,7 @@ public:
 
     void letter(QStringView letter, ColorValue color, WaveHeight)
     {
+        color = spacedColor(color);
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestCode);
         const int code = colorCode(color);
         if (m_restate || code != m_runCode) {

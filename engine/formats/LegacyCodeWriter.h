@@ -27,6 +27,7 @@ public:
 
     void letter(QStringView letter, ColorValue color, WaveHeight)
     {
+        color = spacedColor(color);
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestCode + m_style.size());
         if (m_restate || color != m_runColor) {
             writeColor(cursor, color);

@@ -39,25 +39,35 @@ MatrixWriter::MatrixWriter(MarkupBuffer &out, const FadeOptions &options)
     : StreamedWriter(out, eventTags(options))
 { }
 
+void MatrixWriter::start(qsizetype letterCount, qsizetype messageLength)
+{
+    StreamedWriter::start(letterCount, messageLength);
+    m_body.startGrowing(messageLength);
+}
+
 void MatrixWriter::closing()
 {
     if (m_inRun)
         m_out.append(u"</font>");
     StreamedWriter::closing();
-    m_out.append(m_body);
+    m_out.append(m_body.text());
     m_out.append(u"\"}");
 }
 
 void MatrixWriter::writeLetter(MarkupBuffer::Cursor &cursor, QStringView letter, WaveHeight wave)
 {
+    m_body.ensureRoom(JsonEscapeLength * letter.size());
+    MarkupBuffer::Cursor body(m_body);
+    // Most letters are one printable ASCII character that neither HTML nor JSON escapes.
+    const char16_t first = letter.front().unicode();
+    if (wave == WaveHeight::Level && letter.size() == 1 && first >= 0x20 && first < 0x7F &&
+        first != u'&' && first != u'<' && first != u'>' && first != u'"' && first != u'\\') {
+        cursor << letter;
+        body << letter;
+        return;
+    }
     WaveStart(cursor, wave);
     cursor.escaped(letter, htmlInJson);
     WaveEnd(cursor, wave);
-    for (const QChar c : letter) {
-        const QStringView escape = JsonEscape(c.unicode());
-        if (escape.isNull())
-            m_body.append(c);
-        else
-            m_body.append(escape);
-    }
+    body.escaped(letter, JsonEscape);
 }

@@ -13,10 +13,12 @@ class MatrixWriter : public StreamedWriter
 public:
     MatrixWriter(MarkupBuffer &out, const FadeOptions &options);
 
+    void start(qsizetype letterCount, qsizetype messageLength);
     void closing();
 
     void letter(QStringView letter, ColorValue color, WaveHeight wave)
     {
+        color = spacedColor(color);
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestTags, 6);
         if (!m_inRun || color != m_runColor) {
             if (m_inRun)
@@ -44,10 +46,11 @@ public:
 
 private:
     static constexpr qsizetype LongestTags = 80;
+    static constexpr qsizetype JsonEscapeLength = 6; // \u001f
 
     void writeLetter(MarkupBuffer::Cursor &cursor, QStringView letter, WaveHeight wave);
 
-    QString m_body; // the plain message, escaped for JSON
+    MarkupBuffer m_body; // the plain message, escaped for JSON
     ColorValue m_runColor = 0;
     bool m_inRun = false;
 };

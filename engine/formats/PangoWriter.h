@@ -21,6 +21,7 @@ public:
 
     void letter(QStringView letter, ColorValue color, WaveHeight wave)
     {
+        color = spacedColor(color);
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestTags, 6);
         if (!m_inRun || color != m_runColor) {
             if (m_inRun)

@@ -36,33 +36,82 @@ RtfWriter::RtfWriter(MarkupBuffer &out, const FadeOptions &options)
     , m_options(options)
 { }
 
-int RtfWriter::colorIndex(ColorValue color)
+void RtfWriter::start(qsizetype letterCount, qsizetype messageLength)
 {
-    const auto found = m_indexes.constFind(color);
-    if (found != m_indexes.cend())
-        return *found;
-    m_colors.append(color);
-    return *m_indexes.insert(color, int(m_colors.size()));
+    StreamedWriter::start(letterCount, messageLength);
+    m_body.startGrowing(2 * messageLength + 8 * letterCount);
 }
 
-void RtfWriter::plainLetter(QStringView letter, WaveHeight wave)
+void RtfWriter::writeNumber(MarkupBuffer::Cursor &cursor, int number)
 {
-    if (m_runColor) {
-        m_body += u"\\cf0 ";
-        m_runColor.reset();
-    }
-    appendLetter(letter, wave);
+    char16_t digits[12];
+    char16_t *end = std::end(digits);
+    char16_t *first = end;
+    const bool negative = number < 0;
+    // The magnitude in unsigned arithmetic, which holds that of the most negative number too.
+    unsigned magnitude = negative ? 0u - unsigned(number) : unsigned(number);
+    do {
+        *--first = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        *--first = u'-';
+    cursor << QStringView(first, end);
 }
 
-void RtfWriter::appendLetter(QStringView letter, WaveHeight wave)
+void RtfWriter::writeLetter(MarkupBuffer::Cursor &cursor, QStringView letter, WaveHeight wave)
 {
     if (wave == WaveHeight::Raised)
-        m_body += u"{\\super ";
+        cursor << u"{\\super ";
     else if (wave == WaveHeight::Lowered)
-        m_body += u"{\\sub ";
-    appendEscaped(m_body, letter);
+        cursor << u"{\\sub ";
+    for (const QChar c : letter) {
+        const char16_t unit = c.unicode();
+        if (isPlain(unit)) {
+            cursor << QStringView(&c, 1);
+        } else if (unit == u'\\' || unit == u'{' || unit == u'}') {
+            const char16_t escaped[] = {u'\\', unit};
+            cursor << QStringView(escaped, 2);
+        } else {
+            cursor << u"\\u";
+            writeNumber(cursor, qint16(unit));
+            cursor << u"?";
+        }
+    }
     if (wave != WaveHeight::Level)
-        m_body += u'}';
+        cursor << u"}";
+}
+
+int RtfWriter::colorIndex(ColorValue color)
+{
+    if (2 * (std::size_t(m_colors.size()) + 1) > m_slots.size())
+        growSlots();
+    const std::size_t mask = m_slots.size() - 1;
+    // Fibonacci hashing spreads the neighbouring colours of a gradient over the table.
+    for (std::size_t at = (quint32(color) * 2654435769u) & mask;; at = (at + 1) & mask) {
+        auto &[slotColor, index] = m_slots[at];
+        if (index == 0) {
+            m_colors.append(color);
+            slotColor = color;
+            index = int(m_colors.size());
+            return index;
+        }
+        if (slotColor == color)
+            return index;
+    }
+}
+
+void RtfWriter::growSlots()
+{
+    std::vector<std::pair<ColorValue, int>> table(std::max(FirstSlots, 2 * m_slots.size()));
+    const std::size_t mask = table.size() - 1;
+    for (qsizetype i = 0; i < m_colors.size(); ++i) {
+        std::size_t at = (quint32(m_colors[i]) * 2654435769u) & mask;
+        while (table[at].second != 0)
+            at = (at + 1) & mask;
+        table[at] = {m_colors[i], int(i + 1)};
+    }
+    m_slots = std::move(table);
 }
 
 void RtfWriter::closing()
@@ -72,19 +121,24 @@ void RtfWriter::closing()
     QString head = u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 "_s;
     appendEscaped(head, face);
     head += u";}}{\\colortbl;"_s;
+    m_out.append(head);
     for (const ColorValue color : std::as_const(m_colors)) {
         const Rgb rgb = SplitColor(color);
-        head += u"\\red"_s + QString::number(rgb.red) + u"\\green"_s + QString::number(rgb.green) +
-            u"\\blue"_s + QString::number(rgb.blue) + u';';
+        m_out.ensureRoom(LongestColorEntry);
+        MarkupBuffer::Cursor cursor(m_out);
+        cursor << u"\\red";
+        cursor.decimal(rgb.red, u'\\') << u"green";
+        cursor.decimal(rgb.green, u'\\') << u"blue";
+        cursor.decimal(rgb.blue, u';');
     }
-    head += u"}\n\\f0\\fs"_s + QString::number(halfPoints(m_options.fontSize));
+    QString style = u"}\n\\f0\\fs"_s + QString::number(halfPoints(m_options.fontSize));
     if (m_options.bold)
-        head += u"\\b"_s;
+        style += u"\\b"_s;
     if (m_options.italic)
-        head += u"\\i"_s;
+        style += u"\\i"_s;
     if (m_options.underline)
-        head += u"\\ul"_s;
-    m_out.append(head + u' ');
-    m_out.append(m_body);
+        style += u"\\ul"_s;
+    m_out.append(style + u' ');
+    m_out.append(m_body.text());
     m_out.append(u"}");
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
+
 // A tag that the letters sit in, as it opens and as it closes.
 struct TagPair
 {
@@ -32,6 +34,10 @@ public:
     void opening() { m_out.append(m_opening); }
     void closing() { m_out.append(m_closing); }
 
+    // Lets a code start only every `every` letters, each group of letters taking the colour of
+    // its first, for the writers that write one code per run of one colour.
+    void spaceRuns(int every) { m_every = std::max(every, 1); }
+
 protected:
     // The characters a letter's tags typically take, for the first guess at the room a run needs.
     static constexpr qsizetype TypicalLetterTags = 24;
@@ -54,9 +60,24 @@ protected:
         return MarkupBuffer::Cursor(m_out);
     }
 
+    // The colour a letter shows under the spacing of runs.
+    ColorValue spacedColor(ColorValue color)
+    {
+        if (m_heldFor > 0) {
+            --m_heldFor;
+            return m_held;
+        }
+        m_heldFor = m_every - 1;
+        m_held = color;
+        return color;
+    }
+
     MarkupBuffer &m_out;
 
 private:
+    int m_every = 1;
+    int m_heldFor = 0;
+    ColorValue m_held = 0;
     QString m_opening;
     QString m_closing;
 };

@@ -30,6 +30,7 @@ public:
 
     void letter(QStringView letter, ColorValue color, WaveHeight)
     {
+        color = spacedColor(color);
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestTags + m_colorTail.size(), 6);
         if (!m_inRun || !m_colored || color != m_runColor) {
             if (m_inRun)

@@ -4,6 +4,8 @@
 #include "engine/FadeGenerator.h"
 #include "engine/LineBreaks.h"
 #include "engine/RandomSource.h"
+#include "forms/main/BudgetCountLabel.h"
+#include "forms/main/OutputFormatMenu.h"
 #include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
 #include "panel/ChoiceList.h"
@@ -26,7 +28,6 @@
 #include "winhelpers/WindowMotion.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -161,6 +162,8 @@ void Tintra3::createTextBoxes()
     m_message->setAccessibleDescription(u"Ctrl+Return presses Generate Fade"_s);
     m_output = textArea(*this, u"Text10"_s, {3960, 120, 3735, 1815}, u"Fade markup"_s);
     m_output->setPlainText(u"This is the output box\n"_s);
+    // On the box's lower right corner, clear of its scroll bar.
+    m_budgetCount = PlaceControl<BudgetCountLabel>(*this, u"BudgetCount"_s, {6600, 1695, 855, 225});
     for (QWidget *control : std::initializer_list<QWidget *> {m_lastColor, m_message->viewport(),
                                                               m_output->viewport()})
         control->installEventFilter(this);
@@ -274,27 +277,11 @@ void Tintra3::createOptionsMenu()
     connect(m_stayOnTop, &QAction::triggered, this, &Tintra3::StayT_Click);
 }
 
-// What Generate writes: one format at a time, the classic page fragment at start.
+// What Generate writes, grouped by where it goes.
 void Tintra3::createFormatMenu()
 {
-    QMenu *menu = m_optionsMenu->addMenu(u"Output Format"_s);
-    menu->setObjectName(u"OutputFormat"_s);
-    menu->setFont(QFont());
-    m_formats = new QActionGroup(menu);
-    const std::tuple<QString, QString, OutputFormat> formats[] = {
-        {u"ClassicHtml"_s, u"Classic HTML (FONT tags)"_s, OutputFormat::Page},
-        {u"ModernHtml"_s, u"Modern HTML"_s, OutputFormat::Html},
-        {u"BBCode"_s, u"BBCode"_s, OutputFormat::BBCode},
-        {u"MiniMessage"_s, u"MiniMessage"_s, OutputFormat::MiniMessage},
-    };
-    for (const auto &[name, caption, format] : formats) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
-        action->setCheckable(true);
-        action->setData(int(format));
-        m_formats->addAction(action);
-    }
-    m_formats->actions().constFirst()->setChecked(true);
+    m_formats = new OutputFormatMenu(m_optionsMenu);
+    m_optionsMenu->addMenu(m_formats);
 }
 
 void Tintra3::orderTabStops()
@@ -436,10 +423,14 @@ void Tintra3::Command1_Click()
                        m_bold->isChecked(),        m_italics->isChecked(),
                        m_underline->isChecked(),   m_waving->isChecked()};
     request.fadeMode = m_fadeList->currentIndex();
-    request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
+    request.format = m_formats->chosen();
+    request.budget = TargetBudget(request.format);
+    request.keepColors = RichFadeCopy::takes(request.format);
     if (const std::optional<QString> output = m_panel->fade(request)) {
         m_output->setPlainText(WithLineFeeds(*output));
         m_outputFormat = request.format;
+        m_richCopy.remember(request, m_panel->lastFade(), m_output->toPlainText());
+        m_budgetCount->showCount(m_panel->lastFade());
     }
 }
 
@@ -465,16 +456,20 @@ bool Tintra3::outputHoldsHtml() const
     return m_outputFormat == OutputFormat::Page || m_outputFormat == OutputFormat::Html;
 }
 
-// The selection as text and, from an output box that holds HTML, as HTML too, so that a rich
-// editor pastes the colours. With nothing selected the clipboard keeps what it holds.
+// The selection as text and, from an output box that holds HTML or RTF, in the rich formats too,
+// so that a rich editor pastes the colours. With nothing selected the clipboard keeps what it
+// holds.
 bool Tintra3::copySelection(const QPlainTextEdit &box) const
 {
     if (!box.textCursor().hasSelection())
         return false;
-    auto mimeData = std::make_unique<QMimeData>();
-    mimeData->setText(selectedText(box));
-    if (&box == m_output && outputHoldsHtml())
-        mimeData->setHtml(mimeData->text());
+    std::unique_ptr<QMimeData> mimeData;
+    if (&box == m_output) {
+        mimeData = m_richCopy.mimeData(selectedText(box), m_output->toPlainText());
+    } else {
+        mimeData = std::make_unique<QMimeData>();
+        mimeData->setText(selectedText(box));
+    }
     QGuiApplication::clipboard()->setMimeData(mimeData.release());
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeGenerator.h"
+#include "forms/main/RichFadeCopy.h"
 #include "winhelpers/ControlLayout.h"
 
 #include <QPointF>
@@ -9,11 +10,12 @@
 
 #include <array>
 
+class BudgetCountLabel;
 class ChoiceList;
 class FaderPanel;
+class OutputFormatMenu;
 class PictureBox;
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -97,6 +99,8 @@ private:
     QLineEdit *m_lastColor = nullptr; // Text1, hidden: its background is the last fade colour
     QPlainTextEdit *m_message = nullptr;
     QPlainTextEdit *m_output = nullptr;
+    BudgetCountLabel *m_budgetCount = nullptr;
+    RichFadeCopy m_richCopy;
     QPushButton *m_optionsButton = nullptr;
     std::array<QLabel *, 9> m_channelLabels {}; // per bar
     std::array<QLineEdit *, 3> m_colorBoxes {};
@@ -112,5 +116,5 @@ private:
     QAction *m_waving = nullptr;
     QAction *m_elite = nullptr;
     QAction *m_stayOnTop = nullptr;
-    QActionGroup *m_formats = nullptr;
+    OutputFormatMenu *m_formats = nullptr;
 };

@@ -21,10 +21,17 @@ struct Outcome
     QByteArray errors;
 };
 
-// Runs tintra-fade as a script would, feeding it standard input when given.
-Outcome fade(const QStringList &arguments, const QByteArray &input = {})
+// Runs tintra-fade as a script would, feeding it standard input when given, with COLORTERM as
+// given or else unset.
+Outcome fade(const QStringList &arguments, const QByteArray &input = {},
+             const QString &colorTerm = {})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"COLORTERM"_s);
+    if (!colorTerm.isEmpty())
+        environment.insert(u"COLORTERM"_s, colorTerm);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TINTRA_FADE), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -112,6 +119,10 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
          {},
          "<#ff0000>a<#aa0055>\\<<#5500aa>b\n"},
         {"the game's codes", {u"-f"_s, u"section"_s, u"-i"_s, u"H"_s}, {}, "§x§f§f§0§0§0§0§oH\n"},
+        {"a code every three letters",
+         {u"-f"_s, u"amp-hex"_s, u"--every"_s, u"3"_s, u"Hello"_s},
+         {},
+         "&#ff0000Hel&#660099lo\n"},
         {"a gradient through OKLab",
          {u"--space"_s, u"oklab"_s, u"Hi"_s},
          {},
@@ -185,7 +196,9 @@ TEST(FadeCommand, RefusalsGoToStandardErrorWithExitOne)
           u"amp-hex"_s, u"amp-x"_s, u"section"_s, u"mc-json"_s, u"irc"_s, u"discord"_s, u"pango"_s,
           u"matrix"_s, u"rtf"_s}) {
         for (const auto &c : cases) {
-            const Outcome outcome = fade(QStringList {u"-f"_s, format} + c.arguments, c.input);
+            // Without a limit, the long cases are refused only for their length as a page.
+            const Outcome outcome = fade(
+                QStringList {u"-f"_s, format, u"--budget"_s, u"none"_s} + c.arguments, c.input);
             const bool refused = c.refused == Always ||
                 (c.refused == OnAPage && format == u"classic"_s) ||
                 (c.refused == WithACount && format != u"chat"_s);
@@ -222,8 +235,22 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
         {{u"-f"_s, u"odt"_s, u"x"_s}, "odt"},
         {{u"--chat"_s, u"--format"_s, u"html"_s, u"x"_s}, "--chat and --format html"},
         {{u"-f"_s, u"html"_s, u"--ansi256"_s, u"x"_s}, "--ansi256"},
+        {{u"--ansi24"_s, u"x"_s}, "--ansi24 goes with --format ansi"},
+        {{u"-f"_s, u"ansi"_s, u"--ansi24"_s, u"--ansi256"_s, u"x"_s}, "two colour depths"},
         {{u"-f"_s, u"ansi"_s, u"--irc-hex"_s, u"x"_s}, "--irc-hex"},
         {{u"--space"_s, u"lab"_s, u"x"_s}, "lab"},
+        {{u"--every"_s, u"2"_s, u"x"_s}, "--every goes with the formats that write runs"},
+        {{u"-f"_s, u"html"_s, u"--every"_s, u"2"_s, u"x"_s}, "--every goes with"},
+        {{u"-f"_s, u"irc"_s, u"--every"_s, u"0"_s, u"x"_s}, "--every"},
+        {{u"-f"_s, u"irc"_s, u"--every"_s, u"two"_s, u"x"_s}, "two"},
+        {{u"-f"_s, u"amp-hex"_s, u"--fit"_s, u"split"_s, u"x"_s}, "--fit split goes with"},
+        {{u"-f"_s, u"irc"_s, u"--fit"_s, u"sideways"_s, u"x"_s}, "sideways"},
+        {{u"-f"_s, u"html"_s, u"--fit"_s, u"error"_s, u"x"_s}, "--fit needs a limit"},
+        {{u"-f"_s, u"discord"_s, u"--budget"_s, u"0"_s, u"x"_s}, "--budget"},
+        {{u"-f"_s, u"discord"_s, u"--budget"_s, u"lots"_s, u"x"_s}, "lots"},
+        {{u"-f"_s, u"html"_s, u"--irc-prefix-room"_s, u"9"_s, u"x"_s}, "--irc-prefix-room"},
+        {{u"-f"_s, u"irc"_s, u"--irc-prefix-room"_s, u"-1"_s, u"x"_s}, "--irc-prefix-room"},
+        {{u"-f"_s, u"irc"_s, u"--irc-prefix-room"_s, u"490"_s, u"x"_s}, "too little room"},
         {{u"--face"_s}, "face"},
         {{u"--face"_s, u"a\"><script>"_s, u"x"_s}, "--face"},
         {{u"--face"_s, u"Arial\nBold"_s, u"x"_s}, "--face"},
@@ -245,6 +272,59 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
     }
 }
 
+// Over its target's limit, markup is refused with the spacing of codes that fits; IRC is split
+// into lines within it; --measure gives the length instead.
+TEST(FadeCommand, KeepsEachTargetWithinItsLimit)
+{
+    const QString hundred = QString(100, u'x');
+    const Outcome over = fade({u"-f"_s, u"amp-hex"_s, hundred});
+    EXPECT_EQ(over.exitCode, 1);
+    EXPECT_TRUE(over.output.isEmpty());
+    EXPECT_TRUE(over.errors.startsWith("tintra-fade: needs 900 characters, the limit is 256; "
+                                       "try --every "))
+        << over.errors.constData();
+    const QByteArray every = over.errors.sliced(over.errors.lastIndexOf(' ') + 1).trimmed();
+    const Outcome fitted =
+        fade({u"-f"_s, u"amp-hex"_s, u"--every"_s, QString::fromUtf8(every), hundred});
+    EXPECT_EQ(fitted.exitCode, 0);
+    EXPECT_LE(fitted.output.trimmed().size(), 256);
+    const Outcome closer =
+        fade({u"-f"_s, u"amp-hex"_s, u"--every"_s, QString::number(every.toInt() - 1), hundred});
+    EXPECT_EQ(closer.exitCode, 1);
+    EXPECT_EQ(fade({u"-f"_s, u"amp-hex"_s, u"--budget"_s, u"none"_s, hundred}).exitCode, 0);
+    EXPECT_EQ(fade({u"-f"_s, u"mc-json"_s, u"--budget"_s, u"5000"_s, hundred}).exitCode, 0);
+    EXPECT_EQ(fade({u"-f"_s, u"html"_s, u"--budget"_s, u"10"_s, hundred}).errors,
+              "tintra-fade: needs 3666 characters, the limit is 10\n");
+
+    const Outcome measured = fade({u"-f"_s, u"discord"_s, u"--measure"_s, u"Hi 👍🏽"_s});
+    EXPECT_EQ(measured.exitCode, 0);
+    EXPECT_EQ(measured.output, "36/2000 characters\n");
+    EXPECT_EQ(fade({u"-f"_s, u"amp-hex"_s, u"--measure"_s, hundred}).output,
+              "900/256 characters\n");
+    EXPECT_EQ(fade({u"-f"_s, u"pango"_s, u"--measure"_s, u"Hi"_s}).output,
+              "70 characters, no limit\n");
+
+    const QString long_ = QString(300, u'x') + u"é"_s.repeated(100);
+    const Outcome split = fade({u"-f"_s, u"irc"_s, u"-m"_s, u"randomize"_s, long_});
+    EXPECT_EQ(split.exitCode, 0);
+    const QList<QByteArray> lines = split.output.trimmed().split('\n');
+    EXPECT_GT(lines.size(), 2);
+    for (const QByteArray &line : lines)
+        EXPECT_LE(line.size() + 2 + 100, 512) << line.constData();
+    const Outcome roomy =
+        fade({u"-f"_s, u"irc"_s, u"--irc-prefix-room"_s, u"0"_s, u"-m"_s, u"randomize"_s, long_});
+    EXPECT_LT(roomy.output.trimmed().split('\n').size(), lines.size());
+    const Outcome refused = fade(
+        {u"-f"_s, u"irc"_s, u"-m"_s, u"randomize"_s, u"--fit"_s, u"error"_s, QString(300, u'x')});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.errors.contains("bytes in a line, the limit is 512; try --every "))
+        << refused.errors.constData();
+    EXPECT_TRUE(fade({u"-f"_s, u"irc"_s, u"--fit"_s, u"error"_s, long_})
+                    .errors.endsWith("; no --every makes it fit\n"));
+    EXPECT_TRUE(fade({u"-f"_s, u"irc"_s, u"--measure"_s, long_})
+                    .output.contains("/512 bytes in the longest of "));
+}
+
 TEST(FadeCommand, SameSeedSameColours)
 {
     for (const QString &mode : {u"randomize"_s, u"rainbow"_s, u"dudadodov"_s, u"twmystery"_s}) {
@@ -262,12 +342,37 @@ TEST(FadeCommand, SameSeedSameColours)
 TEST(FadeCommand, ColoursAWholeFileForTheTerminal)
 {
     const Outcome outcome =
-        fade({u"-f"_s, u"ansi"_s}, QByteArray("Hello, world\n").repeated(20000));
+        fade({u"-f"_s, u"ansi"_s}, QByteArray("Hello, world\n").repeated(20000), u"24bit"_s);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.output.count("\x1b[38;2;"), 12 * 20000);
     EXPECT_EQ(outcome.output.count("\x1b[0m\n"), 20000);
     EXPECT_TRUE(outcome.output.startsWith("\x1b[38;2;255;0;0mH"));
     EXPECT_TRUE(outcome.output.endsWith("d\x1b[0m\n"));
+}
+
+// -f ansi writes 24-bit colour where COLORTERM says the terminal shows it, else the 256
+// colours, unless an option says which.
+TEST(FadeCommand, WritesTheTerminalsColourDepth)
+{
+    const struct
+    {
+        QString colorTerm;
+        QStringList options;
+        const char *red;
+    } cases[] = {
+        {{}, {}, "\x1b[38;5;196mH"},
+        {u"truecolor"_s, {}, "\x1b[38;2;255;0;0mH"},
+        {u"24bit"_s, {}, "\x1b[38;2;255;0;0mH"},
+        {u"yes"_s, {}, "\x1b[38;5;196mH"},
+        {u"TrueColor"_s, {}, "\x1b[38;5;196mH"},
+        {{}, {u"--ansi24"_s}, "\x1b[38;2;255;0;0mH"},
+        {u"truecolor"_s, {u"--ansi256"_s}, "\x1b[38;5;196mH"},
+    };
+    for (const auto &c : cases) {
+        const Outcome outcome = fade(
+            QStringList {u"-f"_s, u"ansi"_s} + c.options + QStringList {u"Hi"_s}, {}, c.colorTerm);
+        EXPECT_TRUE(outcome.output.startsWith(c.red)) << qPrintable(c.colorTerm);
+    }
 }
 
 // A long chat line goes out in blocks as it is faded, byte for byte the line the engine makes
@@ -385,10 +490,29 @@ TEST(FadeCommand, HelpAndVersion)
         EXPECT_TRUE(help.output.contains("--chat")) << qPrintable(option);
     }
     const Outcome help = fade({u"--help"_s});
-    for (const char *shown :
-         {"--chat", "--ansi256", "--irc-hex", "default FF0000", "default 0000FF", "default 00FF00",
-          "default Comic Sans MS", "default 3", "default 5", "2-500", "1-7", "#RGB",
-          "Exit codes:", "  2  a usage error"})
+    for (const char *shown : {"--chat",
+                              "--ansi256",
+                              "--irc-hex",
+                              "--every",
+                              "--budget",
+                              "--fit",
+                              "--irc-prefix-room",
+                              "--measure",
+                              "256 characters",
+                              "512 bytes",
+                              "2000 characters",
+                              "65536 bytes",
+                              "default FF0000",
+                              "default 0000FF",
+                              "default 00FF00",
+                              "default Comic Sans MS",
+                              "default 3",
+                              "default 5",
+                              "2-500",
+                              "1-7",
+                              "#RGB",
+                              "Exit codes:",
+                              "  2  a usage error"})
         EXPECT_TRUE(help.output.contains(shown)) << shown;
     for (const char *item :
          {"0 normal",     "1 rainbow",    "2 randomize",  "3 repeater",   "4 ttintra",

@@ -92,6 +92,65 @@ TEST(Formats, ShowThePagesLettersInThePagesColours)
     }
 }
 
+// With every, a run starts only every that many letters and takes the colour of its first
+// letter; the formats of one code per letter ignore it.
+TEST(Formats, StartARunOnlyEveryNLettersInTheColourOfItsFirst)
+{
+    std::mt19937 random(23);
+    for (int round = 0; round < 20; ++round) {
+        for (const int mode : {FadeMode::Normal, FadeMode::Randomize, FadeMode::Repeater}) {
+            FadeRun page(randomMessage(random), mode);
+            page.random = RandomSource(7, [] { return quint64(0); });
+            page.request.options.bold = round % 2 == 0;
+            page.request.options.waving = round % 3 == 0;
+            const QList<ColorValue> colors = pageColors(page.markup());
+            const Letters letters(page.request.message);
+            const int every = 2 + round % 5;
+            QList<ColorValue> held;
+            for (qsizetype at = 0; at < colors.size(); ++at)
+                held << colors[at - at % every];
+            for (const OutputFormat format : StreamedFormats) {
+                if (refusesSectionSigns(format) && page.request.message.contains(u'§'))
+                    continue;
+                FadeRun run(page.request.message, mode, format);
+                run.request.options = page.request.options;
+                run.request.every = every;
+                run.random = RandomSource(7, [] { return quint64(0); });
+                const QString markup = run.markup();
+                EXPECT_EQ(ReadShownTurns(format, markup),
+                          ExpectedTurns(format, letters, WritesRuns(format) ? held : colors,
+                                        page.request.options.waving))
+                    << "format " << int(format) << ", mode " << mode << ", every " << every << ": "
+                    << markup.toStdString();
+            }
+        }
+    }
+}
+
+// The colours a fade keeps write the same markup again, in its own format or any other, as
+// the window's rich copy does.
+TEST(Formats, WriteTheSameFadeAgainFromTheColoursItKept)
+{
+    std::mt19937 random(29);
+    for (int round = 0; round < 20; ++round) {
+        const QString message = randomMessage(random).remove(u'§');
+        for (const int mode : {FadeMode::Normal, FadeMode::Randomize, FadeMode::NoFade}) {
+            FadeRun page(message, mode);
+            page.random = RandomSource(7, [] { return quint64(0); });
+            page.request.options.waving = round % 2 == 0;
+            page.request.keepColors = true;
+            const FadeResult kept = page.generate();
+            for (const OutputFormat format :
+                 {OutputFormat::Page, OutputFormat::Html, OutputFormat::Rtf, OutputFormat::Irc}) {
+                FadeRequest request = page.request;
+                request.format = format;
+                EXPECT_EQ(WriteFadeAs(request, kept.letterColors), fadeAs(page, format))
+                    << int(format) << ' ' << mode;
+            }
+        }
+    }
+}
+
 TEST(Formats, FrameTheLettersInTheirOwnTags)
 {
     const QString hi = u"H\r\n[b]"_s;

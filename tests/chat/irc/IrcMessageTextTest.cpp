@@ -47,6 +47,14 @@ TEST(IrcMessagePieceLength, FillsTheRoomWithoutCuttingACharacterOrAColourCodeFro
         {"cut inside a hexadecimal colour", "a\004FF8800,000000b", 14, 1},
         {"cut after a hexadecimal colour's letter", "a\004FF8800,000000bc", 16, 16},
         {"a room smaller than the first letter", "жx", 1, 2},
+        {"a letter keeps its marks",
+         "ae\xCC\x81"
+         "x",
+         2, 1},
+        {"bytes that are not UTF-8 are cut at the room",
+         "ab\xFF"
+         "cd",
+         3, 3},
     };
     for (const auto &row : rows)
         EXPECT_EQ(IrcMessagePieceLength(row.text, row.room), row.length) << row.name;

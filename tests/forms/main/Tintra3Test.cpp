@@ -287,27 +287,32 @@ TEST_F(MainWindow, TheOutputFormatDecidesTheFadePreviewAndCopy)
 {
     auto *options = control<QMenu>(u"Tintra4"_s);
     auto *formats = control<QMenu>(u"OutputFormat"_s);
-    const auto choose = [&](const QString &caption) {
-        click(u"Command7"_s);
-        QTest::mouseClick(options, Qt::LeftButton, {},
-                          options->actionGeometry(formats->menuAction()).center());
+    const auto open = [](QMenu *menu, QMenu *submenu) {
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(submenu->menuAction()).center());
         // A submenu opens a moment after its item is clicked.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return formats->isVisible(); }));
-        const QList<QAction *> items = formats->actions();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return submenu->isVisible(); }));
+    };
+    const auto choose = [&](const QString &group, const QString &caption) {
+        click(u"Command7"_s);
+        open(options, formats);
+        auto *submenu = control<QMenu>(group);
+        open(formats, submenu);
+        const QList<QAction *> items = submenu->actions();
         const auto item = std::ranges::find(items, caption, &QAction::text);
-        QTest::mouseClick(formats, Qt::LeftButton, {}, formats->actionGeometry(*item).center());
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(*item).center());
         EXPECT_TRUE((*item)->isChecked()) << caption.toStdString();
     };
     EXPECT_EQ(formats->title(), u"Output Format"_s);
     EXPECT_TRUE(item(u"ClassicHtml"_s)->isChecked());
     QStringList captions;
-    for (const QAction *format : formats->actions())
-        captions << format->text();
+    for (const QAction *group : formats->actions())
+        captions << group->text();
     EXPECT_EQ(captions,
-              (QStringList {u"Classic HTML (FONT tags)"_s, u"Modern HTML"_s, u"BBCode"_s,
-                            u"MiniMessage"_s}));
+              (QStringList {u"Web and mail"_s, u"Forums"_s, u"Games"_s, u"Chat"_s, u"Status bars"_s,
+                            u"Documents"_s}));
 
-    choose(u"Modern HTML"_s);
+    choose(u"WebAndMail"_s, u"Modern HTML"_s);
     EXPECT_TRUE(
         generate(u"Hi"_s).startsWith(u"<span style=\"font-family:'Arial';font-size:medium\">"
                                      u"<span style=\"color:#ff0000\">H</span>"_s));
@@ -317,6 +322,7 @@ TEST_F(MainWindow, TheOutputFormatDecidesTheFadePreviewAndCopy)
     click(u"Command4"_s);
     EXPECT_EQ(clipboard->mimeData()->html(), text10()->toPlainText());
     EXPECT_EQ(clipboard->text(), text10()->toPlainText());
+    EXPECT_TRUE(clipboard->mimeData()->data(u"text/rtf"_s).startsWith("{\\rtf1"));
     selectAll(text7());
     click(u"Command4"_s);
     EXPECT_FALSE(clipboard->mimeData()->hasHtml());
@@ -324,17 +330,46 @@ TEST_F(MainWindow, TheOutputFormatDecidesTheFadePreviewAndCopy)
     EXPECT_TRUE(control(u"Tinta2"_s)->isVisible());
     EXPECT_TRUE(dialogs.notices().empty());
 
-    choose(u"BBCode"_s);
+    choose(u"Documents"_s, u"Rich Text (RTF)"_s);
+    EXPECT_TRUE(generate(u"Hi"_s).startsWith(u"{\\rtf1"_s));
+    selectAll(text10());
+    click(u"Command4"_s);
+    EXPECT_EQ(clipboard->mimeData()->data(u"text/rtf"_s), text10()->toPlainText().toLatin1());
+    EXPECT_TRUE(clipboard->mimeData()->html().contains(u"<span style=\"color:#ff0000\">H"_s));
+    EXPECT_EQ(clipboard->text(), text10()->toPlainText());
+    click(u"Command6"_s);
+    EXPECT_EQ(dialogs.notices(), std::vector {NotHtmlNotice()});
+
+    choose(u"Forums"_s, u"BBCode"_s);
     EXPECT_EQ(generate(u"Hi"_s),
               u"[font=Arial][size=3][color=#FF0000]H[/color][color=#800080]i[/color][/size]"
               u"[/font]"_s);
     selectAll(text10());
     click(u"Command4"_s);
     EXPECT_FALSE(clipboard->mimeData()->hasHtml());
-    click(u"Command6"_s);
-    EXPECT_EQ(dialogs.notices(), std::vector {NotHtmlNotice()});
-    choose(u"MiniMessage"_s);
+    EXPECT_FALSE(clipboard->mimeData()->hasFormat(u"text/rtf"_s));
+    choose(u"Games"_s, u"MiniMessage"_s);
     EXPECT_EQ(generate(u"Hi"_s), u"<#ff0000>H<#800080>i"_s);
+}
+
+// After each Generate, a target with a limit shows the length against it, red when over it.
+TEST_F(MainWindow, TheCountShowsTheLengthAgainstTheTargetsLimit)
+{
+    auto *count = control<QLabel>(u"BudgetCount"_s);
+    EXPECT_FALSE(count->isVisible());
+    item(u"AmpHex"_s)->trigger();
+    generate(u"Hi"_s);
+    EXPECT_TRUE(count->isVisible());
+    EXPECT_EQ(count->text(), u"18/256"_s);
+    EXPECT_EQ(color(count, QPalette::WindowText), QColor(Qt::black));
+    generate(QString(100, u'x'));
+    EXPECT_EQ(count->text(), u"900/256"_s);
+    EXPECT_EQ(color(count, QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(count->accessibleDescription().startsWith(
+        u"needs 900 characters, the limit is 256; try --every "_s));
+    item(u"ClassicHtml"_s)->trigger();
+    generate(u"Hi"_s);
+    EXPECT_FALSE(count->isVisible());
 }
 
 TEST_F(MainWindow, CutAndCopyTakeTheMessageSelectionElseTheOutputsAndPasteFollowsTheClick)
