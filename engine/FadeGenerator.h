@@ -68,6 +68,9 @@ struct FadeRequest
     int fadeMode = FadeMode::Normal;
     OutputFormat format = OutputFormat::Page;
     ColorSpace space = ColorSpace::Srgb;
+    // Composed in the chat window, in whatever format: no count is asked (segments are seven
+    // letters long), no progress shown, and pure white never sent, as for the chat line.
+    bool chatWindow = false;
 };
 
 struct FadeResult
