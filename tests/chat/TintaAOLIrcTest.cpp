@@ -1,8 +1,8 @@
-#include "chat/ChatSender.h"
 #include "chat/ChatWindowSettings.h"
 #include "chat/SecretStore.h"
 #include "chat/TintaAOL.h"
 #include "engine/RandomSource.h"
+#include "tests/chat/RecordingSender.h"
 #include "tests/chat/irc/IrcObserver.h"
 #include "tests/chat/irc/NgircdServer.h"
 #include "tests/testing/GuiTests.h"
@@ -57,19 +57,6 @@ public:
 
     bool available = true;
     QHash<QString, QString> kept;
-};
-
-class RecordingSender : public ChatSender
-{
-public:
-    explicit RecordingSender(std::vector<std::string> &lines)
-        : m_lines(lines)
-    { }
-
-    void send(const std::string &line) override { m_lines.push_back(line); }
-
-private:
-    std::vector<std::string> &m_lines;
 };
 
 // What the user types into the IRC settings; the port and the fingerprint only when given.
