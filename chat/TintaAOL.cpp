@@ -1,7 +1,11 @@
 #include "chat/TintaAOL.h"
 
 #include "chat/ChatSender.h"
+#include "chat/ChatStatusLine.h"
 #include "chat/DesktopChatSender.h"
+#include "chat/IrcChannelSender.h"
+#include "chat/IrcSettingsDialog.h"
+#include "chat/KeychainSecretStore.h"
 #include "engine/FadeGenerator.h"
 #include "engine/LineBreaks.h"
 #include "panel/ChoiceList.h"
@@ -11,6 +15,7 @@
 #include "panel/FaderPanel.h"
 #include "panel/FocusRingStyle.h"
 #include "panel/TabMovesFocus.h"
+#include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
@@ -25,13 +30,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QRectF ClientArea(0, 0, 9990, 1335);
+// The row of where the lines go runs below the window's first 1335 twips.
+constexpr QRectF ClientArea(0, 0, 9990, 1725);
 
 const QStringList FadeList {
     u"Normal Fade"_s, u"Rainbow"_s,    u"Randomize"_s, u"Repeater"_s, u"TTinta"_s,
@@ -71,9 +78,16 @@ TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames, Q
 
 TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
                    std::unique_ptr<ChatSender> chatSender, QWidget *parent)
+    : TintaAOL(services, mainWindowFontNames, std::move(chatSender), DesktopSecretStore(), parent)
+{ }
+
+TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
+                   std::unique_ptr<ChatSender> chatSender, SecretStore &secrets, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(services)
     , m_chatSender(std::move(chatSender))
+    , m_secrets(secrets)
+    , m_settings(LoadChatWindowSettings(ChatWindowSettingsFile()))
 {
     setObjectName(u"TintaAOL"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -88,6 +102,7 @@ TintaAOL::TintaAOL(Services &services, const QStringList &mainWindowFontNames,
     // technology does not offer it either.
     m_lastColor->hide();
     createColorPickers();
+    createDestinationRow();
     Form_Load(mainWindowFontNames);
 }
 
@@ -173,6 +188,31 @@ void TintaAOL::createColorPickers()
     setTabOrder(findChild<QWidget *>(u"HScroll9"_s), chart);
 }
 
+// Below the message, the fade list and the colours: where the lines go, and how they fared.
+void TintaAOL::createDestinationRow()
+{
+    auto *heading = PlaceControl<QLabel>(*this, u"Label2"_s, {120, 1365, 735, 255}, u"Send to:"_s);
+    heading->setFont(controlFont(u"Comic Sans MS"_s, true));
+    SetPaletteColor(*heading, QPalette::WindowText, White);
+
+    m_destinations = PlaceControl<ChoiceList>(*this, u"Combo3"_s, {855, 1335, 2640, 300});
+    m_destinations->setFont(controlFont(u"Arial Rounded MT Bold"_s, true));
+    m_destinations->describe(u"Send to"_s, u"Where Send Text! posts the line"_s);
+    m_destinations->addItems({u"Chat client under Wine"_s, u"IRC channel"_s});
+    m_destinations->setCurrentIndex(int(m_settings.destination));
+    heading->setBuddy(m_destinations);
+    connect(m_destinations, &QComboBox::currentIndexChanged, this, &TintaAOL::Combo3_Click);
+
+    auto *settings = PlaceControl<QPushButton>(*this, u"Command2"_s, {3600, 1335, 1335, 300},
+                                               u"IRC Settings…"_s);
+    settings->setFont(controlFont(u"Comic Sans MS"_s, true));
+    settings->setToolTip(u"The IRC server, nickname, channel and login"_s);
+    connect(settings, &QPushButton::clicked, this, &TintaAOL::Command2_Click);
+
+    m_status = PlaceControl<ChatStatusLine>(*this, u"Text2"_s, {5040, 1335, 4815, 300});
+    m_status->setFont(controlFont(u"Arial"_s, false));
+}
+
 void TintaAOL::Form_Load(const QStringList &mainWindowFontNames)
 {
     StayOnTop(*this);
@@ -198,6 +238,38 @@ void TintaAOL::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Form_Unload();
+}
+
+void TintaAOL::Combo3_Click()
+{
+    m_settings.destination = ChatDestination(m_destinations->currentIndex());
+    SaveChatWindowSettings(m_settings, ChatWindowSettingsFile());
+}
+
+// New settings take effect with the next line, over a new connection. A password typed is told
+// to the secret store, which may answer only later: the connection asks for it then.
+void TintaAOL::Command2_Click()
+{
+    // Closing the window while the dialog is open takes the dialog along.
+    const QPointer<IrcSettingsDialog> dialog = new IrcSettingsDialog(m_settings, this);
+    const bool accepted = m_services.dialogs.form(*dialog) && dialog;
+    const QString password = accepted ? dialog->password() : QString();
+    if (accepted)
+        m_settings = dialog->settings();
+    delete dialog.data();
+    if (!accepted)
+        return;
+    SaveChatWindowSettings(m_settings, ChatWindowSettingsFile());
+    m_ircSender.reset();
+    if (!password.isEmpty() && m_settings.login != IrcLogin::None) {
+        m_secrets.write(
+            m_settings.passwordKey(), password, [status = QPointer(m_status)](bool kept) {
+                if (!kept && status) {
+                    status->showProblem(tr(
+                        "No secret store kept the IRC password: Tintra keeps it until it ends."));
+                }
+            });
+    }
 }
 
 void TintaAOL::Combo1_Click()
@@ -231,7 +303,24 @@ void TintaAOL::Command1_Click()
     request.options.bold = m_bold->isChecked();
     request.options.waving = m_waving->isChecked();
     request.fadeMode = m_fadeList->currentIndex();
-    request.format = OutputFormat::ChatLine;
+    const bool irc = m_settings.destination == ChatDestination::IrcChannel;
+    request.format = irc ? OutputFormat::Irc : OutputFormat::ChatLine;
+    request.chatWindow = true;
     if (const std::optional<QString> line = m_panel->fade(request))
-        m_chatSender->send(line->toStdString());
+        destinationSender().send(line->toStdString());
+}
+
+ChatSender &TintaAOL::destinationSender()
+{
+    if (m_settings.destination == ChatDestination::WineClient)
+        return *m_chatSender;
+    if (!m_ircSender) {
+        m_ircSender =
+            std::make_unique<IrcChannelSender>(m_settings, m_secrets, m_services.dialogs, *this);
+        connect(m_ircSender.get(), &IrcChannelSender::problem, m_status,
+                &ChatStatusLine::showProblem);
+        connect(m_ircSender.get(), &IrcChannelSender::undelivered, m_status,
+                &ChatStatusLine::keepUndelivered);
+    }
+    return *m_ircSender;
 }

@@ -462,7 +462,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (const std::optional<QString> problem = formatProblem(request))
         return refusedWith(NoticeIcon::Critical, *problem, std::nullopt);
     const bool page = request.format == OutputFormat::Page;
-    const bool chat = request.format == OutputFormat::ChatLine;
+    const bool chat = request.chatWindow || request.format == OutputFormat::ChatLine;
     if (page && request.message.size() > MaximumPageUnits)
         return tooBig();
     const Letters letters(request.message);

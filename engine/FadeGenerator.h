@@ -79,6 +79,9 @@ struct FadeRequest
     std::optional<Budget> budget {};
     // Keep the colour of every letter in the result, to write the same fade in other formats.
     bool keepColors = false;
+    // Composed in the chat window, in whatever format: no count is asked (segments are seven
+    // letters long), no progress shown, and pure white never sent, as for the chat line.
+    bool chatWindow = false;
 };
 
 // Whether the format writes one code for each run of letters of one colour, rather than one for

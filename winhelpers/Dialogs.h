@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // The modal dialogs of the program, behind one interface so tests can answer them.
@@ -21,6 +22,12 @@ public:
     // The typed text, or an empty text when the box is cancelled.
     virtual QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                              const QString &defaultText) = 0;
+
+    // The typed password, hidden as it is typed, or an empty text when the box is cancelled.
+    virtual QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) = 0;
+
+    // Runs a form of the caller's own, modal, until it is answered; true when it was accepted.
+    virtual bool form(QDialog &dialog) = 0;
 
     // The chosen colour, or none when the chooser is cancelled.
     virtual std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) = 0;

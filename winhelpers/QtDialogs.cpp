@@ -33,6 +33,21 @@ QString QtDialogs::inputBox(QWidget *parent, const QString &prompt, const QStrin
         .value_or(QString());
 }
 
+QString QtDialogs::passwordBox(QWidget *parent, const QString &prompt, const QString &title)
+{
+    auto *dialog = new QInputDialog(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextEchoMode(QLineEdit::Password);
+    return RunDialog(dialog, [](const QInputDialog &answered) { return answered.textValue(); })
+        .value_or(QString());
+}
+
+bool QtDialogs::form(QDialog &dialog)
+{
+    return RunDialog(dialog);
+}
+
 std::optional<ColorValue> QtDialogs::chooseColor(QWidget *parent, ColorValue initial)
 {
     const Rgb start = SplitColor(initial);

@@ -9,6 +9,8 @@ public:
     void messageBox(QWidget *parent, const Notice &notice) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &defaultText) override;
+    QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool form(QDialog &dialog) override;
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                            const QString &filter) override;

@@ -24,7 +24,7 @@ TEST(ChatWindowAccessibility, EveryControlIsNamedInTabOrderAndSendsFromTheKeyboa
     ExpectKeyboardTour(*window,
                        u"Text7 Combo1 Command1 Check1 Check2 Check3 Combo2 HScroll1 "
                        "HScroll2 HScroll3 HScroll4 HScroll5 HScroll6 HScroll7 HScroll8 "
-                       "HScroll9 Picture3"_s);
+                       "HScroll9 Picture3 Combo3 Command2 Text2"_s);
     EXPECT_EQ(AccessibleText(FindControl(*window, u"Picture3"_s), QAccessible::Description),
               u"TTinta from #FF0000 through #0000FF to #00FF00"_s);
     auto *message = FindControl<QPlainTextEdit>(*window, u"Text7"_s);

@@ -1,7 +1,7 @@
 #include "chat/TintaAOL.h"
 
-#include "chat/ChatSender.h"
 #include "engine/RandomSource.h"
+#include "tests/chat/RecordingSender.h"
 #include "tests/testing/GuiTests.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
@@ -34,20 +34,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Takes down the lines the window sends.
-class RecordingSender : public ChatSender
-{
-public:
-    explicit RecordingSender(std::vector<std::string> &lines)
-        : m_lines(lines)
-    { }
-
-    void send(const std::string &line) override { m_lines.push_back(line); }
-
-private:
-    std::vector<std::string> &m_lines;
-};
 
 const QColor Grey(150, 150, 150);
 

@@ -83,3 +83,20 @@ TEST(ChatLine, DudadodovOnOneLetterDrawsTheBarsAndSendsColourOne)
     EXPECT_EQ(run.host.channelsSet.size(), 9);
     EXPECT_EQ(line, u"<FONT COLOR=#"_s + Hex6(RGB(run.host.color(1))) + u">x"_s);
 }
+
+// The chat window's rules hold in whatever format it writes: no count asked, no progress shown,
+// and white loses a step of blue, which IRC still shows as its white, 00.
+TEST(ChatLine, TheChatWindowsRulesHoldInTheIrcFormatToo)
+{
+    FadeRun run(u"abcdefghijklm"_s, FadeMode::Repeater);
+    run.host = RecordingHost(u"5"_s, {255, 255, 255}, Blue, Green);
+    run.request.format = OutputFormat::Irc;
+    run.request.chatWindow = true;
+    const QString line = run.markup();
+    EXPECT_EQ(run.host.progressShown, 0);
+    EXPECT_TRUE(run.host.countBoxes.isEmpty());
+    EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}}));
+    EXPECT_TRUE(line.startsWith(u"\x03"
+                                "00a"_s))
+        << line.toStdString();
+}

@@ -1,5 +1,7 @@
 #include "winhelpers/testing/AnsweringDialogs.h"
 
+#include <QDialog>
+
 namespace {
 
 template<typename T> T takeFront(std::deque<T> &answers, T cancelled)
@@ -23,6 +25,22 @@ QString AnsweringDialogs::inputBox(QWidget *, const QString &prompt, const QStri
 {
     m_questions.push_back({prompt, title, defaultText});
     return takeFront(m_inputAnswers, QString());
+}
+
+QString AnsweringDialogs::passwordBox(QWidget *parent, const QString &prompt, const QString &title)
+{
+    return AnsweringDialogs::inputBox(parent, prompt, title, QString());
+}
+
+bool AnsweringDialogs::form(QDialog &dialog)
+{
+    const std::function<bool(QDialog &)> fill = takeFront(m_formAnswers, {});
+    if (!fill)
+        return false;
+    dialog.show();
+    const bool accepted = fill(dialog);
+    dialog.hide();
+    return accepted;
 }
 
 std::optional<ColorValue> AnsweringDialogs::chooseColor(QWidget *, ColorValue initial)

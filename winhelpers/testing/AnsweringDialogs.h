@@ -3,6 +3,7 @@
 #include "winhelpers/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Dialogs for tests: records what the program showed and asked, and answers from queues. An
@@ -22,6 +23,11 @@ public:
     void answerInput(QString text) { m_inputAnswers.push_back(std::move(text)); }
     void answerColor(std::optional<ColorValue> color) { m_colorAnswers.push_back(color); }
     void answerOpenFile(QString fileName) { m_fileAnswers.push_back(std::move(fileName)); }
+    // Fills in the next form, shown but not modal, and says whether it is accepted.
+    void answerForm(std::function<bool(QDialog &)> fill)
+    {
+        m_formAnswers.push_back(std::move(fill));
+    }
 
     const std::vector<Notice> &notices() const { return m_notices; }
     const std::vector<Question> &questions() const { return m_questions; }
@@ -33,6 +39,10 @@ public:
     void messageBox(QWidget *parent, const Notice &notice) override;
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &defaultText) override;
+    // Asked as an input box with no default text, and answered from the same queue.
+    QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) override;
+    // An unanswered form is cancelled.
+    bool form(QDialog &dialog) override;
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                            const QString &filter) override;
@@ -41,6 +51,7 @@ private:
     std::deque<QString> m_inputAnswers;
     std::deque<std::optional<ColorValue>> m_colorAnswers;
     std::deque<QString> m_fileAnswers;
+    std::deque<std::function<bool(QDialog &)>> m_formAnswers;
     std::vector<Notice> m_notices;
     std::vector<Question> m_questions;
     std::vector<ColorValue> m_colorsOffered;
