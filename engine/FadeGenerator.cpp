@@ -10,6 +10,7 @@
 #include "engine/ModernHtmlWriter.h"
 #include "engine/OkLab.h"
 #include "engine/RandomSource.h"
+#include "engine/StopsFade.h"
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/IrcWriter.h"
 #include "engine/formats/LegacyCodeWriter.h"
@@ -173,6 +174,7 @@ struct ColorRun
     int mode;
     int howMuch;
     const UserColors &colors;
+    const QList<Rgb> &stops;
     SegmentState &segments;
     RandomSource &random;
 };
@@ -195,6 +197,9 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
         break;
     case FadeMode::TTintra:
         fadeTwoHalves(loop, run.colors, letters.size());
+        break;
+    case FadeMode::Stops:
+        FadeThroughStops(loop, run.stops, letters.size());
         break;
     case FadeMode::Randomize:
         loop.runTo(
@@ -299,6 +304,27 @@ std::optional<QString> formatProblem(const FadeRequest &request)
     }
 }
 
+// The stops a Stops Fade runs through, within the allowed number; a chat line's lose pure white
+// as its three colours do.
+QList<Rgb> stopsOf(const FadeRequest &request, const UserColors &colors, bool chat)
+{
+    QList<Rgb> stops = request.stops.size() < MinimumStops
+        ? QList<Rgb> {colors.color(1), colors.color(2)}
+        : request.stops.first(std::min(request.stops.size(), MaximumStops));
+    if (chat) {
+        for (Rgb &stop : stops) {
+            if (stop == Rgb {255, 255, 255})
+                stop.blue = 254;
+        }
+    }
+    return stops;
+}
+
+bool isColorMode(int mode)
+{
+    return (mode >= FadeMode::Normal && mode <= FadeMode::TWMystery) || mode == FadeMode::Stops;
+}
+
 } // namespace
 
 CountAnswer CheckCount(const QString &answer)
@@ -352,7 +378,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (chat)
         applyWhiteGuard(host);
 
-    if (mode < FadeMode::Normal || mode > FadeMode::TWMystery)
+    if (!isColorMode(mode))
         return {FadeResult::Status::Done, noFade(request, letters, buffer), {}, {}};
 
     int howMuch = ChatLineHowMuch;
@@ -374,7 +400,8 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     }
 
     const FixedColors colors(host);
-    const ColorRun run {mode, howMuch, colors, segments, random};
+    const QList<Rgb> stops = stopsOf(request, colors, chat);
+    const ColorRun run {mode, howMuch, colors, stops, segments, random};
     const ColorValue lastColor = withWriter(
         request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); });
     return {FadeResult::Status::Done, buffer.text(), {}, lastColor};

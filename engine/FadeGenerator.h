@@ -4,6 +4,7 @@
 #include "engine/MarkupPieces.h"
 #include "engine/Notice.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -12,7 +13,7 @@ class FadeHost;
 class RandomSource;
 struct SegmentState;
 
-// The fade modes by their index in the fade list; any index above TWMystery fades nothing.
+// The fade modes by their index in the fade list; any other index fades nothing.
 namespace FadeMode {
 enum : int {
     Normal,
@@ -24,6 +25,7 @@ enum : int {
     TCRepeater,
     TWMystery,
     NoFade,
+    Stops,
 };
 } // namespace FadeMode
 
@@ -68,6 +70,9 @@ struct FadeRequest
     int fadeMode = FadeMode::Normal;
     OutputFormat format = OutputFormat::Page;
     ColorSpace space = ColorSpace::Srgb;
+    // The colours Stops Fade runs through, MinimumStops to MaximumStops of them; with fewer it
+    // runs from colour 1 to colour 2, and stops beyond the last allowed are left out.
+    QList<Rgb> stops;
 };
 
 struct FadeResult
