@@ -72,7 +72,7 @@ struct FadeRequest
     ColorSpace space = ColorSpace::Srgb;
     // The colours Stops Fade runs through, MinimumStops to MaximumStops of them; with fewer it
     // runs from colour 1 to colour 2, and stops beyond the last allowed are left out.
-    QList<Rgb> stops;
+    QList<Rgb> stops = {};
 };
 
 struct FadeResult

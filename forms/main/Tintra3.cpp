@@ -58,9 +58,9 @@ const QStringList TabOrder {
 };
 
 const QStringList FadeList {
-    u"Normal Fade"_s,     u"Rainbow Fade"_s,   u"Randomize Fade"_s,
-    u"Repeater Fade"_s,   u"TTintra Fade"_s,   u"DUDadodov Fade"_s,
-    u"TCRepeater Fade"_s, u"TWMystery Fade"_s, u"No Fade"_s,
+    u"Normal Fade"_s,  u"Rainbow Fade"_s,   u"Randomize Fade"_s,  u"Repeater Fade"_s,
+    u"TTintra Fade"_s, u"DUDadodov Fade"_s, u"TCRepeater Fade"_s, u"TWMystery Fade"_s,
+    u"No Fade"_s,      u"Stops Fade"_s,
 };
 
 QFont boldFont(const QString &family)
