@@ -1,5 +1,7 @@
 #include "cli/FadeArguments.h"
 
+#include "engine/StopsFade.h"
+
 #include <QColor>
 #include <QRegularExpression>
 
@@ -7,9 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList ModeNames = {u"normal"_s,     u"rainbow"_s,   u"randomize"_s,
-                               u"repeater"_s,   u"ttintra"_s,   u"dudadodov"_s,
-                               u"tcrepeater"_s, u"twmystery"_s, u"none"_s};
+const QStringList ModeNames = {u"normal"_s,  u"rainbow"_s,   u"randomize"_s,  u"repeater"_s,
+                               u"ttintra"_s, u"dudadodov"_s, u"tcrepeater"_s, u"twmystery"_s,
+                               u"none"_s,    u"stops"_s};
 
 // What each mode does, in the order of ModeNames.
 const QStringList ModeSummaries = {
@@ -22,6 +24,7 @@ const QStringList ModeSummaries = {
     u"colour 1 to 2, 2 to 3, 3 to 2, 2 to 1, and so on, count - 1 letters each"_s,
     u"two random colours, then as normal"_s,
     u"no colours; with --wave only the raising and lowering tags"_s,
+    u"through the colours of --stops (default colours 1-3), in equal parts"_s,
 };
 
 // A format by name, with what it writes.
@@ -125,10 +128,13 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
 } // namespace
 
 FadeArguments::FadeArguments()
-    : m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
+    : m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-9, below (default normal)."_s,
              u"mode"_s, u"normal"_s)
     , m_colors {colorOption(1, u"FF0000"_s), colorOption(2, u"0000FF"_s),
                 colorOption(3, u"00FF00"_s)}
+    , m_stops(u"stops"_s,
+              u"With --mode stops, 2 to 10 colours separated by commas, each as for --color1."_s,
+              u"colours"_s)
     , m_face(u"face"_s,
              u"Font face (default Comic Sans MS), without \", <, > or control characters."_s,
              u"name"_s, u"Comic Sans MS"_s)
@@ -163,9 +169,9 @@ FadeArguments::FadeArguments()
         "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
         "the line break that ends it. Only the classic page fragment is limited to 1400\n"
         "letters."_s);
-    m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_face, m_size, m_bold,
-                         m_italic, m_underline, m_wave, m_count, m_format, m_chat, m_ansi256,
-                         m_ircHex, m_space, m_seed});
+    m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_stops, m_face, m_size,
+                         m_bold, m_italic, m_underline, m_wave, m_count, m_format, m_chat,
+                         m_ansi256, m_ircHex, m_space, m_seed});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -210,6 +216,8 @@ FadeArguments::Action FadeArguments::readJob()
                           "a CSS colour name)"_s.arg(text, QString::number(which + 1)));
         m_job.colors[which] = *color;
     }
+    if (!readStops(*mode))
+        return Action::UsageError;
     if (!isSafeFace(m_parser.value(m_face)))
         return refuse(u"bad font face for --face (it may not hold \", <, > or control "
                       "characters)"_s);
@@ -240,6 +248,36 @@ FadeArguments::Action FadeArguments::readJob()
     m_job.words = m_parser.positionalArguments();
     m_job.count = m_parser.value(m_count);
     return Action::Fade;
+}
+
+// Without --stops, Stops Fade runs through the three colours.
+bool FadeArguments::readStops(int mode)
+{
+    if (!m_parser.isSet(m_stops)) {
+        m_job.request.stops = {m_job.colors.begin(), m_job.colors.end()};
+        return true;
+    }
+    if (mode != FadeMode::Stops) {
+        refuse(u"--stops goes with --mode stops"_s);
+        return false;
+    }
+    const QStringList texts = m_parser.value(m_stops).split(u',');
+    if (texts.size() < MinimumStops || texts.size() > MaximumStops) {
+        refuse(u"--stops takes 2 to 10 colours, not %1"_s.arg(texts.size()));
+        return false;
+    }
+    QList<Rgb> stops;
+    for (const QString &text : texts) {
+        const std::optional<Rgb> color = parseColor(text.trimmed());
+        if (!color) {
+            refuse(u"bad colour \"%1\" in --stops (expected #RGB, RRGGBB, #RRGGBB or a CSS "
+                   "colour name)"_s.arg(text));
+            return false;
+        }
+        stops << *color;
+    }
+    m_job.request.stops = stops;
+    return true;
 }
 
 // --chat is short for --format chat; --ansi256 goes with --format ansi, --irc-hex with irc.

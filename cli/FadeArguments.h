@@ -37,11 +37,13 @@ public:
 private:
     Action readJob();
     std::optional<OutputFormat> readFormat();
+    bool readStops(int mode);
     Action refuse(const QString &problem);
 
     QCommandLineParser m_parser;
     const QCommandLineOption m_mode;
     const std::array<QCommandLineOption, 3> m_colors;
+    const QCommandLineOption m_stops;
     const QCommandLineOption m_face;
     const QCommandLineOption m_size;
     const QCommandLineOption m_bold;

@@ -15,7 +15,7 @@ _tintra_fade()
     case $option in
     -m | --mode)
         mapfile -t COMPREPLY < <(compgen -W 'normal rainbow randomize repeater ttintra
-            dudadodov tcrepeater twmystery none' -- "$current")
+            dudadodov tcrepeater twmystery none stops' -- "$current")
         return
         ;;
     -f | --format)
@@ -27,7 +27,7 @@ _tintra_fade()
         mapfile -t COMPREPLY < <(compgen -W 'rgb oklab' -- "$current")
         return
         ;;
-    -1 | -2 | -3 | --color1 | --color2 | --color3 | --face | --size | -c | --count | --seed)
+    -1 | -2 | -3 | --color1 | --color2 | --color3 | --stops | --face | --size | -c | --count | --seed)
         return
         ;;
     esac
@@ -37,7 +37,7 @@ _tintra_fade()
     done
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
-            --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
+            --stops --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
             --chat --ansi256 --irc-hex --space --seed -h --help --help-all -v --version --' -- "$current")
     fi
 }
