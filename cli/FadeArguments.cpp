@@ -1,6 +1,7 @@
 #include "cli/FadeArguments.h"
 
 #include "engine/StopsFade.h"
+#include "presets/BuiltInPresets.h"
 
 #include <QColor>
 #include <QRegularExpression>
@@ -125,9 +126,53 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
             defaultValue};
 }
 
+std::optional<Preset> findPreset(const QString &name, const PresetStore &store)
+{
+    const QList<Preset> presets = BuiltInPresets() + store.load().presets;
+    const auto found = std::ranges::find(presets, name, &Preset::name);
+    return found == presets.end() ? std::nullopt : std::optional(*found);
+}
+
+// A preset as the options that set the same, to go before the command line's own, which win.
+// The classic format is left out, so that --chat can still choose the chat line.
+QStringList presetArguments(const Preset &preset)
+{
+    QStringList colors;
+    for (const Rgb &color : preset.colors)
+        colors << Hex6(RGB(color));
+    QStringList arguments = {u"--mode"_s, FadeModeName(preset.fadeMode), u"--count"_s,
+                             QString::number(preset.count)};
+    if (preset.fadeMode == FadeMode::Stops)
+        arguments << u"--stops"_s << colors.join(u',');
+    else
+        arguments << u"-1"_s << colors.value(0) << u"-2"_s << colors.value(1) << u"-3"_s
+                  << colors.value(2);
+    if (preset.format == OutputFormat::Ansi256)
+        arguments << u"--format"_s << u"ansi"_s << u"--ansi256"_s;
+    else if (preset.format == OutputFormat::IrcHex)
+        arguments << u"--format"_s << u"irc"_s << u"--irc-hex"_s;
+    else if (preset.format != OutputFormat::Page)
+        arguments << u"--format"_s << OutputFormatName(preset.format);
+    if (preset.space == ColorSpace::OkLab)
+        arguments << u"--space"_s << u"oklab"_s;
+    if (!preset.options.fontFace.isEmpty())
+        arguments << u"--face"_s << preset.options.fontFace;
+    if (!preset.options.fontSize.isEmpty())
+        arguments << u"--size"_s << preset.options.fontSize;
+    const std::pair<bool, QString> flags[] = {{preset.options.bold, u"--bold"_s},
+                                              {preset.options.italic, u"--italic"_s},
+                                              {preset.options.underline, u"--underline"_s},
+                                              {preset.options.waving, u"--wave"_s}};
+    for (const auto &[set, flag] : flags) {
+        if (set)
+            arguments << flag;
+    }
+    return arguments;
+}
+
 } // namespace
 
-FadeArguments::FadeArguments()
+FadeArguments::FadeArguments(PresetStore presets)
     : m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-9, below (default normal)."_s,
              u"mode"_s, u"normal"_s)
     , m_colors {colorOption(1, u"FF0000"_s), colorOption(2, u"0000FF"_s),
@@ -161,17 +206,28 @@ FadeArguments::FadeArguments()
               "even."_s,
               u"space"_s, u"rgb"_s)
     , m_seed(u"seed"_s, u"Seed of the random colours, for repeatable runs."_s, u"N"_s)
+    , m_preset(u"preset"_s,
+               u"Start from the settings of a preset, built-in or saved; the other options "
+               "change them."_s,
+               u"name"_s)
+    , m_listPresets(u"list-presets"_s, u"List the built-in presets and the saved ones."_s)
+    , m_savePreset(u"save-preset"_s,
+                   u"Save the settings of the other options as a preset of this name, and fade "
+                   "nothing."_s,
+                   u"name"_s)
     , m_help(m_parser.addHelpOption())
     , m_version(m_parser.addVersionOption())
+    , m_presets(std::move(presets))
 {
     m_parser.setApplicationDescription(
         u"Fades a message into HTML or another format in which every letter has its own\n"
         "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
         "the line break that ends it. Only the classic page fragment is limited to 1400\n"
         "letters."_s);
-    m_parser.addOptions({m_mode, m_colors[0], m_colors[1], m_colors[2], m_stops, m_face, m_size,
-                         m_bold, m_italic, m_underline, m_wave, m_count, m_format, m_chat,
-                         m_ansi256, m_ircHex, m_space, m_seed});
+    m_parser.addOptions({m_mode,   m_colors[0],   m_colors[1], m_colors[2], m_stops, m_face,
+                         m_size,   m_bold,        m_italic,    m_underline, m_wave,  m_count,
+                         m_format, m_chat,        m_ansi256,   m_ircHex,    m_space, m_seed,
+                         m_preset, m_listPresets, m_savePreset});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -200,7 +256,16 @@ FadeArguments::Action FadeArguments::parse(const QStringList &arguments)
         return Action::Help;
     if (m_parser.isSet(m_version))
         return Action::Version;
-    return readJob();
+    if (m_parser.isSet(m_listPresets))
+        return Action::ListPresets;
+    if (m_parser.isSet(m_preset)) {
+        if (const Action applied = applyPreset(arguments); applied != Action::Fade)
+            return applied;
+    }
+    const Action read = readJob();
+    if (read == Action::Fade && m_parser.isSet(m_savePreset))
+        return readPresetToSave();
+    return read;
 }
 
 FadeArguments::Action FadeArguments::readJob()
@@ -248,6 +313,41 @@ FadeArguments::Action FadeArguments::readJob()
     m_job.words = m_parser.positionalArguments();
     m_job.count = m_parser.value(m_count);
     return Action::Fade;
+}
+
+FadeArguments::Action FadeArguments::applyPreset(const QStringList &arguments)
+{
+    const QString name = m_parser.value(m_preset);
+    const std::optional<Preset> preset = findPreset(name, m_presets);
+    if (!preset)
+        return refuse(u"unknown preset \"%1\" (--list-presets lists them)"_s.arg(name));
+    if (!m_parser.parse(arguments.first(1) + presetArguments(*preset) + arguments.sliced(1)))
+        return refuse(m_parser.errorText());
+    return Action::Fade;
+}
+
+FadeArguments::Action FadeArguments::readPresetToSave()
+{
+    const QString name = m_parser.value(m_savePreset).trimmed();
+    if (name.isEmpty())
+        return refuse(u"a preset needs a name"_s);
+    if (std::ranges::any_of(BuiltInPresets(),
+                            [&](const Preset &builtIn) { return builtIn.name == name; }))
+        return refuse(u"\"%1\" is the name of a built-in preset"_s.arg(name));
+    const CountAnswer count = CheckCount(m_job.count);
+    if (count.status != CountAnswer::Status::Accepted)
+        return refuse(u"bad count \"%1\" for --count (expected 2-500)"_s.arg(m_job.count));
+    const FadeRequest &request = m_job.request;
+    m_presetToSave = {name,
+                      request.fadeMode,
+                      request.fadeMode == FadeMode::Stops
+                          ? request.stops
+                          : QList<Rgb>(m_job.colors.begin(), m_job.colors.end()),
+                      count.howMuch + 1,
+                      request.options,
+                      request.format,
+                      request.space};
+    return Action::SavePreset;
 }
 
 // Without --stops, Stops Fade runs through the three colours.

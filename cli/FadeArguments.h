@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeGenerator.h"
+#include "presets/PresetStore.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -23,14 +24,18 @@ struct FadeJob
 class FadeArguments
 {
 public:
-    enum class Action { Fade, Help, Version, UsageError };
+    enum class Action { Fade, Help, Version, UsageError, ListPresets, SavePreset };
 
-    FadeArguments();
+    // Presets are looked up among the built-in ones and those of the store.
+    explicit FadeArguments(PresetStore presets = PresetStore());
 
     Action parse(const QStringList &arguments);
 
     const FadeJob &job() const { return m_job; }
     const QString &problem() const { return m_problem; }
+    // What --save-preset saves: the job's settings under its name.
+    const Preset &presetToSave() const { return m_presetToSave; }
+    PresetStore &presets() { return m_presets; }
     // The options, then what each mode and format does and the exit codes.
     QString helpText() const;
 
@@ -38,6 +43,8 @@ private:
     Action readJob();
     std::optional<OutputFormat> readFormat();
     bool readStops(int mode);
+    Action applyPreset(const QStringList &arguments);
+    Action readPresetToSave();
     Action refuse(const QString &problem);
 
     QCommandLineParser m_parser;
@@ -57,8 +64,13 @@ private:
     const QCommandLineOption m_ircHex;
     const QCommandLineOption m_space;
     const QCommandLineOption m_seed;
+    const QCommandLineOption m_preset;
+    const QCommandLineOption m_listPresets;
+    const QCommandLineOption m_savePreset;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FadeJob m_job;
     QString m_problem;
+    PresetStore m_presets;
+    Preset m_presetToSave;
 };

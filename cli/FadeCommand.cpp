@@ -6,6 +6,7 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "presets/BuiltInPresets.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -35,6 +36,15 @@ void write(FILE *stream, const QString &text)
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
+}
+
+// A preset as its line of the list: its name, fade and colours, separated by tabs.
+QString presetListLine(const Preset &preset)
+{
+    QStringList colors;
+    for (const Rgb &color : preset.colors)
+        colors << HColor1(RGB(color));
+    return u"%1\t%2\t%3\n"_s.arg(preset.name, FadeModeName(preset.fadeMode), colors.join(u','));
 }
 
 QString writeErrorText()
@@ -102,6 +112,10 @@ int FadeCommand::run(const QByteArrayList &arguments)
     }
     case FadeArguments::Action::UsageError:
         return usageError(parsed.problem());
+    case FadeArguments::Action::ListPresets:
+        return listPresets(parsed.presets());
+    case FadeArguments::Action::SavePreset:
+        return savePreset(parsed.presets(), parsed.presetToSave());
     case FadeArguments::Action::Fade:
         break;
     }
@@ -156,6 +170,32 @@ int FadeCommand::fade(FadeJob job)
         break;
     }
     return refused(result.notice ? result.notice->text : result.output.value_or(QString()));
+}
+
+// The saved presets after the built-in ones.
+int FadeCommand::listPresets(const PresetStore &store)
+{
+    const PresetLines saved = store.load();
+    if (!saved.unreadable.isEmpty())
+        write(m_errors,
+              u"tintra-fade: skipped %1 of %2 (no preset could be read there)\n"_s.arg(
+                  saved.unreadable.size() == 1 ? u"a line"_s
+                                               : u"%1 lines"_s.arg(saved.unreadable.size()),
+                  store.path()));
+    QString list;
+    for (const Preset &preset : BuiltInPresets() + saved.presets)
+        list += presetListLine(preset);
+    Output output(m_output);
+    return printResult(output, list);
+}
+
+// Shows what it saved as the list shows it.
+int FadeCommand::savePreset(PresetStore &store, const Preset &preset)
+{
+    if (const std::optional<QString> problem = store.save(preset))
+        return refused(*problem);
+    Output output(m_output);
+    return printResult(output, presetListLine(preset));
 }
 
 int FadeCommand::usageError(const QString &problem)

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+class PresetStore;
+struct Preset;
 struct FadeJob;
 
 // tintra-fade: reads a message from its arguments or standard input, fades it with the engine
@@ -27,6 +29,8 @@ private:
     class Output;
 
     int fade(FadeJob job);
+    int listPresets(const PresetStore &store);
+    int savePreset(PresetStore &store, const Preset &preset);
     int usageError(const QString &problem);
     int refused(const QString &why);
     // Writes the text, after what went out before, and flushes it all, so a failed write is

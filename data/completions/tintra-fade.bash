@@ -23,11 +23,17 @@ _tintra_fade()
             amp-hex amp-x section mc-json irc discord pango matrix rtf' -- "$current")
         return
         ;;
+    --preset)
+        local IFS=$'\n'
+        mapfile -t COMPREPLY < <(compgen -W "$(tintra-fade --list-presets 2>/dev/null |
+            cut -f1)" -- "$current")
+        return
+        ;;
     --space)
         mapfile -t COMPREPLY < <(compgen -W 'rgb oklab' -- "$current")
         return
         ;;
-    -1 | -2 | -3 | --color1 | --color2 | --color3 | --stops | --face | --size | -c | --count | --seed)
+    -1 | -2 | -3 | --color1 | --color2 | --color3 | --stops | --face | --size | -c | --count | --seed | --save-preset)
         return
         ;;
     esac
@@ -38,7 +44,8 @@ _tintra_fade()
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
             --stops --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
-            --chat --ansi256 --irc-hex --space --seed -h --help --help-all -v --version --' -- "$current")
+            --chat --ansi256 --irc-hex --space --seed --preset --list-presets
+            --save-preset -h --help --help-all -v --version --' -- "$current")
     fi
 }
 complete -F _tintra_fade tintra-fade

@@ -55,3 +55,6 @@ complete -c tintra-fade -l ansi256 -d 'With --format ansi, the 256 colours of ol
 complete -c tintra-fade -l irc-hex -d 'With --format irc, each colour in hex too'
 complete -c tintra-fade -l space -x -a 'rgb oklab' -d 'Where the normal gradient moves evenly'
 complete -c tintra-fade -l seed -x -d 'Seed of the random colours'
+complete -c tintra-fade -l preset -x -a '(tintra-fade --list-presets 2>/dev/null | cut -f1)' -d 'Start from the settings of a preset'
+complete -c tintra-fade -l list-presets -d 'List the built-in and the saved presets'
+complete -c tintra-fade -l save-preset -x -d 'Save the settings as a preset'

@@ -5,6 +5,7 @@
 #include "engine/SegmentState.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -410,4 +411,57 @@ TEST(FadeCommand, HelpAndVersion)
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith("tintra-fade "));
+}
+
+// Saved presets go to the configuration folder, which twenty programs saving at once share
+// without losing a save; a preset's settings come before the options given beside it.
+TEST(FadeCommand, SavesListsAndFadesWithPresets)
+{
+    QTemporaryDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CONFIG_HOME"_s, config.path());
+    const auto start = [&](const QStringList &arguments) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->start(QStringLiteral(TINTRA_FADE), arguments);
+        process->closeWriteChannel();
+        return process;
+    };
+    std::vector<std::unique_ptr<QProcess>> savers;
+    for (int saver = 0; saver < 20; ++saver)
+        savers.push_back(start({u"-m"_s, u"stops"_s, u"--stops"_s, u"red,white,blue"_s,
+                                u"--save-preset"_s, u"Saver %1"_s.arg(saver)}));
+    for (const auto &saver : savers) {
+        ASSERT_TRUE(saver->waitForFinished(20000));
+        EXPECT_EQ(saver->exitCode(), 0) << saver->readAllStandardError().constData();
+    }
+    const auto list = start({u"--list-presets"_s});
+    ASSERT_TRUE(list->waitForFinished(10000));
+    const QList<QByteArray> lines = list->readAllStandardOutput().split('\n');
+    EXPECT_EQ(lines.size(), 6 + 20 + 1);
+    EXPECT_TRUE(lines.contains("Saver 19\tstops\t#FF0000,#FFFFFF,#0000FF"));
+
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QByteArray output;
+    } cases[] = {
+        {{u"--preset"_s, u"Saver 7"_s, u"-f"_s, u"minimessage"_s, u"abc"_s},
+         0,
+         "<#ff0000>a<#ffffff>b<#0000ff>c\n"},
+        {{u"--preset"_s, u"Mint"_s, u"-f"_s, u"minimessage"_s, u"-1"_s, u"black"_s, u"ab"_s},
+         0,
+         "<#000000>a<#3eb489>b\n"},
+        {{u"--preset"_s, u"Nothing"_s, u"x"_s}, 2, {}},
+        {{u"--save-preset"_s, u"Ocean"_s}, 2, {}},
+        {{u"--save-preset"_s, u" "_s}, 2, {}},
+        {{u"--save-preset"_s, u"Odd"_s, u"-c"_s, u"1"_s}, 2, {}},
+    };
+    for (const auto &c : cases) {
+        const auto run = start(c.arguments);
+        ASSERT_TRUE(run->waitForFinished(10000));
+        EXPECT_EQ(run->exitCode(), c.exitCode) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(run->readAllStandardOutput(), c.output);
+    }
 }
