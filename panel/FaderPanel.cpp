@@ -159,8 +159,7 @@ void FaderPanel::showProgress()
     emit fading();
 }
 
-QString FaderPanel::askCount(const QString &prompt, const QString &title,
-                             const QString &defaultText)
+QString FaderPanel::askCount(const QString &prompt, const QString &title, const QString &)
 {
-    return m_services.dialogs.inputBox(&m_window, prompt, title, defaultText);
+    return m_services.dialogs.inputBox(&m_window, prompt, title, QString::number(m_count));
 }

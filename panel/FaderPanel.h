@@ -44,6 +44,10 @@ public:
     // follows.
     void setStops(const QList<Rgb> &stops);
 
+    // What the count box offers first (5 at the start).
+    int count() const { return m_count; }
+    void setCount(int count) { m_count = count; }
+
     // Paints the chart's bands side by side across the picture box. They cover it, so it is not
     // cleared first. The two repeating fades show their first four segments, the three-colour
     // fades a gradient over all three colours, Stops Fade through its stops, the others over the
@@ -81,5 +85,6 @@ private:
     QString m_fadeName;
     // The stops; the bars hold the first three, which are read from there.
     QList<Rgb> m_stops;
+    int m_count = 5;
     SegmentState m_segments;
 };

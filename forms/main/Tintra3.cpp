@@ -3,6 +3,7 @@
 #include "chat/TintaAOL.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
+#include "forms/main/PresetsMenu.h"
 #include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
 #include "panel/ChoiceList.h"
@@ -142,6 +143,9 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
     connectChart();
     createOptionsMenu();
     createFormatMenu();
+    new PresetsMenu(
+        *m_optionsMenu, *this, m_services.dialogs, PresetStore(),
+        [this] { return currentPreset(); }, [this](const Preset &preset) { applyPreset(preset); });
     orderTabStops();
     Form_Load();
 }
@@ -442,10 +446,48 @@ void Tintra3::Command1_Click()
                        m_underline->isChecked(),   m_waving->isChecked()};
     request.fadeMode = m_fadeList->currentIndex();
     request.format = OutputFormat(m_formats->checkedAction()->data().toInt());
+    request.space = m_space;
     if (const std::optional<QString> output = m_panel->fade(request)) {
         m_output->setPlainText(displayed(*output));
         m_outputFormat = request.format;
     }
+}
+
+Preset Tintra3::currentPreset() const
+{
+    const int mode = m_fadeList->currentIndex();
+    const ColorBars &bars = m_panel->colorBars();
+    return {{},
+            mode,
+            mode == FadeMode::Stops ? m_panel->stops()
+                                    : QList<Rgb> {bars.color(1), bars.color(2), bars.color(3)},
+            m_panel->count(),
+            {m_fontNames->currentText(), m_fontSizes->currentText(), m_bold->isChecked(),
+             m_italics->isChecked(), m_underline->isChecked(), m_waving->isChecked()},
+            OutputFormat(m_formats->checkedAction()->data().toInt()),
+            m_space};
+}
+
+// A face or size left empty keeps the one chosen; a format the menu does not offer keeps the
+// one checked.
+void Tintra3::applyPreset(const Preset &preset)
+{
+    m_fadeList->setCurrentIndex(preset.fadeMode);
+    m_panel->setStops(preset.colors);
+    m_panel->setCount(preset.count);
+    m_bold->setChecked(preset.options.bold);
+    m_italics->setChecked(preset.options.italic);
+    m_underline->setChecked(preset.options.underline);
+    m_waving->setChecked(preset.options.waving);
+    if (!preset.options.fontFace.isEmpty())
+        m_fontNames->setCurrentText(preset.options.fontFace);
+    if (!preset.options.fontSize.isEmpty())
+        m_fontSizes->setCurrentText(preset.options.fontSize);
+    for (QAction *format : m_formats->actions()) {
+        if (format->data().toInt() == int(preset.format))
+            format->setChecked(true);
+    }
+    m_space = preset.space;
 }
 
 // This window comes back when the chat window closes.

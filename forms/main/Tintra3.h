@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeGenerator.h"
+#include "presets/Preset.h"
 #include "winhelpers/ControlLayout.h"
 
 #include <QPointF>
@@ -74,6 +75,8 @@ private:
     void connectChart();
     void createOptionsMenu();
     void createFormatMenu();
+    Preset currentPreset() const;
+    void applyPreset(const Preset &preset);
     void orderTabStops();
     void showProgress();
     QList<ControlText> captions() const;
@@ -93,6 +96,7 @@ private:
     bool m_unloading = false;
     QPointer<TintaAOL> m_chatWindow;
     OutputFormat m_outputFormat = OutputFormat::Page; // of what the output box holds
+    ColorSpace m_space = ColorSpace::Srgb; // only a preset chooses another
 
     QLineEdit *m_lastColor = nullptr; // Text1, hidden: its background is the last fade colour
     QPlainTextEdit *m_message = nullptr;

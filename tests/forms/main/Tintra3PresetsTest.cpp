@@ -1,0 +1,138 @@
+#include "engine/RandomSource.h"
+#include "forms/main/Tintra3.h"
+#include "forms/preview/PreviewFolder.h"
+#include "panel/ChoiceList.h"
+#include "presets/PresetStore.h"
+#include "tests/testing/GuiTests.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/WindowMotion.h"
+#include "winhelpers/testing/AnsweringDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class MainWindowPresets : public testing::Test
+{
+protected:
+    MainWindowPresets() { start(); }
+
+    // A window as the program starts it, the user's presets file left as it was.
+    void start()
+    {
+        window = std::make_unique<Tintra3>(services);
+        window->fontNameList().addItems({u"Arial"_s, u"Comic Sans MS"_s});
+        window->fontSizeList().addItems({u"1"_s, u"3"_s, u"5"_s});
+        SlideIn(*window);
+        QApplication::setActiveWindow(window.get());
+    }
+
+    template<typename Control = QWidget> Control *control(const QString &name) const
+    {
+        return FindControl<Control>(*window, name);
+    }
+
+    // Clicks through the options menu along the captions, a submenu at each step.
+    void choose(const QStringList &captions) const
+    {
+        QTest::mouseClick(control<QPushButton>(u"Command7"_s), Qt::LeftButton);
+        QMenu *menu = control<QMenu>(u"Tintra4"_s);
+        for (const QString &caption : captions) {
+            const QList<QAction *> items = menu->actions();
+            const auto item = std::ranges::find(items, caption, &QAction::text);
+            ASSERT_NE(item, items.end()) << caption.toStdString();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*item).center());
+            if (QMenu *submenu = (*item)->menu()) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return submenu->isVisible(); }));
+                menu = submenu;
+            }
+        }
+        QApplication::processEvents(); // the notices wait until the menu has gone
+    }
+
+    QStringList presetCaptions() const
+    {
+        QStringList captions;
+        QMenu *presets = control<QMenu>(u"Presets"_s);
+        emit presets->aboutToShow();
+        for (const QAction *item : presets->actions())
+            captions << item->text();
+        return captions;
+    }
+
+    QString generate(const QString &message) const
+    {
+        control<QPlainTextEdit>(u"Text7"_s)->setPlainText(message);
+        QTest::mouseClick(control<QPushButton>(u"Command1"_s), Qt::LeftButton);
+        return control<QPlainTextEdit>(u"Text10"_s)->toPlainText();
+    }
+
+    const PreviewFolder previewFolder;
+    AnsweringDialogs dialogs;
+    RandomSource random {7};
+    Services services {dialogs, random};
+    std::unique_ptr<Tintra3> window;
+};
+
+const QString Sunset = uR"(<FONT FACE="Arial" SIZE=1><FONT COLOR="#2E1760">a</FONT>)"
+                       uR"(<FONT COLOR="#C0366E">b</FONT><FONT COLOR="#FF7E47">c</FONT>)"
+                       uR"(<FONT COLOR="#FFD36E">d</FONT></FONT>)"_s;
+
+} // namespace
+
+// A preset sets what it holds and comes back after a restart, a rename and a round trip
+// through a shared file; lines of the file that hold no preset are said once.
+TEST_F(MainWindowPresets, ChooseSaveRenameDeleteExportAndImport)
+{
+    choose({u"Presets"_s, u"Sunset"_s});
+    EXPECT_EQ(control<ChoiceList>(u"Combo3"_s)->currentText(), u"Stops Fade"_s);
+    EXPECT_EQ(generate(u"abcd"_s), Sunset);
+
+    choose({u"Bold"_s});
+    dialogs.answerInput(u" Mine "_s);
+    choose({u"Presets"_s, u"Save Current as Preset…"_s});
+    choose({u"Presets"_s, u"Mint"_s});
+    EXPECT_FALSE(control<QAction>(u"Bold"_s)->isChecked());
+    window.reset();
+    start();
+    choose({u"Presets"_s, u"Mine"_s});
+    EXPECT_TRUE(control<QAction>(u"Bold"_s)->isChecked());
+    EXPECT_EQ(generate(u"abcd"_s),
+              QString(Sunset)
+                  .replace(u"SIZE=1>"_s, u"SIZE=1><B>"_s)
+                  .replace(u"</FONT></FONT>"_s, u"</FONT></B></FONT>"_s));
+
+    dialogs.answerInput(u"Ours"_s);
+    choose({u"Presets"_s, u"Rename"_s, u"Mine"_s});
+    QTemporaryDir shared;
+    const QString file = shared.filePath(u"shared.jsonl"_s);
+    dialogs.answerOpenFile(file);
+    choose({u"Presets"_s, u"Export…"_s});
+    choose({u"Presets"_s, u"Delete"_s, u"Ours"_s});
+    EXPECT_FALSE(presetCaptions().contains(u"Ours"_s));
+    dialogs.answerOpenFile(file);
+    choose({u"Presets"_s, u"Import…"_s});
+    EXPECT_TRUE(presetCaptions().contains(u"Ours"_s));
+    EXPECT_TRUE(dialogs.notices().empty());
+
+    QFile presets(PresetStore().path());
+    ASSERT_TRUE(presets.open(QIODevice::Append));
+    presets.write("{\"name\":\"cut off\n");
+    presets.close();
+    choose({u"Presets"_s, u"Ours"_s});
+    choose({u"Presets"_s, u"Ours"_s});
+    ASSERT_EQ(dialogs.notices().size(), 1U);
+    EXPECT_TRUE(dialogs.notices()[0].text.startsWith(u"A line of "_s));
+    EXPECT_TRUE(presetCaptions().contains(u"Ours"_s));
+}
