@@ -10,7 +10,7 @@
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
 #include "engine/formats/IrcWriter.h"
-#include "engine/testing/ShownTurns.h"
+#include "engine/testing/ExpectedTurns.h"
 
 #include <QString>
 #include <QStringDecoder>
