@@ -215,6 +215,11 @@ FadeArguments::FadeArguments(PresetStore presets)
                    u"Save the settings of the other options as a preset of this name, and fade "
                    "nothing."_s,
                    u"name"_s)
+    , m_read(u"read"_s,
+             u"Print the stops of a Stops Fade that gives the letters of the markup on standard "
+             "input their colours, as #RRGGBB,#RRGGBB,...; the markup in a format named below, or "
+             "auto for any."_s,
+             u"format"_s)
     , m_help(m_parser.addHelpOption())
     , m_version(m_parser.addVersionOption())
     , m_presets(std::move(presets))
@@ -224,10 +229,10 @@ FadeArguments::FadeArguments(PresetStore presets)
         "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
         "the line break that ends it. Only the classic page fragment is limited to 1400\n"
         "letters."_s);
-    m_parser.addOptions({m_mode,   m_colors[0],   m_colors[1], m_colors[2], m_stops, m_face,
-                         m_size,   m_bold,        m_italic,    m_underline, m_wave,  m_count,
-                         m_format, m_chat,        m_ansi256,   m_ircHex,    m_space, m_seed,
-                         m_preset, m_listPresets, m_savePreset});
+    m_parser.addOptions({m_mode,   m_colors[0],   m_colors[1],  m_colors[2], m_stops, m_face,
+                         m_size,   m_bold,        m_italic,     m_underline, m_wave,  m_count,
+                         m_format, m_chat,        m_ansi256,    m_ircHex,    m_space, m_seed,
+                         m_preset, m_listPresets, m_savePreset, m_read});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -258,6 +263,13 @@ FadeArguments::Action FadeArguments::parse(const QStringList &arguments)
         return Action::Version;
     if (m_parser.isSet(m_listPresets))
         return Action::ListPresets;
+    if (m_parser.isSet(m_read)) {
+        const QString format = m_parser.value(m_read);
+        m_markupFormat = OutputFormatNamed(format);
+        if (!m_markupFormat && format.toLower() != u"auto"_s)
+            return refuse(u"unknown format \"%1\" for --read"_s.arg(format));
+        return Action::ReadStops;
+    }
     if (m_parser.isSet(m_preset)) {
         if (const Action applied = applyPreset(arguments); applied != Action::Fade)
             return applied;

@@ -24,7 +24,7 @@ struct FadeJob
 class FadeArguments
 {
 public:
-    enum class Action { Fade, Help, Version, UsageError, ListPresets, SavePreset };
+    enum class Action { Fade, Help, Version, UsageError, ListPresets, SavePreset, ReadStops };
 
     // Presets are looked up among the built-in ones and those of the store.
     explicit FadeArguments(PresetStore presets = PresetStore());
@@ -36,6 +36,8 @@ public:
     // What --save-preset saves: the job's settings under its name.
     const Preset &presetToSave() const { return m_presetToSave; }
     PresetStore &presets() { return m_presets; }
+    // The format that --read reads standard input as; none for any.
+    const std::optional<OutputFormat> &markupFormat() const { return m_markupFormat; }
     // The options, then what each mode and format does and the exit codes.
     QString helpText() const;
 
@@ -67,10 +69,12 @@ private:
     const QCommandLineOption m_preset;
     const QCommandLineOption m_listPresets;
     const QCommandLineOption m_savePreset;
+    const QCommandLineOption m_read;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FadeJob m_job;
     QString m_problem;
     PresetStore m_presets;
     Preset m_presetToSave;
+    std::optional<OutputFormat> m_markupFormat;
 };

@@ -6,6 +6,7 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "engine/StopsFit.h"
 #include "presets/BuiltInPresets.h"
 
 #include <QCoreApplication>
@@ -112,6 +113,8 @@ int FadeCommand::run(const QByteArrayList &arguments)
     }
     case FadeArguments::Action::UsageError:
         return usageError(parsed.problem());
+    case FadeArguments::Action::ReadStops:
+        return readStops(parsed.markupFormat());
     case FadeArguments::Action::ListPresets:
         return listPresets(parsed.presets());
     case FadeArguments::Action::SavePreset:
@@ -196,6 +199,31 @@ int FadeCommand::savePreset(PresetStore &store, const Preset &preset)
         return refused(*problem);
     Output output(m_output);
     return printResult(output, presetListLine(preset));
+}
+
+int FadeCommand::readStops(const std::optional<OutputFormat> &format)
+{
+    const MessageInput input = ReadMessage(m_input, -1);
+    switch (input.status) {
+    case MessageInput::Status::NotUtf8:
+        return usageError(u"standard input is not UTF-8 text"_s);
+    case MessageInput::Status::ReadFailed:
+        return usageError(u"cannot read standard input: %1"_s.arg(input.error));
+    default:
+        break;
+    }
+    const std::optional<ColoredMessage> colored = ReadColoredMessage(input.text, format);
+    if (!colored)
+        return usageError(u"no coloured letters could be read from standard input"_s);
+    const std::optional<QList<Rgb>> stops = FitStops(*colored);
+    if (!stops)
+        return refused(u"the colours read make no gradient of 2 to 10 stops (within %1 of each "
+                       "channel)"_s.arg(StopsFitTolerance));
+    QStringList colors;
+    for (const Rgb &stop : *stops)
+        colors << HColor1(RGB(stop));
+    Output output(m_output);
+    return printResult(output, colors.join(u',') + u'\n');
 }
 
 int FadeCommand::usageError(const QString &problem)

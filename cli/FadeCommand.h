@@ -4,10 +4,12 @@
 #include <QString>
 
 #include <cstdio>
+#include <optional>
 
 class PresetStore;
 struct Preset;
 struct FadeJob;
+enum class OutputFormat;
 
 // tintra-fade: reads a message from its arguments or standard input, fades it with the engine
 // and prints the markup. Exit codes: 0 done; 1 refused, cancelled, or the output could not be
@@ -30,6 +32,7 @@ private:
 
     int fade(FadeJob job);
     int listPresets(const PresetStore &store);
+    int readStops(const std::optional<OutputFormat> &format);
     int savePreset(PresetStore &store, const Preset &preset);
     int usageError(const QString &problem);
     int refused(const QString &why);

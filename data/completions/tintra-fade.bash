@@ -18,8 +18,8 @@ _tintra_fade()
             dudadodov tcrepeater twmystery none stops' -- "$current")
         return
         ;;
-    -f | --format)
-        mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage
+    -f | --format | --read)
+        mapfile -t COMPREPLY < <(compgen -W 'auto classic chat html bbcode ansi minimessage
             amp-hex amp-x section mc-json irc discord pango matrix rtf' -- "$current")
         return
         ;;
@@ -45,7 +45,7 @@ _tintra_fade()
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
             --stops --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
             --chat --ansi256 --irc-hex --space --seed --preset --list-presets
-            --save-preset -h --help --help-all -v --version --' -- "$current")
+            --save-preset --read -h --help --help-all -v --version --' -- "$current")
     fi
 }
 complete -F _tintra_fade tintra-fade
