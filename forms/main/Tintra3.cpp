@@ -3,6 +3,7 @@
 #include "chat/TintaAOL.h"
 #include "engine/FadeGenerator.h"
 #include "engine/RandomSource.h"
+#include "engine/StopsFit.h"
 #include "forms/main/PresetsMenu.h"
 #include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
@@ -146,6 +147,8 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
     new PresetsMenu(
         *m_optionsMenu, *this, m_services.dialogs, PresetStore(),
         [this] { return currentPreset(); }, [this](const Preset &preset) { applyPreset(preset); });
+    m_optionsMenu->addAction(u"Take Colours from Markup"_s, this, &Tintra3::TakeColors_Click)
+        ->setObjectName(u"TakeColors"_s);
     orderTabStops();
     Form_Load();
 }
@@ -562,6 +565,32 @@ void Tintra3::Command7_Click()
     const QPoint centre(m_optionsButton->x() + m_optionsButton->width() / 2,
                         m_optionsButton->y() + m_optionsButton->height() / 2);
     m_optionsMenu->popup(mapToGlobal(centre));
+}
+
+// The clipboard's markup, else the output box's, becomes the message and the fewest stops that
+// give its letters their colours: two as Normal Fade, three as TTintra Fade.
+void Tintra3::TakeColors_Click()
+{
+    std::optional<ColoredMessage> colored =
+        ReadColoredMessage(QGuiApplication::clipboard()->text(), std::nullopt);
+    if (!colored)
+        colored = ReadColoredMessage(m_output->toPlainText(), std::nullopt);
+    const std::optional<QList<Rgb>> stops = colored ? FitStops(*colored) : std::nullopt;
+    if (!stops) {
+        m_services.dialogs.messageBox(
+            this,
+            {colored ? u"These colours make no gradient of 2 to 10 stops."_s
+                     : u"Neither the clipboard nor the output box holds coloured letters."_s,
+             NoticeIcon::Critical, u"Take Colours from Markup"_s});
+        return;
+    }
+    const int mode = stops->size() == 2 ? FadeMode::Normal
+        : stops->size() == 3            ? FadeMode::TTintra
+                                        : FadeMode::Stops;
+    m_space = ColorSpace::Srgb;
+    m_fadeList->setCurrentIndex(mode);
+    m_panel->setStops(*stops);
+    m_message->setPlainText(colored->message.replace(u"\r\n"_s, u"\n"_s));
 }
 
 void Tintra3::StayT_Click(bool checked)

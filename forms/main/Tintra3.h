@@ -57,6 +57,7 @@ private slots:
     void Command6_Click();
     void Command7_Click();
     void StayT_Click(bool checked);
+    void TakeColors_Click();
     void HScroll_Change(int which);
     void Combo3_Click();
     void Picture1_Click();

@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -135,4 +137,53 @@ TEST_F(MainWindowPresets, ChooseSaveRenameDeleteExportAndImport)
     ASSERT_EQ(dialogs.notices().size(), 1U);
     EXPECT_TRUE(dialogs.notices()[0].text.startsWith(u"A line of "_s));
     EXPECT_TRUE(presetCaptions().contains(u"Ours"_s));
+}
+
+// The clipboard's markup, else the output box's, gives the message and the fewest stops.
+TEST_F(MainWindowPresets, TakeColoursFromMarkupChoosesTheFadeOfTheFewestStops)
+{
+    const struct
+    {
+        const char *name;
+        QString clipboard;
+        QString fade;
+        QString message;
+        QStringList colorBoxes;
+    } cases[] = {
+        {"two stops",
+         u"[color=#FF0000]a[/color][color=#AA0055]b[/color][color=#5500AA]c"_s,
+         u"Normal Fade"_s,
+         u"abc"_s,
+         {u"#FF0000"_s, u"#0000FF"_s}},
+        {"three",
+         u"<#ff0000>a<#0000ff>b<#00ff00>c"_s,
+         u"TTintra Fade"_s,
+         u"abc"_s,
+         {u"#FF0000"_s, u"#0000FF"_s, u"#00FF00"_s}},
+        {"four",
+         u"&#ff0000a&#0000ffb&#00ff00c&#ffffffd"_s,
+         u"Stops Fade"_s,
+         u"abcd"_s,
+         {u"#FF0000"_s, u"#0000FF"_s, u"#00FF00"_s}},
+    };
+    for (const auto &c : cases) {
+        QGuiApplication::clipboard()->setText(c.clipboard);
+        choose({u"Take Colours from Markup"_s});
+        EXPECT_EQ(control<ChoiceList>(u"Combo3"_s)->currentText(), c.fade) << c.name;
+        EXPECT_EQ(control<QPlainTextEdit>(u"Text7"_s)->toPlainText(), c.message) << c.name;
+        for (int box = 0; box < c.colorBoxes.size(); ++box)
+            EXPECT_EQ(control<QLineEdit>(u"Text%1"_s.arg(box + 2))->text(), c.colorBoxes[box])
+                << c.name;
+    }
+    EXPECT_TRUE(generate(u"abcd"_s).endsWith(u"<FONT COLOR=\"#FFFFFF\">d</FONT></FONT>"_s));
+
+    QGuiApplication::clipboard()->setText(u"plain"_s);
+    generate(u"xy"_s);
+    control<QPlainTextEdit>(u"Text7"_s)->clear();
+    choose({u"Take Colours from Markup"_s});
+    EXPECT_EQ(control<QPlainTextEdit>(u"Text7"_s)->toPlainText(), u"xy"_s);
+    QGuiApplication::clipboard()->clear();
+    control<QPlainTextEdit>(u"Text10"_s)->setPlainText(u"none"_s);
+    choose({u"Take Colours from Markup"_s});
+    EXPECT_EQ(dialogs.notices().size(), 1U);
 }
