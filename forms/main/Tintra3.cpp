@@ -5,6 +5,7 @@
 #include "engine/RandomSource.h"
 #include "engine/StopsFit.h"
 #include "forms/main/PresetsMenu.h"
+#include "forms/main/StopsEditor.h"
 #include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
 #include "panel/ChoiceList.h"
@@ -254,12 +255,14 @@ void Tintra3::createLists()
         list->setFont(listFont);
     // Wired before the load fills the list, so that selecting its first entry runs it.
     connect(m_fadeList, &QComboBox::currentIndexChanged, this, &Tintra3::Combo3_Click);
+    connect(m_fadeList, &QComboBox::activated, this, &Tintra3::Combo3_Chosen);
 }
 
 void Tintra3::connectChart()
 {
     connect(m_chart, &PictureBox::clicked, this, &Tintra3::Picture1_Click);
     connect(m_chart, &PictureBox::resized, this, &Tintra3::Picture1_Resize);
+    connect(m_chart, &PictureBox::doubleClicked, this, &Tintra3::Picture1_DblClick);
     connect(m_chart, &PictureBox::pressed, this, &Tintra3::Picture1_MouseDown);
     connect(m_chart, &PictureBox::moved, this, &Tintra3::Picture1_MouseMove);
 }
@@ -622,6 +625,22 @@ void Tintra3::HScroll_Change(int which)
 void Tintra3::Combo3_Click()
 {
     m_panel->setFadeType(m_fadeList->currentIndex(), m_fadeList->currentText());
+}
+
+// Choosing Stops Fade by hand opens the stops; a preset or colours taken from markup do not.
+void Tintra3::Combo3_Chosen(int index)
+{
+    if (index == FadeMode::Stops)
+        Picture1_DblClick();
+}
+
+void Tintra3::Picture1_DblClick()
+{
+    if (m_fadeList->currentIndex() != FadeMode::Stops)
+        return;
+    if (!m_stopsEditor)
+        m_stopsEditor = new StopsEditor(*m_panel, m_services.dialogs, *this);
+    m_stopsEditor->showStops();
 }
 
 void Tintra3::Picture1_Click()

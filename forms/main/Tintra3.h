@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class StopsEditor;
 class QPushButton;
 class TintaAOL;
 struct Services;
@@ -58,6 +59,8 @@ private slots:
     void Command7_Click();
     void StayT_Click(bool checked);
     void TakeColors_Click();
+    void Combo3_Chosen(int index);
+    void Picture1_DblClick();
     void HScroll_Change(int which);
     void Combo3_Click();
     void Picture1_Click();
@@ -110,6 +113,7 @@ private:
     ChoiceList *m_fontNames = nullptr;
     PictureBox *m_chart = nullptr;
     FaderPanel *m_panel = nullptr;
+    StopsEditor *m_stopsEditor = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QAction *m_bold = nullptr;
     QAction *m_italics = nullptr;

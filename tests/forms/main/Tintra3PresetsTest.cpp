@@ -4,6 +4,8 @@
 #include "panel/ChoiceList.h"
 #include "presets/PresetStore.h"
 #include "tests/testing/GuiTests.h"
+#include "tests/testing/KeyboardTour.h"
+#include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
 #include "winhelpers/WindowMotion.h"
 #include "winhelpers/testing/AnsweringDialogs.h"
@@ -13,9 +15,11 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -186,4 +190,72 @@ TEST_F(MainWindowPresets, TakeColoursFromMarkupChoosesTheFadeOfTheFewestStops)
     control<QPlainTextEdit>(u"Text10"_s)->setPlainText(u"none"_s);
     choose({u"Take Colours from Markup"_s});
     EXPECT_EQ(dialogs.notices().size(), 1U);
+}
+
+// Choosing Stops Fade opens the stops; each change reaches the bars, the chart and the fade.
+TEST_F(MainWindowPresets, TheStopsEditorAddsRemovesMovesAndChoosesStops)
+{
+    ChoiceList *fades = control<ChoiceList>(u"Combo3"_s);
+    fades->setFocus();
+    for (int step = 0; step < 9; ++step)
+        QTest::keyClick(fades, Qt::Key_Down);
+    ASSERT_EQ(fades->currentIndex(), FadeMode::Stops);
+    auto *editor = control(u"StopsEditor"_s);
+    ASSERT_TRUE(editor->isVisible());
+    auto *list = control<QListWidget>(u"StopsList"_s);
+    const auto shown = [&] {
+        QStringList stops;
+        for (int row = 0; row < list->count(); ++row)
+            stops << list->item(row)->text();
+        return stops;
+    };
+    const auto press = [&](const QString &button) {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    };
+    EXPECT_EQ(shown(), (QStringList {u"#FF0000"_s, u"#0000FF"_s, u"#00FF00"_s}));
+    list->setCurrentRow(1);
+    QApplication::setActiveWindow(editor);
+    list->setFocus();
+    for (const QString &next :
+         {u"AddStop"_s, u"RemoveStop"_s, u"MoveStopUp"_s, u"MoveStopDown"_s, u"StopsList"_s}) {
+        QTest::keyClick(editor->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(editor->focusWidget()->objectName(), next);
+        EXPECT_FALSE(AccessibleText(editor->focusWidget(), QAccessible::Name).isEmpty());
+    }
+
+    list->setCurrentRow(2);
+    press(u"AddStop"_s);
+    dialogs.answerColor(RGB(255, 255, 255));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(shown(), (QStringList {u"#FF0000"_s, u"#0000FF"_s, u"#00FF00"_s, u"#FFFFFF"_s}));
+    EXPECT_EQ(dialogs.colorsOffered().back(), RGB(0, 255, 0));
+    EXPECT_EQ(
+        generate(u"abcdefg"_s),
+        uR"(<FONT FACE="Arial" SIZE=1><FONT COLOR="#FF0000">a</FONT><FONT COLOR="#800080">b</FONT>)"
+        uR"(<FONT COLOR="#0000FF">c</FONT><FONT COLOR="#008080">d</FONT><FONT COLOR="#00FF00">e</FONT>)"
+        uR"(<FONT COLOR="#80FF80">f</FONT><FONT COLOR="#FFFFFF">g</FONT></FONT>)"_s);
+
+    press(u"MoveStopUp"_s);
+    EXPECT_EQ(control<QLineEdit>(u"Text4"_s)->text(), u"#FFFFFF"_s); // colour 3 is stop 3
+    EXPECT_EQ(list->currentRow(), 2);
+    list->setCurrentRow(0);
+    EXPECT_FALSE(control<QPushButton>(u"MoveStopUp"_s)->isEnabled());
+    press(u"MoveStopDown"_s);
+    EXPECT_EQ(control<QLineEdit>(u"Text2"_s)->text(), u"#0000FF"_s);
+    press(u"RemoveStop"_s);
+    press(u"RemoveStop"_s);
+    EXPECT_EQ(shown(), (QStringList {u"#0000FF"_s, u"#00FF00"_s}));
+    EXPECT_FALSE(control<QPushButton>(u"RemoveStop"_s)->isEnabled());
+    EXPECT_FALSE(control<QScrollBar>(u"HScroll7"_s)->isEnabled());
+    for (int add = 0; add < 8; ++add)
+        press(u"AddStop"_s);
+    EXPECT_EQ(list->count(), 10);
+    EXPECT_FALSE(control<QPushButton>(u"AddStop"_s)->isEnabled());
+
+    // The bars move the first three stops; a double click on the chart brings the stops back.
+    editor->close();
+    control<QScrollBar>(u"HScroll1"_s)->setValue(255);
+    QTest::mouseDClick(control<PictureBox>(u"Picture1"_s), Qt::LeftButton);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(list->item(0)->text(), u"#FF00FF"_s);
 }
