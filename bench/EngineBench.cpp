@@ -4,6 +4,8 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "engine/StopsFit.h"
+#include "engine/formats/MarkupColors.h"
 
 #include <QStringList>
 
@@ -49,6 +51,9 @@ FadeRequest requestFor(const QString &message, int mode, OutputFormat format)
     request.format = format;
     request.options = {
         QStringLiteral("Comic Sans MS"), QStringLiteral("3"), true, false, false, false};
+    // Stops Fade at its most: ten stops round the colour wheel and back.
+    request.stops = {{255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {0, 255, 0},     {0, 255, 255},
+                     {0, 0, 255}, {128, 0, 255}, {255, 0, 255}, {128, 128, 128}, {0, 0, 0}};
     return request;
 }
 
@@ -79,6 +84,23 @@ void generateFadeOfText(benchmark::State &state, const QStringList &letters)
     runFades(state, requestFor(longestMessageOf(letters), FadeMode::Normal, OutputFormat::Page));
 }
 
+// "Take Colours from Markup" on the longest page of ten stops: reading the letters and their
+// colours and fitting the stops.
+void takeColorsFromMarkup(benchmark::State &state)
+{
+    PlainFadeHost host({255, 0, 0}, {0, 0, 255}, {0, 255, 0});
+    SegmentState segments;
+    RandomSource random(1);
+    const QString markup =
+        *GenerateFade(requestFor(longestMessage(), FadeMode::Stops, OutputFormat::Page), host,
+                      segments, random)
+             .output;
+    for (auto _ : state) {
+        const std::optional<QList<Rgb>> stops = FitStops(*ReadColoredMessage(markup, std::nullopt));
+        benchmark::DoNotOptimize(stops);
+    }
+}
+
 // Every colour mode in the page and chat markup, and Normal Fade in each other format.
 void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
 {
@@ -86,6 +108,7 @@ void colourModesAndFormats(benchmark::internal::Benchmark *benchmark)
     for (const OutputFormat format : {OutputFormat::Page, OutputFormat::ChatLine}) {
         for (int mode = FadeMode::Normal; mode <= FadeMode::TWMystery; ++mode)
             benchmark->Args({mode, int(format)});
+        benchmark->Args({FadeMode::Stops, int(format)});
     }
     for (int format = int(OutputFormat::Html); format <= int(OutputFormat::Rtf); ++format)
         benchmark->Args({FadeMode::Normal, format});
@@ -130,5 +153,6 @@ BENCHMARK(generateFade)->Apply(colourModesAndFormats)->Unit(benchmark::kMicrosec
 BENCHMARK_CAPTURE(generateFadeOfText, emoji_then_flag, EmojiThenFlag)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(generateFadeOfText, mixed_script, MixedScript)->Unit(benchmark::kMicrosecond);
+BENCHMARK(takeColorsFromMarkup)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

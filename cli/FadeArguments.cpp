@@ -1,5 +1,8 @@
 #include "cli/FadeArguments.h"
 
+#include "engine/StopsFade.h"
+#include "presets/BuiltInPresets.h"
+
 #include <QColor>
 #include <QRegularExpression>
 
@@ -7,9 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList ModeNames = {u"normal"_s,     u"rainbow"_s,   u"randomize"_s,
-                               u"repeater"_s,   u"ttintra"_s,   u"dudadodov"_s,
-                               u"tcrepeater"_s, u"twmystery"_s, u"none"_s};
+const QStringList ModeNames = {u"normal"_s,  u"rainbow"_s,   u"randomize"_s,  u"repeater"_s,
+                               u"ttintra"_s, u"dudadodov"_s, u"tcrepeater"_s, u"twmystery"_s,
+                               u"none"_s,    u"stops"_s};
 
 // What each mode does, in the order of ModeNames.
 const QStringList ModeSummaries = {
@@ -22,6 +25,7 @@ const QStringList ModeSummaries = {
     u"colour 1 to 2, 2 to 3, 3 to 2, 2 to 1, and so on, count - 1 letters each"_s,
     u"two random colours, then as normal"_s,
     u"no colours; with --wave only the raising and lowering tags"_s,
+    u"through the colours of --stops (default colours 1-3), in equal parts"_s,
 };
 
 // A format by name, with what it writes.
@@ -123,14 +127,61 @@ QCommandLineOption colorOption(int which, const QString &defaultValue)
             defaultValue};
 }
 
+std::optional<Preset> findPreset(const QString &name, const PresetStore &store)
+{
+    const QList<Preset> presets = BuiltInPresets() + store.load().presets;
+    const auto found = std::ranges::find(presets, name, &Preset::name);
+    return found == presets.end() ? std::nullopt : std::optional(*found);
+}
+
+// A preset as the options that set the same, to go before the command line's own, which win.
+// The classic format is left out, so that --chat can still choose the chat line.
+QStringList presetArguments(const Preset &preset)
+{
+    QStringList colors;
+    for (const Rgb &color : preset.colors)
+        colors << Hex6(RGB(color));
+    QStringList arguments = {u"--mode"_s, FadeModeName(preset.fadeMode), u"--count"_s,
+                             QString::number(preset.count)};
+    if (preset.fadeMode == FadeMode::Stops)
+        arguments << u"--stops"_s << colors.join(u',');
+    else
+        arguments << u"-1"_s << colors.value(0) << u"-2"_s << colors.value(1) << u"-3"_s
+                  << colors.value(2);
+    if (preset.format == OutputFormat::Ansi256)
+        arguments << u"--format"_s << u"ansi"_s << u"--ansi256"_s;
+    else if (preset.format == OutputFormat::IrcHex)
+        arguments << u"--format"_s << u"irc"_s << u"--irc-hex"_s;
+    else if (preset.format != OutputFormat::Page)
+        arguments << u"--format"_s << OutputFormatName(preset.format);
+    if (preset.space == ColorSpace::OkLab)
+        arguments << u"--space"_s << u"oklab"_s;
+    if (!preset.options.fontFace.isEmpty())
+        arguments << u"--face"_s << preset.options.fontFace;
+    if (!preset.options.fontSize.isEmpty())
+        arguments << u"--size"_s << preset.options.fontSize;
+    const std::pair<bool, QString> flags[] = {{preset.options.bold, u"--bold"_s},
+                                              {preset.options.italic, u"--italic"_s},
+                                              {preset.options.underline, u"--underline"_s},
+                                              {preset.options.waving, u"--wave"_s}};
+    for (const auto &[set, flag] : flags) {
+        if (set)
+            arguments << flag;
+    }
+    return arguments;
+}
+
 } // namespace
 
-FadeArguments::FadeArguments(bool trueColorTerminal)
+FadeArguments::FadeArguments(bool trueColorTerminal, PresetStore presets)
     : m_trueColorTerminal(trueColorTerminal)
-    , m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-8, below (default normal)."_s,
+    , m_mode({u"m"_s, u"mode"_s}, u"Fade mode by name or index 0-9, below (default normal)."_s,
              u"mode"_s, u"normal"_s)
     , m_colors {colorOption(1, u"FF0000"_s), colorOption(2, u"0000FF"_s),
                 colorOption(3, u"00FF00"_s)}
+    , m_stops(u"stops"_s,
+              u"With --mode stops, 2 to 10 colours separated by commas, each as for --color1."_s,
+              u"colours"_s)
     , m_face(u"face"_s,
              u"Font face (default Comic Sans MS), without \", <, > or control characters."_s,
              u"name"_s, u"Comic Sans MS"_s)
@@ -180,18 +231,34 @@ FadeArguments::FadeArguments(bool trueColorTerminal)
               "even."_s,
               u"space"_s, u"rgb"_s)
     , m_seed(u"seed"_s, u"Seed of the random colours, for repeatable runs."_s, u"N"_s)
+    , m_preset(u"preset"_s,
+               u"Start from the settings of a preset, built-in or saved; the other options "
+               "change them."_s,
+               u"name"_s)
+    , m_listPresets(u"list-presets"_s, u"List the built-in presets and the saved ones."_s)
+    , m_savePreset(u"save-preset"_s,
+                   u"Save the settings of the other options as a preset of this name, and fade "
+                   "nothing."_s,
+                   u"name"_s)
+    , m_read(u"read"_s,
+             u"Print the stops of a Stops Fade that gives the letters of the markup on standard "
+             "input their colours, as #RRGGBB,#RRGGBB,...; the markup in a format named below, or "
+             "auto for any."_s,
+             u"format"_s)
     , m_help(m_parser.addHelpOption())
     , m_version(m_parser.addVersionOption())
+    , m_presets(std::move(presets))
 {
     m_parser.setApplicationDescription(
         u"Fades a message into HTML or another format in which every letter has its own\n"
         "colour. With no MESSAGE the message is read from standard input as UTF-8, without\n"
         "the line break that ends it. Only the classic page fragment is limited to 1400\n"
         "letters."_s);
-    m_parser.addOptions({m_mode, m_colors[0],     m_colors[1], m_colors[2], m_face,  m_size,
-                         m_bold, m_italic,        m_underline, m_wave,      m_count, m_format,
-                         m_chat, m_ansi24,        m_ansi256,   m_ircHex,    m_every, m_budget,
-                         m_fit,  m_ircPrefixRoom, m_measure,   m_space,     m_seed});
+    m_parser.addOptions({m_mode,   m_colors[0],   m_colors[1],     m_colors[2], m_stops,  m_face,
+                         m_size,   m_bold,        m_italic,        m_underline, m_wave,   m_count,
+                         m_format, m_chat,        m_ansi24,        m_ansi256,   m_ircHex, m_every,
+                         m_budget, m_fit,         m_ircPrefixRoom, m_measure,   m_space,  m_seed,
+                         m_preset, m_listPresets, m_savePreset,    m_read});
     m_parser.addPositionalArgument(u"MESSAGE"_s, u"The words of the message."_s, u"[MESSAGE...]"_s);
 }
 
@@ -227,7 +294,23 @@ FadeArguments::Action FadeArguments::parse(const QStringList &arguments)
         return Action::Help;
     if (m_parser.isSet(m_version))
         return Action::Version;
-    return readJob();
+    if (m_parser.isSet(m_listPresets))
+        return Action::ListPresets;
+    if (m_parser.isSet(m_read)) {
+        const QString format = m_parser.value(m_read);
+        m_markupFormat = OutputFormatNamed(format);
+        if (!m_markupFormat && format.toLower() != u"auto"_s)
+            return refuse(u"unknown format \"%1\" for --read"_s.arg(format));
+        return Action::ReadStops;
+    }
+    if (m_parser.isSet(m_preset)) {
+        if (const Action applied = applyPreset(arguments); applied != Action::Fade)
+            return applied;
+    }
+    const Action read = readJob();
+    if (read == Action::Fade && m_parser.isSet(m_savePreset))
+        return readPresetToSave();
+    return read;
 }
 
 FadeArguments::Action FadeArguments::readJob()
@@ -243,6 +326,8 @@ FadeArguments::Action FadeArguments::readJob()
                           "a CSS colour name)"_s.arg(text, QString::number(which + 1)));
         m_job.colors[which] = *color;
     }
+    if (!readStops(*mode))
+        return Action::UsageError;
     if (!isSafeFace(m_parser.value(m_face)))
         return refuse(u"bad font face for --face (it may not hold \", <, > or control "
                       "characters)"_s);
@@ -287,6 +372,71 @@ FadeArguments::Action FadeArguments::readJob()
     m_job.words = m_parser.positionalArguments();
     m_job.count = m_parser.value(m_count);
     return Action::Fade;
+}
+
+FadeArguments::Action FadeArguments::applyPreset(const QStringList &arguments)
+{
+    const QString name = m_parser.value(m_preset);
+    const std::optional<Preset> preset = findPreset(name, m_presets);
+    if (!preset)
+        return refuse(u"unknown preset \"%1\" (--list-presets lists them)"_s.arg(name));
+    if (!m_parser.parse(arguments.first(1) + presetArguments(*preset) + arguments.sliced(1)))
+        return refuse(m_parser.errorText());
+    return Action::Fade;
+}
+
+FadeArguments::Action FadeArguments::readPresetToSave()
+{
+    const QString name = m_parser.value(m_savePreset).trimmed();
+    if (name.isEmpty())
+        return refuse(u"a preset needs a name"_s);
+    if (std::ranges::any_of(BuiltInPresets(),
+                            [&](const Preset &builtIn) { return builtIn.name == name; }))
+        return refuse(u"\"%1\" is the name of a built-in preset"_s.arg(name));
+    const CountAnswer count = CheckCount(m_job.count);
+    if (count.status != CountAnswer::Status::Accepted)
+        return refuse(u"bad count \"%1\" for --count (expected 2-500)"_s.arg(m_job.count));
+    const FadeRequest &request = m_job.request;
+    m_presetToSave = {name,
+                      request.fadeMode,
+                      request.fadeMode == FadeMode::Stops
+                          ? request.stops
+                          : QList<Rgb>(m_job.colors.begin(), m_job.colors.end()),
+                      count.howMuch + 1,
+                      request.options,
+                      request.format,
+                      request.space};
+    return Action::SavePreset;
+}
+
+// Without --stops, Stops Fade runs through the three colours.
+bool FadeArguments::readStops(int mode)
+{
+    if (!m_parser.isSet(m_stops)) {
+        m_job.request.stops = {m_job.colors.begin(), m_job.colors.end()};
+        return true;
+    }
+    if (mode != FadeMode::Stops) {
+        refuse(u"--stops goes with --mode stops"_s);
+        return false;
+    }
+    const QStringList texts = m_parser.value(m_stops).split(u',');
+    if (texts.size() < MinimumStops || texts.size() > MaximumStops) {
+        refuse(u"--stops takes 2 to 10 colours, not %1"_s.arg(texts.size()));
+        return false;
+    }
+    QList<Rgb> stops;
+    for (const QString &text : texts) {
+        const std::optional<Rgb> color = parseColor(text.trimmed());
+        if (!color) {
+            refuse(u"bad colour \"%1\" in --stops (expected #RGB, RRGGBB, #RRGGBB or a CSS "
+                   "colour name)"_s.arg(text));
+            return false;
+        }
+        stops << *color;
+    }
+    m_job.request.stops = stops;
+    return true;
 }
 
 // --chat is short for --format chat; --ansi24 and --ansi256 go with --format ansi, --irc-hex

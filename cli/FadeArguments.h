@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FadeGenerator.h"
+#include "presets/PresetStore.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -24,16 +25,22 @@ struct FadeJob
 class FadeArguments
 {
 public:
-    enum class Action { Fade, Help, Version, UsageError };
+    enum class Action { Fade, Help, Version, UsageError, ListPresets, SavePreset, ReadStops };
 
-    // Whether the terminal shows 24-bit colour, which -f ansi then writes unless told otherwise;
-    // the caller reads it from the environment.
-    explicit FadeArguments(bool trueColorTerminal = true);
+    // Whether the terminal shows 24-bit colour, which -f ansi then writes unless told otherwise
+    // (the caller reads it from the environment); presets are looked up among the built-in ones
+    // and those of the store.
+    explicit FadeArguments(bool trueColorTerminal = true, PresetStore presets = PresetStore());
 
     Action parse(const QStringList &arguments);
 
     const FadeJob &job() const { return m_job; }
     const QString &problem() const { return m_problem; }
+    // What --save-preset saves: the job's settings under its name.
+    const Preset &presetToSave() const { return m_presetToSave; }
+    PresetStore &presets() { return m_presets; }
+    // The format that --read reads standard input as; none for any.
+    const std::optional<OutputFormat> &markupFormat() const { return m_markupFormat; }
     // The options, then what each mode and format does and the exit codes.
     QString helpText() const;
 
@@ -41,12 +48,16 @@ private:
     Action readJob();
     std::optional<OutputFormat> readFormat();
     Action readBudget(OutputFormat format);
+    bool readStops(int mode);
+    Action applyPreset(const QStringList &arguments);
+    Action readPresetToSave();
     Action refuse(const QString &problem);
 
     const bool m_trueColorTerminal;
     QCommandLineParser m_parser;
     const QCommandLineOption m_mode;
     const std::array<QCommandLineOption, 3> m_colors;
+    const QCommandLineOption m_stops;
     const QCommandLineOption m_face;
     const QCommandLineOption m_size;
     const QCommandLineOption m_bold;
@@ -66,8 +77,15 @@ private:
     const QCommandLineOption m_measure;
     const QCommandLineOption m_space;
     const QCommandLineOption m_seed;
+    const QCommandLineOption m_preset;
+    const QCommandLineOption m_listPresets;
+    const QCommandLineOption m_savePreset;
+    const QCommandLineOption m_read;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FadeJob m_job;
     QString m_problem;
+    PresetStore m_presets;
+    Preset m_presetToSave;
+    std::optional<OutputFormat> m_markupFormat;
 };

@@ -7,6 +7,8 @@
 #include "engine/PlainFadeHost.h"
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
+#include "engine/StopsFit.h"
+#include "presets/BuiltInPresets.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -36,6 +38,15 @@ void write(FILE *stream, const QString &text)
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
+}
+
+// A preset as its line of the list: its name, fade and colours, separated by tabs.
+QString presetListLine(const Preset &preset)
+{
+    QStringList colors;
+    for (const Rgb &color : preset.colors)
+        colors << HColor1(RGB(color));
+    return u"%1\t%2\t%3\n"_s.arg(preset.name, FadeModeName(preset.fadeMode), colors.join(u','));
 }
 
 QString writeErrorText()
@@ -114,6 +125,12 @@ int FadeCommand::run(const QByteArrayList &arguments)
     }
     case FadeArguments::Action::UsageError:
         return usageError(parsed.problem());
+    case FadeArguments::Action::ReadStops:
+        return readStops(parsed.markupFormat());
+    case FadeArguments::Action::ListPresets:
+        return listPresets(parsed.presets());
+    case FadeArguments::Action::SavePreset:
+        return savePreset(parsed.presets(), parsed.presetToSave());
     case FadeArguments::Action::Fade:
         break;
     }
@@ -173,6 +190,57 @@ int FadeCommand::fade(FadeJob job)
         break;
     }
     return refused(result.notice ? result.notice->text : result.output.value_or(QString()));
+}
+
+// The saved presets after the built-in ones.
+int FadeCommand::listPresets(const PresetStore &store)
+{
+    const PresetLines saved = store.load();
+    if (!saved.unreadable.isEmpty())
+        write(m_errors,
+              u"tintra-fade: skipped %1 of %2 (no preset could be read there)\n"_s.arg(
+                  saved.unreadable.size() == 1 ? u"a line"_s
+                                               : u"%1 lines"_s.arg(saved.unreadable.size()),
+                  store.path()));
+    QString list;
+    for (const Preset &preset : BuiltInPresets() + saved.presets)
+        list += presetListLine(preset);
+    Output output(m_output);
+    return printResult(output, list);
+}
+
+// Shows what it saved as the list shows it.
+int FadeCommand::savePreset(PresetStore &store, const Preset &preset)
+{
+    if (const std::optional<QString> problem = store.save(preset))
+        return refused(*problem);
+    Output output(m_output);
+    return printResult(output, presetListLine(preset));
+}
+
+int FadeCommand::readStops(const std::optional<OutputFormat> &format)
+{
+    const MessageInput input = ReadMessage(m_input, -1);
+    switch (input.status) {
+    case MessageInput::Status::NotUtf8:
+        return usageError(u"standard input is not UTF-8 text"_s);
+    case MessageInput::Status::ReadFailed:
+        return usageError(u"cannot read standard input: %1"_s.arg(input.error));
+    default:
+        break;
+    }
+    const std::optional<ColoredMessage> colored = ReadColoredMessage(input.text, format);
+    if (!colored)
+        return usageError(u"no coloured letters could be read from standard input"_s);
+    const std::optional<QList<Rgb>> stops = FitStops(*colored);
+    if (!stops)
+        return refused(u"the colours read make no gradient of 2 to 10 stops (within %1 of each "
+                       "channel)"_s.arg(StopsFitTolerance));
+    QStringList colors;
+    for (const Rgb &stop : *stops)
+        colors << HColor1(RGB(stop));
+    Output output(m_output);
+    return printResult(output, colors.join(u',') + u'\n');
 }
 
 int FadeCommand::usageError(const QString &problem)

@@ -4,8 +4,12 @@
 #include <QString>
 
 #include <cstdio>
+#include <optional>
 
+class PresetStore;
+struct Preset;
 struct FadeJob;
+enum class OutputFormat;
 
 // tintra-fade: reads a message from its arguments or standard input, fades it with the engine
 // and prints the markup. Exit codes: 0 done; 1 refused, cancelled, or the output could not be
@@ -27,6 +31,9 @@ private:
     class Output;
 
     int fade(FadeJob job);
+    int listPresets(const PresetStore &store);
+    int readStops(const std::optional<OutputFormat> &format);
+    int savePreset(PresetStore &store, const Preset &preset);
     int usageError(const QString &problem);
     int refused(const QString &why);
     // Writes the text, after what went out before, and flushes it all, so a failed write is

@@ -1,6 +1,7 @@
 #include "engine/FadeChart.h"
 
 #include "engine/SegmentPlanners.h"
+#include "engine/StopsFade.h"
 #include "engine/UserColors.h"
 
 namespace {
@@ -63,7 +64,34 @@ Bands segmentBands(ChartPattern pattern, const UserColors &colors, SegmentState 
     return bands;
 }
 
+// Takes each letter's colour as a band's.
+class BandWriter
+{
+public:
+    explicit BandWriter(Bands &bands)
+        : m_bands(bands)
+    { }
+
+    void letter(QStringView, ColorValue color, WaveHeight) { m_bands[m_next++] = color; }
+    void lineBreak(WaveHeight) { }
+
+private:
+    Bands &m_bands;
+    std::size_t m_next = 0;
+};
+
 } // namespace
+
+Bands StopsChartColors(const QList<Rgb> &stops)
+{
+    const QString message(ChartBandCount, u'x');
+    const Letters letters(message);
+    Bands bands;
+    BandWriter writer(bands);
+    LetterLoop<BandWriter> loop(letters, false, writer);
+    FadeThroughStops(loop, stops, ChartBandCount);
+    return bands;
+}
 
 Bands FadeChartColors(ChartPattern pattern, ChartPrecision precision, const UserColors &colors,
                       SegmentState &segments)

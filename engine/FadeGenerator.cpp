@@ -5,6 +5,7 @@
 #include "engine/LetterLoop.h"
 #include "engine/OkLab.h"
 #include "engine/RandomSource.h"
+#include "engine/StopsFade.h"
 #include "engine/formats/AnsiWriter.h"
 #include "engine/formats/BBCodeWriter.h"
 #include "engine/formats/DiscordWriter.h"
@@ -175,6 +176,7 @@ struct ColorRun
     int mode;
     int howMuch;
     const UserColors &colors;
+    const QList<Rgb> &stops;
     SegmentState &segments;
     RandomSource &random;
     QList<ColorValue> *log; // of every letter's colour, when kept
@@ -198,6 +200,9 @@ ColorValue writeFade(Writer writer, const FadeRequest &request, const Letters &l
         break;
     case FadeMode::TTintra:
         fadeTwoHalves(loop, run.colors, letters.size());
+        break;
+    case FadeMode::Stops:
+        FadeThroughStops(loop, run.stops, letters.size());
         break;
     case FadeMode::Randomize:
         loop.runTo(
@@ -406,6 +411,27 @@ void countAgainstBudget(const FadeRequest &request, const Letters &letters,
         result.fittingEvery = smallestFittingEvery(request, letters, colors);
 }
 
+// The stops a Stops Fade runs through, within the allowed number; a chat line's lose pure white
+// as its three colours do.
+QList<Rgb> stopsOf(const FadeRequest &request, const UserColors &colors, bool chat)
+{
+    QList<Rgb> stops = request.stops.size() < MinimumStops
+        ? QList<Rgb> {colors.color(1), colors.color(2)}
+        : request.stops.first(std::min(request.stops.size(), MaximumStops));
+    if (chat) {
+        for (Rgb &stop : stops) {
+            if (stop == Rgb {255, 255, 255})
+                stop.blue = 254;
+        }
+    }
+    return stops;
+}
+
+bool isColorMode(int mode)
+{
+    return (mode >= FadeMode::Normal && mode <= FadeMode::TWMystery) || mode == FadeMode::Stops;
+}
+
 } // namespace
 
 bool WritesRuns(OutputFormat format)
@@ -483,7 +509,7 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     if (chat)
         applyWhiteGuard(host);
 
-    if (mode < FadeMode::Normal || mode > FadeMode::TWMystery) {
+    if (!isColorMode(mode)) {
         FadeResult result {.status = FadeResult::Status::Done,
                            .output = noFade(request, letters, buffer)};
         countAgainstBudget(request, letters, {}, result);
@@ -513,7 +539,8 @@ FadeResult GenerateFade(const FadeRequest &request, FadeHost &host, SegmentState
     QList<ColorValue> colorLog;
     const bool logs =
         request.keepColors || (request.budget && !splitsIrc(request) && WritesRuns(request.format));
-    const ColorRun run {mode, howMuch, colors, segments, random, logs ? &colorLog : nullptr};
+    const QList<Rgb> stops = stopsOf(request, colors, chat);
+    const ColorRun run {mode, howMuch, colors, stops, segments, random, logs ? &colorLog : nullptr};
     const ColorValue lastColor = withWriter(
         request, buffer, [&](auto writer) { return writeFade(writer, request, letters, run); });
     FadeResult result {

@@ -14,7 +14,7 @@ class FadeHost;
 class RandomSource;
 struct SegmentState;
 
-// The fade modes by their index in the fade list; any index above TWMystery fades nothing.
+// The fade modes by their index in the fade list; any other index fades nothing.
 namespace FadeMode {
 enum : int {
     Normal,
@@ -26,6 +26,7 @@ enum : int {
     TCRepeater,
     TWMystery,
     NoFade,
+    Stops,
 };
 } // namespace FadeMode
 
@@ -82,6 +83,9 @@ struct FadeRequest
     // Composed in the chat window, in whatever format: no count is asked (segments are seven
     // letters long), no progress shown, and pure white never sent, as for the chat line.
     bool chatWindow = false;
+    // The colours Stops Fade runs through, MinimumStops to MaximumStops of them; with fewer it
+    // runs from colour 1 to colour 2, and stops beyond the last allowed are left out.
+    QList<Rgb> stops = {};
 };
 
 // Whether the format writes one code for each run of letters of one colour, rather than one for

@@ -22,6 +22,8 @@ struct FadeOptions
     bool italic = false;
     bool underline = false;
     bool waving = false;
+
+    friend bool operator==(const FadeOptions &, const FadeOptions &) = default;
 };
 
 // Where the waving effect puts a letter.

@@ -8,6 +8,8 @@
 
 #include <QByteArrayList>
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +53,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // The help text names the program from the application's arguments.
     static QCoreApplication application(*argc, *argv);
     QCoreApplication::setApplicationName(QStringLiteral("tintra-fade"));
+    // A fuzzed --save-preset saves into a folder of the run's own, not the user's.
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     return 0;
 }
 

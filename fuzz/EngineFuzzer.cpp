@@ -10,7 +10,7 @@
 #include "engine/RandomSource.h"
 #include "engine/SegmentState.h"
 #include "engine/formats/IrcWriter.h"
-#include "engine/testing/ShownTurns.h"
+#include "engine/testing/ExpectedTurns.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -69,6 +69,10 @@ Run runFrom(FuzzedDataProvider &data)
     run.countAnswer =
         data.ConsumeBool() ? answers[data.ConsumeIntegralInRange(0, 6)] : textFrom(data, 8);
     run.seed = data.ConsumeIntegral<quint64>();
+    // Stops Fade falls back to colours 1 and 2 with fewer than two and leaves out the eleventh.
+    for (int stop = data.ConsumeIntegralInRange(0, 11); stop > 0; --stop)
+        run.request.stops << Rgb {data.ConsumeIntegral<quint8>(), data.ConsumeIntegral<quint8>(),
+                                  data.ConsumeIntegral<quint8>()};
     // Repeated, so the message can pass the page limits.
     const int repeats = data.ConsumeIntegralInRange(1, 8);
     run.request.message = textFrom(data, 8192).repeated(repeats);
@@ -322,7 +326,7 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
 
 bool isColourMode(int mode)
 {
-    return mode >= FadeMode::Normal && mode <= FadeMode::TWMystery;
+    return (mode >= FadeMode::Normal && mode <= FadeMode::TWMystery) || mode == FadeMode::Stops;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "panel/FaderPanel.h"
 
 #include "engine/FadeGenerator.h"
+#include "engine/StopsFade.h"
 #include "panel/ColorBars.h"
 #include "winhelpers/Dialogs.h"
 #include "winhelpers/FormControls.h"
@@ -21,14 +22,17 @@ ChartPattern chartPatternOf(int fadeMode)
     case FadeMode::TTintra:
     case FadeMode::DUDadodov:
         return ChartPattern::ThreeColors;
+    case FadeMode::Stops:
+        return ChartPattern::Stops;
     default:
         return ChartPattern::TwoColors;
     }
 }
 
-bool usesColor3(ChartPattern pattern)
+bool usesColor3(ChartPattern pattern, qsizetype stops)
 {
-    return pattern == ChartPattern::ThreeColors || pattern == ChartPattern::TCRepeater;
+    return pattern == ChartPattern::ThreeColors || pattern == ChartPattern::TCRepeater ||
+        (pattern == ChartPattern::Stops && stops > 2);
 }
 
 } // namespace
@@ -42,6 +46,7 @@ FaderPanel::FaderPanel(QWidget &window, Services &services, const std::array<QRe
     , m_chart(chart)
     , m_precision(precision)
     , m_lastColorBox(lastColorBox)
+    , m_stops {m_colorBars->color(1), m_colorBars->color(2), m_colorBars->color(3)}
 {
     m_chart.setAccessibleName(u"Fade chart"_s);
     connect(m_colorBars, &ColorBars::changed, this, &FaderPanel::paintChart);
@@ -52,12 +57,35 @@ void FaderPanel::setFadeType(int fadeMode, const QString &fadeName)
     m_pattern = chartPatternOf(fadeMode);
     m_fadeName = fadeName;
     // Colour 3's bars report the change, which repaints the chart.
-    m_colorBars->setColor3Enabled(usesColor3(m_pattern));
+    m_colorBars->setColor3Enabled(usesColor3(m_pattern, m_stops.size()));
+}
+
+QList<Rgb> FaderPanel::stops() const
+{
+    QList<Rgb> stops = m_stops;
+    for (qsizetype stop = 0; stop < std::min<qsizetype>(stops.size(), 3); ++stop)
+        stops[stop] = m_colorBars->color(int(stop) + 1);
+    return stops;
+}
+
+void FaderPanel::setStops(const QList<Rgb> &stops)
+{
+    m_stops = stops.first(std::clamp(stops.size(), MinimumStops, MaximumStops));
+    for (qsizetype stop = 0; stop < std::min<qsizetype>(m_stops.size(), 3); ++stop) {
+        const int firstBar = 3 * int(stop) + 1;
+        m_colorBars->setChannel(firstBar, m_stops[stop].red);
+        m_colorBars->setChannel(firstBar + 1, m_stops[stop].green);
+        m_colorBars->setChannel(firstBar + 2, m_stops[stop].blue);
+    }
+    m_colorBars->setColor3Enabled(usesColor3(m_pattern, m_stops.size()));
+    paintChart();
 }
 
 void FaderPanel::paintChart()
 {
-    const auto bands = FadeChartColors(m_pattern, m_precision, *m_colorBars, m_segments);
+    const auto bands = m_pattern == ChartPattern::Stops
+        ? StopsChartColors(stops())
+        : FadeChartColors(m_pattern, m_precision, *m_colorBars, m_segments);
     if (m_precision == ChartPrecision::Single)
         paintBands<float>(bands);
     else
@@ -79,6 +107,12 @@ QString FaderPanel::chartDescription() const
     case ChartPattern::TCRepeater:
         return u"%1 from %2 through %3 to %4 and back, repeated"_s.arg(m_fadeName, hex(1), hex(2),
                                                                        hex(3));
+    case ChartPattern::Stops: {
+        QStringList colors;
+        for (const Rgb &stop : stops())
+            colors << HColor1(RGB(stop));
+        return u"%1 through %2"_s.arg(m_fadeName, colors.join(u", "_s));
+    }
     case ChartPattern::TwoColors:
         break;
     }
@@ -99,16 +133,18 @@ void FaderPanel::paintBands(const std::array<ColorValue, ChartBandCount> &bands)
     m_chart.fillBoxes(boxes);
 }
 
-std::optional<QString> FaderPanel::fade(const FadeRequest &request)
+std::optional<QString> FaderPanel::fade(FadeRequest request)
 {
+    request.stops = stops();
     FadeResult result = GenerateFade(request, *this, m_segments, m_services.random);
     if (result.notice)
         m_services.dialogs.messageBox(&m_window, *result.notice);
     if (result.lastColor)
         SetPaletteColor(m_lastColorBox, QPalette::Base, *result.lastColor);
-    m_lastFade = result;
+    std::optional<QString> output = std::move(result.output);
+    m_lastFade = std::move(result);
     m_lastFade.output.reset();
-    return std::move(result.output);
+    return output;
 }
 
 Rgb FaderPanel::color(int which) const
@@ -126,8 +162,7 @@ void FaderPanel::showProgress()
     emit fading();
 }
 
-QString FaderPanel::askCount(const QString &prompt, const QString &title,
-                             const QString &defaultText)
+QString FaderPanel::askCount(const QString &prompt, const QString &title, const QString &)
 {
-    return m_services.dialogs.inputBox(&m_window, prompt, title, defaultText);
+    return m_services.dialogs.inputBox(&m_window, prompt, title, QString::number(m_count));
 }

@@ -5,6 +5,7 @@
 #include "engine/FadeHost.h"
 #include "engine/SegmentState.h"
 
+#include <QList>
 #include <QObject>
 #include <QRectF>
 #include <QString>
@@ -37,17 +38,28 @@ public:
     // chart's description names the fade type as given, as the window's list names it.
     void setFadeType(int fadeMode, const QString &fadeName = QStringLiteral("Fade"));
 
+    // The stops of Stops Fade, in order; the first three are colours 1 to 3 on the bars.
+    QList<Rgb> stops() const;
+    // Sets the stops (MinimumStops to MaximumStops), the first three on the bars; the chart
+    // follows.
+    void setStops(const QList<Rgb> &stops);
+
+    // What the count box offers first (5 at the start).
+    int count() const { return m_count; }
+    void setCount(int count) { m_count = count; }
+
     // Paints the chart's bands side by side across the picture box. They cover it, so it is not
     // cleared first. The two repeating fades show their first four segments, the three-colour
-    // fades a gradient over all three colours, the others over the first two. The chart's
+    // fades a gradient over all three colours, Stops Fade through its stops, the others over the
+    // first two. The chart's
     // accessible description says the same in words.
     void paintChart();
 
     // Fades the message of the request over the bars' colours, asking the count where the fade
     // needs one, and gives what the window's output takes afterwards: the markup, or a refusal
     // that the output box shows in its place; none leaves the output as it was. Other refusals
-    // come up in a message box.
-    std::optional<QString> fade(const FadeRequest &request);
+    // come up in a message box. Stops Fade runs through the panel's stops.
+    std::optional<QString> fade(FadeRequest request);
     // The last fade's result but its markup: its length against its budget and its colours.
     const FadeResult &lastFade() const { return m_lastFade; }
 
@@ -73,6 +85,9 @@ private:
     QWidget &m_lastColorBox;
     ChartPattern m_pattern = ChartPattern::TwoColors;
     QString m_fadeName;
+    // The stops; the bars hold the first three, which are read from there.
+    QList<Rgb> m_stops;
+    int m_count = 5;
     SegmentState m_segments;
     FadeResult m_lastFade;
 };

@@ -1,9 +1,13 @@
 #include "app/TintraProgram.h"
 #include "chat/TintaAOL.h"
+#include "engine/FadeGenerator.h"
 #include "forms/main/Tintra3.h"
 #include "forms/preview/WebEngineSetup.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextStream>
 
@@ -19,18 +23,33 @@ bool savePicture(QWidget &window, const QString &fileName)
     return false;
 }
 
+// Chooses the preset "Sunset" and then "Stops Fade" in the list, as a user does, which opens
+// the stops window.
+QWidget *openStops(QWidget &mainWindow)
+{
+    auto *presets = mainWindow.findChild<QMenu *>(u"Presets"_s);
+    emit presets->aboutToShow();
+    const QList<QAction *> items = presets->actions();
+    (*std::ranges::find(items, u"Sunset"_s, &QAction::text))->trigger();
+    auto *fades = mainWindow.findChild<QComboBox *>(u"Combo3"_s);
+    emit fades->activated(FadeMode::Stops);
+    QCoreApplication::processEvents();
+    return mainWindow.findChild<QWidget *>(u"StopsEditor"_s);
+}
+
 } // namespace
 
 // Starts the program as usual and saves a picture of its main window to the first file named
-// on the command line; given a second file, it then presses "AOL4 Chat Talker" and saves the
+// on the command line; given a third file, it chooses the preset "Sunset", opens the stops
+// window and saves it there; given a second, it then presses "AOL4 Chat Talker" and saves the
 // chat window that opens.
 int main(int argc, char **argv)
 {
     PrepareWebEngine();
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2 && arguments.size() != 3) {
-        QTextStream(stderr) << "usage: tintra-screenshot MAIN.png [CHAT.png]\n";
+    if (arguments.size() < 2 || arguments.size() > 4) {
+        QTextStream(stderr) << "usage: tintra-screenshot MAIN.png [CHAT.png [STOPS.png]]\n";
         return 2;
     }
     QCoreApplication::setApplicationName(QStringLiteral("Tintra"));
@@ -38,7 +57,13 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     if (!savePicture(program.mainWindow(), arguments[1]))
         return 1;
-    if (arguments.size() == 3) {
+    if (arguments.size() == 4) {
+        QWidget *stops = openStops(program.mainWindow());
+        if (stops == nullptr || !savePicture(*stops, arguments[3]))
+            return 1;
+        stops->close();
+    }
+    if (arguments.size() >= 3) {
         program.mainWindow().findChild<QPushButton *>(u"Command2"_s)->click();
         QCoreApplication::processEvents();
         auto *chatWindow = program.mainWindow().findChild<TintaAOL *>();

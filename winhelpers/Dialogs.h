@@ -36,4 +36,8 @@ public:
     // opens in folder.
     virtual QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                                    const QString &filter) = 0;
+
+    // The name to save a file as, or an empty text when the chooser is cancelled.
+    virtual QString chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
+                                   const QString &filter) = 0;
 };

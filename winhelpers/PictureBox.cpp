@@ -110,6 +110,12 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
 QPointF PictureBox::toTwips(QPointF pixels) const
 {
     const double dpi = LogicalDpi(*this);

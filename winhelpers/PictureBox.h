@@ -48,6 +48,7 @@ signals:
     void pressed(QPointF twips, Qt::MouseButton button);
     void moved(QPointF twips, Qt::MouseButtons buttons);
     void resized();
+    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -55,6 +56,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void fitImage();

@@ -69,3 +69,13 @@ QString QtDialogs::chooseOpenFile(QWidget *parent, const QString &title, const Q
                      [](const QFileDialog &answered) { return answered.selectedFiles().value(0); })
         .value_or(QString());
 }
+
+QString QtDialogs::chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
+                                  const QString &filter)
+{
+    auto *dialog = new QFileDialog(parent, title, folder, filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return RunDialog(dialog,
+                     [](const QFileDialog &answered) { return answered.selectedFiles().value(0); })
+        .value_or(QString());
+}

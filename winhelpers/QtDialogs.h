@@ -14,4 +14,6 @@ public:
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                            const QString &filter) override;
+    QString chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
+                           const QString &filter) override;
 };

@@ -15,12 +15,18 @@ _tintra_fade()
     case $option in
     -m | --mode)
         mapfile -t COMPREPLY < <(compgen -W 'normal rainbow randomize repeater ttintra
-            dudadodov tcrepeater twmystery none' -- "$current")
+            dudadodov tcrepeater twmystery none stops' -- "$current")
         return
         ;;
-    -f | --format)
-        mapfile -t COMPREPLY < <(compgen -W 'classic chat html bbcode ansi minimessage
+    -f | --format | --read)
+        mapfile -t COMPREPLY < <(compgen -W 'auto classic chat html bbcode ansi minimessage
             amp-hex amp-x section mc-json irc discord pango matrix rtf' -- "$current")
+        return
+        ;;
+    --preset)
+        local IFS=$'\n'
+        mapfile -t COMPREPLY < <(compgen -W "$(tintra-fade --list-presets 2>/dev/null |
+            cut -f1)" -- "$current")
         return
         ;;
     --space)
@@ -35,8 +41,8 @@ _tintra_fade()
         mapfile -t COMPREPLY < <(compgen -W 'none' -- "$current")
         return
         ;;
-    -1 | -2 | -3 | --color1 | --color2 | --color3 | --face | --size | -c | --count | --seed | \
-        --every | --irc-prefix-room)
+    -1 | -2 | -3 | --color1 | --color2 | --color3 | --stops | --face | --size | -c | --count | \
+        --seed | --every | --irc-prefix-room | --save-preset)
         return
         ;;
     esac
@@ -46,9 +52,10 @@ _tintra_fade()
     done
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-m --mode -1 --color1 -2 --color2 -3 --color3
-            --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
+            --stops --face --size -b --bold -i --italic -u --underline -w --wave -c --count -f --format
             --chat --ansi24 --ansi256 --irc-hex --every --budget --fit
-            --irc-prefix-room --measure --space --seed -h --help --help-all -v --version --' -- "$current")
+            --irc-prefix-room --measure --space --seed --preset --list-presets
+            --save-preset --read -h --help --help-all -v --version --' -- "$current")
     fi
 }
 complete -F _tintra_fade tintra-fade

@@ -10,7 +10,8 @@ function __tintra_fade_modes
         dudadodov 'As ttintra with three random colours' \
         tcrepeater 'Segments through the three colours and back' \
         twmystery 'As normal with two random colours' \
-        none 'No colours'
+        none 'No colours' \
+        stops 'A gradient through the colours of --stops'
 end
 
 function __tintra_fade_formats
@@ -40,6 +41,7 @@ complete -c tintra-fade -s m -l mode -x -a '(__tintra_fade_modes)' -d 'The fade'
 complete -c tintra-fade -s 1 -l color1 -x -d 'The first colour, RRGGBB'
 complete -c tintra-fade -s 2 -l color2 -x -d 'The second colour, RRGGBB'
 complete -c tintra-fade -s 3 -l color3 -x -d 'The third colour, RRGGBB'
+complete -c tintra-fade -l stops -x -d 'With --mode stops, 2 to 10 colours separated by commas'
 complete -c tintra-fade -l face -x -d 'The font face'
 complete -c tintra-fade -l size -x -d 'The font size'
 complete -c tintra-fade -s b -l bold -d Bold
@@ -59,3 +61,7 @@ complete -c tintra-fade -l irc-prefix-room -x -d 'With --format irc, the bytes k
 complete -c tintra-fade -l measure -d 'Print the length and the limit instead of the markup'
 complete -c tintra-fade -l space -x -a 'rgb oklab' -d 'Where the normal gradient moves evenly'
 complete -c tintra-fade -l seed -x -d 'Seed of the random colours'
+complete -c tintra-fade -l preset -x -a '(tintra-fade --list-presets 2>/dev/null | cut -f1)' -d 'Start from the settings of a preset'
+complete -c tintra-fade -l list-presets -d 'List the built-in and the saved presets'
+complete -c tintra-fade -l save-preset -x -d 'Save the settings as a preset'
+complete -c tintra-fade -l read -x -a 'auto (__tintra_fade_formats)' -d 'Print the stops of the markup on standard input'

@@ -148,3 +148,9 @@ IrcWriter::IrcWriter(MarkupBuffer &out, const FadeOptions &options, bool hex)
     , m_hex(hex)
     , m_style(styleCodes(options))
 { }
+
+Rgb IrcPaletteColor(int index)
+{
+    const quint32 entry = Palette[std::size_t(index)];
+    return {int(entry >> 16), int((entry >> 8) & 0xFF), int(entry & 0xFF)};
+}

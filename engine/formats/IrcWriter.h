@@ -7,6 +7,8 @@
 // The index 0..98 of the colour of IRC's 99-colour palette nearest to a colour, by squared
 // distance in sRGB, ties going to the lower index (so white is 00, never 98).
 int IrcColorIndex(ColorValue color);
+// The colour of an entry of the 99-colour palette (0..98).
+Rgb IrcPaletteColor(int index);
 
 // The reason a message cannot be written for IRC, if it cannot: IRC has no escape for its
 // formatting characters (bold, colour, reset and the others), and a CTCP mark or NUL would end

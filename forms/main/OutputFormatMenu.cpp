@@ -73,3 +73,11 @@ OutputFormat OutputFormatMenu::chosen() const
 {
     return OutputFormat(m_formats->checkedAction()->data().toInt());
 }
+
+void OutputFormatMenu::choose(OutputFormat format)
+{
+    for (QAction *action : m_formats->actions()) {
+        if (action->data().toInt() == int(format))
+            action->setChecked(true);
+    }
+}

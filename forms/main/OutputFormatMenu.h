@@ -18,6 +18,8 @@ public:
     explicit OutputFormatMenu(QWidget *parent = nullptr);
 
     OutputFormat chosen() const;
+    // Chooses the format where the menu offers it; else the chosen one stays.
+    void choose(OutputFormat format);
 
 private:
     QActionGroup *m_formats;

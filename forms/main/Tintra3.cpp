@@ -4,8 +4,11 @@
 #include "engine/FadeGenerator.h"
 #include "engine/LineBreaks.h"
 #include "engine/RandomSource.h"
+#include "engine/StopsFit.h"
 #include "forms/main/BudgetCountLabel.h"
 #include "forms/main/OutputFormatMenu.h"
+#include "forms/main/PresetsMenu.h"
+#include "forms/main/StopsEditor.h"
 #include "forms/preview/PreviewNotices.h"
 #include "forms/preview/ViewHtmlFade.h"
 #include "panel/ChoiceList.h"
@@ -60,9 +63,9 @@ const QStringList TabOrder {
 };
 
 const QStringList FadeList {
-    u"Normal Fade"_s,     u"Rainbow Fade"_s,   u"Randomize Fade"_s,
-    u"Repeater Fade"_s,   u"TTintra Fade"_s,   u"DUDadodov Fade"_s,
-    u"TCRepeater Fade"_s, u"TWMystery Fade"_s, u"No Fade"_s,
+    u"Normal Fade"_s,  u"Rainbow Fade"_s,   u"Randomize Fade"_s,  u"Repeater Fade"_s,
+    u"TTintra Fade"_s, u"DUDadodov Fade"_s, u"TCRepeater Fade"_s, u"TWMystery Fade"_s,
+    u"No Fade"_s,      u"Stops Fade"_s,
 };
 
 QFont boldFont(const QString &family)
@@ -138,6 +141,11 @@ Tintra3::Tintra3(Services &services, QWidget *parent)
     connectChart();
     createOptionsMenu();
     createFormatMenu();
+    new PresetsMenu(
+        *m_optionsMenu, *this, m_services.dialogs, PresetStore(),
+        [this] { return currentPreset(); }, [this](const Preset &preset) { applyPreset(preset); });
+    m_optionsMenu->addAction(u"Take Colours from Markup"_s, this, &Tintra3::TakeColors_Click)
+        ->setObjectName(u"TakeColors"_s);
     orderTabStops();
     Form_Load();
 }
@@ -245,12 +253,14 @@ void Tintra3::createLists()
         list->setFont(listFont);
     // Wired before the load fills the list, so that selecting its first entry runs it.
     connect(m_fadeList, &QComboBox::currentIndexChanged, this, &Tintra3::Combo3_Click);
+    connect(m_fadeList, &QComboBox::activated, this, &Tintra3::Combo3_Chosen);
 }
 
 void Tintra3::connectChart()
 {
     connect(m_chart, &PictureBox::clicked, this, &Tintra3::Picture1_Click);
     connect(m_chart, &PictureBox::resized, this, &Tintra3::Picture1_Resize);
+    connect(m_chart, &PictureBox::doubleClicked, this, &Tintra3::Picture1_DblClick);
     connect(m_chart, &PictureBox::pressed, this, &Tintra3::Picture1_MouseDown);
     connect(m_chart, &PictureBox::moved, this, &Tintra3::Picture1_MouseMove);
 }
@@ -426,12 +436,47 @@ void Tintra3::Command1_Click()
     request.format = m_formats->chosen();
     request.budget = TargetBudget(request.format);
     request.keepColors = RichFadeCopy::takes(request.format);
+    request.space = m_space;
     if (const std::optional<QString> output = m_panel->fade(request)) {
         m_output->setPlainText(WithLineFeeds(*output));
         m_outputFormat = request.format;
         m_richCopy.remember(request, m_panel->lastFade(), m_output->toPlainText());
         m_budgetCount->showCount(m_panel->lastFade());
     }
+}
+
+Preset Tintra3::currentPreset() const
+{
+    const int mode = m_fadeList->currentIndex();
+    const ColorBars &bars = m_panel->colorBars();
+    return {{},
+            mode,
+            mode == FadeMode::Stops ? m_panel->stops()
+                                    : QList<Rgb> {bars.color(1), bars.color(2), bars.color(3)},
+            m_panel->count(),
+            {m_fontNames->currentText(), m_fontSizes->currentText(), m_bold->isChecked(),
+             m_italics->isChecked(), m_underline->isChecked(), m_waving->isChecked()},
+            m_formats->chosen(),
+            m_space};
+}
+
+// A face or size left empty keeps the one chosen; a format the menu does not offer keeps the
+// one checked.
+void Tintra3::applyPreset(const Preset &preset)
+{
+    m_fadeList->setCurrentIndex(preset.fadeMode);
+    m_panel->setStops(preset.colors);
+    m_panel->setCount(preset.count);
+    m_bold->setChecked(preset.options.bold);
+    m_italics->setChecked(preset.options.italic);
+    m_underline->setChecked(preset.options.underline);
+    m_waving->setChecked(preset.options.waving);
+    if (!preset.options.fontFace.isEmpty())
+        m_fontNames->setCurrentText(preset.options.fontFace);
+    if (!preset.options.fontSize.isEmpty())
+        m_fontSizes->setCurrentText(preset.options.fontSize);
+    m_formats->choose(preset.format);
+    m_space = preset.space;
 }
 
 // This window comes back when the chat window closes.
@@ -512,6 +557,32 @@ void Tintra3::Command7_Click()
     m_optionsMenu->popup(mapToGlobal(centre));
 }
 
+// The clipboard's markup, else the output box's, becomes the message and the fewest stops that
+// give its letters their colours: two as Normal Fade, three as TTintra Fade.
+void Tintra3::TakeColors_Click()
+{
+    std::optional<ColoredMessage> colored =
+        ReadColoredMessage(QGuiApplication::clipboard()->text(), std::nullopt);
+    if (!colored)
+        colored = ReadColoredMessage(m_output->toPlainText(), std::nullopt);
+    const std::optional<QList<Rgb>> stops = colored ? FitStops(*colored) : std::nullopt;
+    if (!stops) {
+        m_services.dialogs.messageBox(
+            this,
+            {colored ? u"These colours make no gradient of 2 to 10 stops."_s
+                     : u"Neither the clipboard nor the output box holds coloured letters."_s,
+             NoticeIcon::Critical, u"Take Colours from Markup"_s});
+        return;
+    }
+    const int mode = stops->size() == 2 ? FadeMode::Normal
+        : stops->size() == 3            ? FadeMode::TTintra
+                                        : FadeMode::Stops;
+    m_space = ColorSpace::Srgb;
+    m_fadeList->setCurrentIndex(mode);
+    m_panel->setStops(*stops);
+    m_message->setPlainText(colored->message.replace(u"\r\n"_s, u"\n"_s));
+}
+
 void Tintra3::StayT_Click(bool checked)
 {
     StayOnTop(*this, checked);
@@ -541,6 +612,22 @@ void Tintra3::HScroll_Change(int which)
 void Tintra3::Combo3_Click()
 {
     m_panel->setFadeType(m_fadeList->currentIndex(), m_fadeList->currentText());
+}
+
+// Choosing Stops Fade by hand opens the stops; a preset or colours taken from markup do not.
+void Tintra3::Combo3_Chosen(int index)
+{
+    if (index == FadeMode::Stops)
+        Picture1_DblClick();
+}
+
+void Tintra3::Picture1_DblClick()
+{
+    if (m_fadeList->currentIndex() != FadeMode::Stops)
+        return;
+    if (!m_stopsEditor)
+        m_stopsEditor = new StopsEditor(*m_panel, m_services.dialogs, *this);
+    m_stopsEditor->showStops();
 }
 
 void Tintra3::Picture1_Click()

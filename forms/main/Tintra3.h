@@ -2,6 +2,7 @@
 
 #include "engine/FadeGenerator.h"
 #include "forms/main/RichFadeCopy.h"
+#include "presets/Preset.h"
 #include "winhelpers/ControlLayout.h"
 
 #include <QPointF>
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class StopsEditor;
 class QPushButton;
 class TintaAOL;
 struct Services;
@@ -58,6 +60,9 @@ private slots:
     void Command6_Click();
     void Command7_Click();
     void StayT_Click(bool checked);
+    void TakeColors_Click();
+    void Combo3_Chosen(int index);
+    void Picture1_DblClick();
     void HScroll_Change(int which);
     void Combo3_Click();
     void Picture1_Click();
@@ -76,6 +81,8 @@ private:
     void connectChart();
     void createOptionsMenu();
     void createFormatMenu();
+    Preset currentPreset() const;
+    void applyPreset(const Preset &preset);
     void orderTabStops();
     void showProgress();
     QList<ControlText> captions() const;
@@ -95,6 +102,7 @@ private:
     bool m_unloading = false;
     QPointer<TintaAOL> m_chatWindow;
     OutputFormat m_outputFormat = OutputFormat::Page; // of what the output box holds
+    ColorSpace m_space = ColorSpace::Srgb; // only a preset chooses another
 
     QLineEdit *m_lastColor = nullptr; // Text1, hidden: its background is the last fade colour
     QPlainTextEdit *m_message = nullptr;
@@ -109,6 +117,7 @@ private:
     ChoiceList *m_fontNames = nullptr;
     PictureBox *m_chart = nullptr;
     FaderPanel *m_panel = nullptr;
+    StopsEditor *m_stopsEditor = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QAction *m_bold = nullptr;
     QAction *m_italics = nullptr;

@@ -5,6 +5,7 @@
 #include "engine/SegmentState.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,15 @@ TEST(FadeCommand, PrintsTheMarkupForArgumentsOrStandardInput)
          {u"-f"_s, u"amp-hex"_s, u"--every"_s, u"3"_s, u"Hello"_s},
          {},
          "&#ff0000Hel&#660099lo\n"},
+        {"stops read back from markup",
+         {u"--read"_s, u"auto"_s},
+         "[color=#FF0000]a[/color][color=#AA0055]b[/color][color=#5500AA]c[/color]\n",
+         "#FF0000,#0000FF\n"},
+        {"four stops, spaces after the commas",
+         {u"-m"_s, u"stops"_s, u"--stops"_s, u"red, #00f,lime,FFFFFF"_s, u"-f"_s, u"minimessage"_s,
+          u"abcdefg"_s},
+         {},
+         "<#ff0000>a<#800080>b<#0000ff>c<#008080>d<#00ff00>e<#80ff80>f<#ffffff>g\n"},
         {"a gradient through OKLab",
          {u"--space"_s, u"oklab"_s, u"Hi"_s},
          {},
@@ -225,7 +235,15 @@ TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
     } cases[] = {
         {{u"--sparkle"_s, u"x"_s}, "sparkle"},
         {{u"-m"_s, u"sideways"_s, u"x"_s}, "sideways"},
-        {{u"-m"_s, u"9"_s, u"x"_s}, "\"9\""},
+        {{u"-m"_s, u"10"_s, u"x"_s}, "\"10\""},
+        {{u"-m"_s, u"stops"_s, u"--stops"_s, u"red"_s, u"x"_s}, "not 1"},
+        {{u"-m"_s, u"stops"_s, u"--stops"_s, u"red,"_s.repeated(10) + u"red"_s, u"x"_s}, "not 11"},
+        {{u"-m"_s, u"stops"_s, u"--stops"_s, u"red,,blue"_s, u"x"_s}, "\"\" in --stops"},
+        {{u"-m"_s, u"stops"_s, u"--stops"_s, u"red,#12345g"_s, u"x"_s}, "#12345g"},
+        {{u"--stops"_s, u"red,blue"_s, u"x"_s}, "--stops goes with --mode stops"},
+        {{u"--read"_s, u"odt"_s}, "\"odt\" for --read"},
+        {{u"--read"_s, u"html"_s}, "no coloured letters", "<b>Hi</b>"},
+        {{u"--read"_s, u"auto"_s}, "UTF-8", "\xFF"},
         {{u"-1"_s, u"GG0000"_s, u"x"_s}, "GG0000"},
         {{u"-3"_s, u"#FFFF"_s, u"x"_s}, "--color3"},
         {{u"-1"_s, u"FF0000\n"_s, u"x"_s}, "--color1"},
@@ -524,4 +542,57 @@ TEST(FadeCommand, HelpAndVersion)
     const Outcome version = fade({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith("tintra-fade "));
+}
+
+// Saved presets go to the configuration folder, which twenty programs saving at once share
+// without losing a save; a preset's settings come before the options given beside it.
+TEST(FadeCommand, SavesListsAndFadesWithPresets)
+{
+    QTemporaryDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CONFIG_HOME"_s, config.path());
+    const auto start = [&](const QStringList &arguments) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->start(QStringLiteral(TINTRA_FADE), arguments);
+        process->closeWriteChannel();
+        return process;
+    };
+    std::vector<std::unique_ptr<QProcess>> savers;
+    for (int saver = 0; saver < 20; ++saver)
+        savers.push_back(start({u"-m"_s, u"stops"_s, u"--stops"_s, u"red,white,blue"_s,
+                                u"--save-preset"_s, u"Saver %1"_s.arg(saver)}));
+    for (const auto &saver : savers) {
+        ASSERT_TRUE(saver->waitForFinished(20000));
+        EXPECT_EQ(saver->exitCode(), 0) << saver->readAllStandardError().constData();
+    }
+    const auto list = start({u"--list-presets"_s});
+    ASSERT_TRUE(list->waitForFinished(10000));
+    const QList<QByteArray> lines = list->readAllStandardOutput().split('\n');
+    EXPECT_EQ(lines.size(), 6 + 20 + 1);
+    EXPECT_TRUE(lines.contains("Saver 19\tstops\t#FF0000,#FFFFFF,#0000FF"));
+
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QByteArray output;
+    } cases[] = {
+        {{u"--preset"_s, u"Saver 7"_s, u"-f"_s, u"minimessage"_s, u"abc"_s},
+         0,
+         "<#ff0000>a<#ffffff>b<#0000ff>c\n"},
+        {{u"--preset"_s, u"Mint"_s, u"-f"_s, u"minimessage"_s, u"-1"_s, u"black"_s, u"ab"_s},
+         0,
+         "<#000000>a<#3eb489>b\n"},
+        {{u"--preset"_s, u"Nothing"_s, u"x"_s}, 2, {}},
+        {{u"--save-preset"_s, u"Ocean"_s}, 2, {}},
+        {{u"--save-preset"_s, u" "_s}, 2, {}},
+        {{u"--save-preset"_s, u"Odd"_s, u"-c"_s, u"1"_s}, 2, {}},
+    };
+    for (const auto &c : cases) {
+        const auto run = start(c.arguments);
+        ASSERT_TRUE(run->waitForFinished(10000));
+        EXPECT_EQ(run->exitCode(), c.exitCode) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(run->readAllStandardOutput(), c.output);
+    }
 }

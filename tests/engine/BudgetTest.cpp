@@ -3,7 +3,7 @@
 #include "FadeRun.h"
 #include "engine/Letters.h"
 #include "engine/formats/IrcLines.h"
-#include "engine/testing/ShownTurns.h"
+#include "engine/formats/ShownTurns.h"
 
 #include <gtest/gtest.h>
 

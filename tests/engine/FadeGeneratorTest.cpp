@@ -278,7 +278,7 @@ TEST(GenerateFade, PageMarkupFraming)
          false, true, page(u"<sup>A<br></sup>B"_s)},
         {"no fade without waving is the message itself", u"a<b\r\nc"_s, FadeMode::NoFade, true,
          true, false, false, u"a<b\r\nc"_s},
-        {"an index past the list fades nothing", u"ab"_s, 9, false, false, false, false, u"ab"_s},
+        {"an index past the list fades nothing", u"ab"_s, 10, false, false, false, false, u"ab"_s},
         {"a negative index fades nothing", u"ab"_s, -1, false, false, false, false, u"ab"_s},
         {"combining accents stay in their letter", u"e\u0301"_s, FadeMode::Normal, false, false,
          false, false, page(letter(u"FF0000"_s, u"e\u0301"_s))},

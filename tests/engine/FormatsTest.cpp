@@ -4,7 +4,7 @@
 #include "engine/formats/AnsiWriter.h"
 #include "engine/formats/DiscordWriter.h"
 #include "engine/formats/IrcWriter.h"
-#include "engine/testing/ShownTurns.h"
+#include "engine/testing/ExpectedTurns.h"
 
 #include <QProcess>
 #include <QTemporaryFile>

@@ -128,6 +128,33 @@ TEST_F(Panel, TheChartShowsTheFadeTypesPatternAndFollowsTheBars)
     EXPECT_TRUE(panel->fade({u"ab"_s, {}, FadeMode::TCRepeater})->contains(u"#FF0000\">a"_s));
 }
 
+// The first three stops are colours 1 to 3 on the bars, both ways; colour 3 is offered while
+// there is a third stop, and the chart and its description run through every stop.
+TEST_F(Panel, StopsKeepTheirFirstThreeOnTheBars)
+{
+    const Rgb white {255, 255, 255}, black {0, 0, 0};
+    panel->setFadeType(FadeMode::Stops, u"Stops Fade"_s);
+    panel->setStops({black, white, black, white});
+    EXPECT_EQ(bars().color(2), white);
+    EXPECT_TRUE(bar(7)->isEnabled());
+    bars().setChannel(7, 255);
+    const QList<Rgb> stops {black, white, {255, 0, 0}, white};
+    EXPECT_EQ(panel->stops(), stops);
+    const auto bands = StopsChartColors(stops);
+    for (int number : {1, 27, 53, 80}) {
+        const Rgb rgb = SplitColor(bands[number - 1]);
+        EXPECT_EQ(ChartBand(*chart, number), QColor(rgb.red, rgb.green, rgb.blue)) << number;
+    }
+    EXPECT_EQ(chart->accessibleDescription(),
+              u"Stops Fade through #000000, #FFFFFF, #FF0000, #FFFFFF"_s);
+    EXPECT_TRUE(
+        panel->fade({u"abcd"_s, {}, FadeMode::Stops})->endsWith(u"#FFFFFF\">d</FONT></FONT>"_s));
+
+    panel->setStops({white, black});
+    EXPECT_FALSE(bar(7)->isEnabled());
+    EXPECT_EQ(panel->stops(), (QList<Rgb> {white, black}));
+}
+
 TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
 {
     QSignalSpy fading(panel, &FaderPanel::fading);

@@ -55,3 +55,9 @@ QString AnsweringDialogs::chooseOpenFile(QWidget *, const QString &, const QStri
     m_filesAsked.push_back({folder, filter});
     return takeFront(m_fileAnswers, QString());
 }
+
+QString AnsweringDialogs::chooseSaveFile(QWidget *parent, const QString &title,
+                                         const QString &folder, const QString &filter)
+{
+    return AnsweringDialogs::chooseOpenFile(parent, title, folder, filter);
+}

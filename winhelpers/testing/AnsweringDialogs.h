@@ -46,6 +46,9 @@ public:
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                            const QString &filter) override;
+    // Answered from the same queue as the open-file chooser.
+    QString chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
+                           const QString &filter) override;
 
 private:
     std::deque<QString> m_inputAnswers;

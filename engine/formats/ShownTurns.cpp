@@ -1,9 +1,6 @@
-#include "engine/testing/ShownTurns.h"
+#include "engine/formats/ShownTurns.h"
 
 #include "engine/Letters.h"
-#include "engine/formats/AnsiWriter.h"
-#include "engine/formats/DiscordWriter.h"
-#include "engine/formats/IrcWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -534,56 +531,4 @@ std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QStrin
     default:
         return readHtml(markup);
     }
-}
-
-namespace {
-
-// The colour a format shows for a colour of the page: the index or code of the nearest colour of
-// its palette, where it has one.
-ColorValue shownColor(OutputFormat format, ColorValue color)
-{
-    switch (format) {
-    case OutputFormat::Ansi256:
-        return Palette256Index(color);
-    case OutputFormat::Irc:
-        return IrcColorIndex(color);
-    case OutputFormat::Discord:
-        return DiscordColorCode(color);
-    default:
-        return color;
-    }
-}
-
-} // namespace
-
-QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
-                               const QList<ColorValue> &colors, bool waving)
-{
-    const bool colorMode = !colors.isEmpty();
-    const bool showsWaving = waving &&
-        (format == OutputFormat::Html || format == OutputFormat::Pango ||
-         format == OutputFormat::Matrix || format == OutputFormat::Rtf);
-    QList<ShownTurn> turns;
-    int wavePhase = 1;
-    qsizetype shown = 0;
-    for (auto next = letters.begin(); next != letters.end(); ++next) {
-        const QStringView letter = *next;
-        const bool lineBreak = isCarriageReturn(letter);
-        WaveHeight wave = WaveHeight::Level;
-        if (showsWaving && (colorMode || !lineBreak)) {
-            wave = WaveStep(wavePhase).height;
-            wavePhase = WaveStep(wavePhase).nextPhase;
-        }
-        if (lineBreak) {
-            turns.append({{}, {}, WaveHeight::Level});
-            if (!next.isLast())
-                ++next;
-            continue;
-        }
-        std::optional<ColorValue> color;
-        if (colorMode)
-            color = shownColor(format, colors[shown++]);
-        turns.append({color, letter.toString(), wave});
-    }
-    return turns;
 }

@@ -7,8 +7,6 @@
 
 #include <optional>
 
-class Letters;
-
 // One turn of a fade as a format shows it: a letter, in its colour (none in "No Fade") and at
 // its wave height, or a line break. In the 256-colour palette the colour is the palette index.
 struct ShownTurn
@@ -27,9 +25,3 @@ ColorValue ColorOfHex6(QStringView hex);
 // a reader of that format would; none when the markup breaks the format's rules. HTML must
 // parse as XML once its line breaks are closed.
 std::optional<QList<ShownTurn>> ReadShownTurns(OutputFormat format, const QString &markup);
-
-// The turns that the letters of a message take in the given format, with the colours that the
-// page markup of the same fade gives them (none for "No Fade") and the waving where the format
-// shows it.
-QList<ShownTurn> ExpectedTurns(OutputFormat format, const Letters &letters,
-                               const QList<ColorValue> &colors, bool waving);

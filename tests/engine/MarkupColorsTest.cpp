@@ -1,0 +1,153 @@
+#include "engine/formats/MarkupColors.h"
+
+#include "FadeRun.h"
+#include "engine/StopsFit.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The formats that write each colour whole.
+constexpr OutputFormat ExactFormats[] = {
+    OutputFormat::Page,           OutputFormat::ChatLine, OutputFormat::Html,
+    OutputFormat::BBCode,         OutputFormat::Ansi,     OutputFormat::MiniMessage,
+    OutputFormat::AmpHex,         OutputFormat::AmpX,     OutputFormat::Section,
+    OutputFormat::TextComponents, OutputFormat::IrcHex,   OutputFormat::Pango,
+    OutputFormat::Matrix,         OutputFormat::Rtf};
+
+QString randomMessage(std::mt19937 &random)
+{
+    static const QStringList letters =
+        u"a|Z| |é|👍🏽|🇫🇷|e\u0301|\r\n|ж|1"_s.split(u'|');
+    QString message;
+    for (int length = std::uniform_int_distribution(1, 200)(random); length > 0; --length)
+        message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
+    return message;
+}
+
+QList<Rgb> randomStops(std::mt19937 &random)
+{
+    std::uniform_int_distribution component(0, 255);
+    QList<Rgb> stops(std::uniform_int_distribution(2, 10)(random));
+    for (Rgb &stop : stops)
+        stop = {component(random), component(random), component(random)};
+    return stops;
+}
+
+bool near(const std::optional<Rgb> &a, const std::optional<Rgb> &b)
+{
+    if (!a || !b)
+        return a.has_value() == b.has_value();
+    return std::abs(a->red - b->red) <= StopsFitTolerance &&
+        std::abs(a->green - b->green) <= StopsFitTolerance &&
+        std::abs(a->blue - b->blue) <= StopsFitTolerance;
+}
+
+QList<std::optional<Rgb>> colors(std::initializer_list<ColorValue> values)
+{
+    QList<std::optional<Rgb>> list;
+    for (const ColorValue value : values)
+        list << SplitColor(value);
+    return list;
+}
+
+} // namespace
+
+// Faded through random stops, read back as its format and as any form, fitted and faded again:
+// every letter within the tolerance.
+TEST(MarkupColors, FittedStopsFadeTheReadMarkupAgain)
+{
+    std::mt19937 random(2024);
+    for (int round = 0; round < 30; ++round) {
+        const QString message = randomMessage(random);
+        const QList<Rgb> stops = randomStops(random);
+        for (const OutputFormat format : ExactFormats) {
+            FadeRun run(message, FadeMode::Stops, format);
+            run.request.stops = stops;
+            run.request.options.waving = round % 2 == 1;
+            run.request.options.bold = round % 3 == 1;
+            const QString markup = run.markup();
+            for (const std::optional<OutputFormat> as :
+                 {std::optional(format), std::optional<OutputFormat>()}) {
+                const std::optional<ColoredMessage> read = ReadColoredMessage(markup, as);
+                ASSERT_TRUE(read) << int(format) << markup.toStdString();
+                ASSERT_EQ(read->message, message) << int(format);
+                const std::optional<QList<Rgb>> fitted = FitStops(*read);
+                ASSERT_TRUE(fitted) << int(format) << stops.size();
+                const QList<std::optional<Rgb>> again = StopsTurnColors(message, *fitted);
+                ASSERT_EQ(again.size(), read->turnColors.size());
+                for (qsizetype turn = 0; turn < again.size(); ++turn)
+                    ASSERT_TRUE(near(again[turn], read->turnColors[turn]))
+                        << int(format) << " turn " << turn;
+            }
+        }
+    }
+}
+
+TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
+{
+    const struct
+    {
+        const char *name;
+        QString markup;
+        QString message;
+        QList<std::optional<Rgb>> colors;
+    } cases[] = {
+        {"plugin codes", u"&#FF0000a&#0000ffb"_s, u"ab"_s, colors({0x0000FF, 0xFF0000})},
+        {"MiniMessage", u"<#ff0000>a<b><#0000FF>b"_s, u"ab"_s, colors({0x0000FF, 0xFF0000})},
+        {"BBCode", u"[color=#FF0000]a[/color][b][color=0000ff]b[/color][/b]"_s, u"ab"_s,
+         colors({0x0000FF, 0xFF0000})},
+        {"spans",
+         u"<span style=\"font-weight:bold; color: #ff0000\">a</span>c<span style='color:#0000ff'>b</span>"_s,
+         u"acb"_s,
+         {SplitColor(0x0000FF), std::nullopt, SplitColor(0xFF0000)}},
+        {"font tags and entities",
+         u"<font face=x color=\"#FF0000\">&lt;&amp;</font><br><FONT COLOR=0000FF>&#233;"_s,
+         u"<&\r\né"_s,
+         {SplitColor(0x0000FF), SplitColor(0x0000FF), std::nullopt, SplitColor(0xFF0000)}},
+        {"IRC palette and hex",
+         u"\x02\x03"
+         u"04a\x03"
+         u"12,01b\x04"
+         u"00FF00c\x0f"
+         u"d"_s,
+         u"abcd"_s,
+         {SplitColor(0x0000FF), SplitColor(0xFC0000), SplitColor(0x00FF00), std::nullopt}},
+        {"terminal",
+         u"\x1b[1m\x1b[38;2;255;0;0ma\x1b[0m\nb"_s,
+         u"a\r\nb"_s,
+         {SplitColor(0x0000FF), std::nullopt, std::nullopt}},
+        {"legacy hex", u"&x&f&f&0&0&0&0&la§x§0§0§0§0§f§fb"_s, u"ab"_s,
+         colors({0x0000FF, 0xFF0000})},
+    };
+    for (const auto &c : cases) {
+        const std::optional<ColoredMessage> read = ReadColoredMessage(c.markup, std::nullopt);
+        ASSERT_TRUE(read) << c.name;
+        EXPECT_EQ(read->message, c.message) << c.name;
+        EXPECT_EQ(read->turnColors, c.colors) << c.name;
+    }
+    EXPECT_FALSE(ReadColoredMessage(u"no colour at all"_s, std::nullopt));
+    EXPECT_FALSE(ReadColoredMessage(u"<b>bold</b>"_s, OutputFormat::Html));
+    EXPECT_FALSE(ReadColoredMessage(u"<span style=\"color:#ff0000\">a"_s, OutputFormat::Html));
+    EXPECT_FALSE(ReadColoredMessage(u"\x1b[38;5;196ma\x1b[0m"_s, OutputFormat::Ansi256));
+}
+
+TEST(FitStops, TakesTheFewestStopsAndRefusesColoursOfNoGradient)
+{
+    ColoredMessage normal {QString(40, u'x'), {}};
+    for (const std::optional<Rgb> &color : StopsTurnColors(normal.message, {Red, Blue}))
+        normal.turnColors << color;
+    EXPECT_EQ(FitStops(normal), (QList<Rgb> {Red, Blue}));
+
+    ColoredMessage stripes {QString(40, u'x'), {}};
+    for (int letter = 0; letter < 40; ++letter)
+        stripes.turnColors << (letter % 2 ? Red : Blue);
+    EXPECT_EQ(FitStops(stripes), std::nullopt);
+
+    const ColoredMessage three {u"abc"_s, {Red, Green, Blue}};
+    EXPECT_EQ(FitStops(three), (QList<Rgb> {Red, Green, Blue}));
+}

@@ -1,0 +1,122 @@
+#include "FadeRun.h"
+#include "engine/FadeChart.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Rgb White {255, 255, 255};
+
+constexpr OutputFormat EveryFormat[] = {OutputFormat::Page,
+                                        OutputFormat::ChatLine,
+                                        OutputFormat::Html,
+                                        OutputFormat::BBCode,
+                                        OutputFormat::Ansi,
+                                        OutputFormat::Ansi256,
+                                        OutputFormat::MiniMessage,
+                                        OutputFormat::AmpHex,
+                                        OutputFormat::AmpX,
+                                        OutputFormat::Section,
+                                        OutputFormat::TextComponents,
+                                        OutputFormat::Irc,
+                                        OutputFormat::IrcHex,
+                                        OutputFormat::Discord,
+                                        OutputFormat::Pango,
+                                        OutputFormat::Matrix,
+                                        OutputFormat::Rtf};
+
+Rgb randomColor(std::mt19937 &random)
+{
+    std::uniform_int_distribution component(0, 255);
+    return {component(random), component(random), component(random)};
+}
+
+QString randomMessage(std::mt19937 &random, int longest)
+{
+    static const QStringList letters =
+        u"a|Z| |<|&|é|👍🏽|🇫🇷|e\u0301|\r\n|ж"_s.split(u'|');
+    QString message;
+    for (int length = std::uniform_int_distribution(1, longest)(random); length > 0; --length)
+        message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
+    return message;
+}
+
+FadeResult fade(const QString &message, int mode, OutputFormat format, const QList<Rgb> &stops)
+{
+    FadeRun run(message, mode, format);
+    run.host = RecordingHost(u"5"_s, stops.value(0), stops.value(1), stops.value(2));
+    run.request.stops = stops;
+    run.request.options.bold = true;
+    run.request.options.waving = true;
+    return run.generate();
+}
+
+} // namespace
+
+TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
+{
+    std::mt19937 random(24);
+    for (int round = 0; round < 40; ++round) {
+        const QString message = randomMessage(random, round < 10 ? 4 : 300);
+        const QList<Rgb> stops {randomColor(random), randomColor(random), randomColor(random)};
+        for (const OutputFormat format : EveryFormat) {
+            const FadeResult normal = fade(message, FadeMode::Normal, format, stops);
+            const FadeResult two = fade(message, FadeMode::Stops, format, stops.first(2));
+            EXPECT_EQ(two.output, normal.output) << int(format) << message.toStdString();
+            EXPECT_EQ(two.lastColor, normal.lastColor);
+            const FadeResult ttintra = fade(message, FadeMode::TTintra, format, stops);
+            const FadeResult three = fade(message, FadeMode::Stops, format, stops);
+            EXPECT_EQ(three.output, ttintra.output) << int(format) << message.toStdString();
+        }
+    }
+}
+
+TEST(StopsFade, PassesOfEqualLengthAndALastPassHeldAtTheFinalStop)
+{
+    const struct
+    {
+        const char *name;
+        QString message;
+        QList<Rgb> stops;
+        QStringList colors;
+    } cases[] = {
+        {"four stops, seven letters: h = 2, the last pass reaches white",
+         u"abcdefg"_s,
+         {Red, Blue, Green, White},
+         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s, u"80FF80"_s,
+          u"FFFFFF"_s}},
+        {"four stops, eight letters: the letter past the last step stays white",
+         u"abcdefgh"_s,
+         {Red, Blue, Green, White},
+         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s, u"80FF80"_s, u"FFFFFF"_s,
+          u"FFFFFF"_s}},
+        {"fewer letters than passes: each shows the stop of its position, CR and LF counted",
+         u"a\r\nbc"_s,
+         {Red, Blue, Green, White, Red, Blue},
+         {u"FF0000"_s, u"FFFFFF"_s, u"FF0000"_s}},
+        {"ten stops, one letter", u"a"_s, QList<Rgb>(10, Green), {u"00FF00"_s}},
+        {"one stop is too few: colour 1 to colour 2", u"ab"_s, {Green}, {u"00FF00"_s, u"80FF80"_s}},
+        {"an eleventh stop is left out", u"abcdefghij"_s, QList<Rgb>(10, Blue) << Red,
+         QStringList(10, u"0000FF"_s)},
+    };
+    for (const auto &c : cases) {
+        FadeRun run(c.message, FadeMode::Stops);
+        run.host = RecordingHost(u"5"_s, Green, White, Red);
+        run.request.stops = c.stops;
+        EXPECT_EQ(letterColors(run.markup()), c.colors) << c.name;
+    }
+}
+
+TEST(StopsFade, ChartShowsTheFirstEightyLetters)
+{
+    const auto bands = StopsChartColors({Red, Blue, Green, White});
+    EXPECT_EQ(SplitColor(bands[0]), Red);
+    EXPECT_EQ(SplitColor(bands[26]), Blue); // h = 26
+    EXPECT_EQ(SplitColor(bands[52]), Green);
+    EXPECT_EQ(SplitColor(bands[78]), White);
+    EXPECT_EQ(SplitColor(bands[79]), White);
+}

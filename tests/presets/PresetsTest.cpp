@@ -1,0 +1,121 @@
+#include "presets/PresetStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Preset dusk()
+{
+    return {u"Dusk"_s,
+            FadeMode::Stops,
+            {{46, 23, 96}, {255, 0, 128}, {255, 255, 255}, {0, 0, 0}},
+            12,
+            {u"Arial"_s, u"+2"_s, true, false, true, true},
+            OutputFormat::IrcHex,
+            ColorSpace::OkLab};
+}
+
+Preset named(const QString &name)
+{
+    Preset preset = dusk();
+    preset.name = name;
+    return preset;
+}
+
+} // namespace
+
+TEST(PresetLines, KeepEveryFieldAndSkipLinesThatHoldNoPreset)
+{
+    const QByteArray good = PresetLine(dusk());
+    const QByteArray brief = R"({"name":" Leaf ","colors":["#00ff00","#008000","#FFFFFF"]})";
+    const QByteArray unreadable[] = {
+        good.first(good.size() - 5), // cut off
+        R"(["Dusk"])",
+        R"({"colors":["#000000","#000000","#000000"]})",
+        R"({"name":"A","fade":"sideways","colors":["#000000","#000000","#000000"]})",
+        R"({"name":"A","colors":["#000000","#000000"]})",
+        R"({"name":"A","fade":"stops","colors":["#000000"]})",
+        R"({"name":"A","fade":"stops","colors":["#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000"]})",
+        R"({"name":"A","colors":["#000000","#00000g","#000000"]})",
+        R"({"name":"A","colors":["#000000","red","#000000"]})",
+        R"({"name":"A","colors":["#000000","#000000","#000000"],"count":501})",
+        R"({"name":"A","colors":["#000000","#000000","#000000"],"count":1})",
+        R"({"name":"A","colors":["#000000","#000000","#000000"],"count":2.5})",
+        R"({"name":"A","colors":["#000000","#000000","#000000"],"bold":"yes"})",
+        R"({"name":"A","colors":["#000000","#000000","#000000"],"format":"odt"})",
+        R"({"name":"A","colors":["#000000","#000000","#000000"],"space":"lab"})",
+        R"({"name":"","colors":["#000000","#000000","#000000"]})",
+    };
+    QByteArray text = good + "\n\n" + brief + "\n";
+    for (const QByteArray &line : unreadable)
+        text += line + '\n';
+
+    const PresetLines lines = ReadPresetLines(text);
+    ASSERT_EQ(lines.presets.size(), 2);
+    EXPECT_EQ(lines.presets[0], dusk());
+    Preset leaf;
+    leaf.name = u"Leaf"_s;
+    leaf.colors = {{0, 255, 0}, {0, 128, 0}, {255, 255, 255}};
+    EXPECT_EQ(lines.presets[1], leaf);
+    EXPECT_EQ(lines.unreadable, QList<QByteArray>(std::begin(unreadable), std::end(unreadable)));
+    EXPECT_EQ(ReadPresetLines(WritePresetLines(lines)).unreadable, lines.unreadable);
+}
+
+// Every change keeps what the file held besides, the lines it cannot read among it.
+TEST(PresetStore, ChangesSurviveARestartAndKeepWhatTheyDoNotTouch)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"config/presets.jsonl"_s);
+    PresetStore store(path);
+    EXPECT_TRUE(store.load().presets.isEmpty());
+    EXPECT_EQ(store.save(named(u"One"_s)), std::nullopt);
+    EXPECT_EQ(store.save(named(u"Two"_s)), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("{\"name\":\"hand-broken\n");
+    file.close();
+
+    Preset changed = named(u"One"_s);
+    changed.count = 3;
+    EXPECT_EQ(PresetStore(path).save(changed), std::nullopt);
+    EXPECT_EQ(PresetStore(path).rename(u"Two"_s, u"Deux"_s), std::nullopt);
+    EXPECT_EQ(store.save(named(u"Three"_s)), std::nullopt);
+    EXPECT_EQ(store.remove(u"Three"_s), std::nullopt);
+    const PresetLines lines = PresetStore(path).load();
+    EXPECT_EQ(lines.presets, (QList<Preset> {changed, named(u"Deux"_s)}));
+    EXPECT_EQ(lines.unreadable, QList<QByteArray> {"{\"name\":\"hand-broken"});
+}
+
+TEST(PresetStore, ExportAndImportShareThePresets)
+{
+    QTemporaryDir folder;
+    PresetStore mine(folder.filePath(u"mine.jsonl"_s));
+    PresetStore theirs(folder.filePath(u"theirs.jsonl"_s));
+    mine.save(named(u"Shared"_s));
+    mine.save(named(u"Also"_s));
+    theirs.save(named(u"Theirs"_s));
+    Preset older = named(u"Shared"_s);
+    older.count = 2;
+    theirs.save(older);
+
+    const QString shared = folder.filePath(u"shared.jsonl"_s);
+    EXPECT_EQ(mine.exportTo(shared), std::nullopt);
+    qsizetype imported = 0;
+    EXPECT_EQ(theirs.importFrom(shared, imported), std::nullopt);
+    EXPECT_EQ(imported, 2);
+    EXPECT_EQ(theirs.load().presets,
+              (QList<Preset> {named(u"Theirs"_s), named(u"Shared"_s), named(u"Also"_s)}));
+
+    EXPECT_NE(theirs.importFrom(folder.filePath(u"missing.jsonl"_s), imported), std::nullopt);
+    QFile broken(folder.filePath(u"broken.jsonl"_s));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a preset\n");
+    broken.close();
+    EXPECT_NE(theirs.importFrom(broken.fileName(), imported), std::nullopt);
+    EXPECT_EQ(theirs.load().presets.size(), 3);
+}
