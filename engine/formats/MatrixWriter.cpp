@@ -9,18 +9,8 @@ namespace {
 // HTML's escapes, then JSON's: the HTML goes inside a JSON string.
 QStringView htmlInJson(char16_t c)
 {
-    switch (c) {
-    case u'&':
-        return u"&amp;";
-    case u'<':
-        return u"&lt;";
-    case u'>':
-        return u"&gt;";
-    case u'"':
-        return u"&quot;";
-    default:
-        return JsonEscape(c);
-    }
+    const QStringView html = HtmlEscape(c);
+    return html.isNull() ? JsonEscape(c) : html;
 }
 
 // The style tags, inside the formatted body.
@@ -36,7 +26,7 @@ QList<TagPair> eventTags(const FadeOptions &options)
 } // namespace
 
 MatrixWriter::MatrixWriter(MarkupBuffer &out, const FadeOptions &options)
-    : StreamedWriter(out, eventTags(options))
+    : TaggedRunWriter(out, eventTags(options))
 { }
 
 void MatrixWriter::start(qsizetype letterCount, qsizetype messageLength)
@@ -47,8 +37,7 @@ void MatrixWriter::start(qsizetype letterCount, qsizetype messageLength)
 
 void MatrixWriter::closing()
 {
-    if (m_inRun)
-        m_out.append(u"</font>");
+    endRuns();
     StreamedWriter::closing();
     m_out.append(m_body.text());
     m_out.append(u"\"}");
@@ -56,7 +45,7 @@ void MatrixWriter::closing()
 
 void MatrixWriter::writeLetter(MarkupBuffer::Cursor &cursor, QStringView letter, WaveHeight wave)
 {
-    m_body.ensureRoom(JsonEscapeLength * letter.size());
+    m_body.ensureRoom(LongestEscape * letter.size());
     MarkupBuffer::Cursor body(m_body);
     // Most letters are one printable ASCII character that neither HTML nor JSON escapes.
     const char16_t first = letter.front().unicode();

@@ -26,7 +26,7 @@ QString escapedAttribute(const QString &text)
 {
     QString escaped;
     for (const QChar c : text) {
-        const QStringView piece = ModernHtmlWriter::escape(c.unicode());
+        const QStringView piece = HtmlEscape(c.unicode());
         if (piece.isNull())
             escaped += c;
         else

@@ -16,7 +16,7 @@ public:
         WaveStart(cursor, wave);
         cursor << u"<span style=\"color:#";
         cursor.hex6(color, LowerHexPairs) << u"\">";
-        cursor.escaped(letter, escape) << u"</span>";
+        cursor.escaped(letter, HtmlEscape) << u"</span>";
         WaveEnd(cursor, wave);
     }
 
@@ -24,29 +24,11 @@ public:
     {
         MarkupBuffer::Cursor cursor = letterCursor(letter, LongestTags, LongestEscape);
         WaveStart(cursor, wave);
-        cursor.escaped(letter, escape);
+        cursor.escaped(letter, HtmlEscape);
         WaveEnd(cursor, wave);
     }
 
     void lineBreak(WaveHeight) { m_out.append(LineBreak); }
-
-    // What a character of the text is written as, where HTML gives it a meaning; none for the
-    // character itself.
-    static QStringView escape(char16_t c)
-    {
-        switch (c) {
-        case u'<':
-            return u"&lt;";
-        case u'>':
-            return u"&gt;";
-        case u'&':
-            return u"&amp;";
-        case u'"':
-            return u"&quot;";
-        default:
-            return {};
-        }
-    }
 
 private:
     static constexpr qsizetype LongestTags = 60;

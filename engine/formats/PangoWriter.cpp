@@ -1,5 +1,5 @@
 #include "engine/formats/PangoWriter.h"
 
 PangoWriter::PangoWriter(MarkupBuffer &out, const FadeOptions &options)
-    : StreamedWriter(out, StyleTags(options, u'<', u'>'))
+    : TaggedRunWriter(out, StyleTags(options, u'<', u'>'))
 { }

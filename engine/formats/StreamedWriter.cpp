@@ -14,3 +14,19 @@ QList<TagPair> StyleTags(const FadeOptions &options, QChar open, QChar close, bo
     }
     return tags;
 }
+
+QStringView HtmlEscape(char16_t c)
+{
+    switch (c) {
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'&':
+        return u"&amp;";
+    case u'"':
+        return u"&quot;";
+    default:
+        return {};
+    }
+}

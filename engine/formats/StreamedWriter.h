@@ -19,6 +19,10 @@ struct TagPair
 // format needs no closing tags.
 QList<TagPair> StyleTags(const FadeOptions &options, QChar open, QChar close, bool closed = true);
 
+// What a character of the text is written as in HTML, where HTML gives it a meaning; none for
+// the character itself.
+QStringView HtmlEscape(char16_t c);
+
 // What the writers of today's formats share: they ask the buffer for room letter by letter, so
 // a run of any length can stream, and set the letters in tags opened before the first and closed
 // after the last.
