@@ -149,7 +149,8 @@ protected:
 };
 
 // The room for text is 512 - 2 - Head.size() = 467 bytes: the colour code and 232 Cyrillic
-// letters of two bytes each fill the first message of the long line.
+// letters of two bytes each fill the first message of the long line; the second opens with the
+// colour again, as every message starts without one.
 TEST_F(IrcChatWindow, SendsItsLinesInIrcColoursToTheChannel)
 {
     const NgircdServer server;
@@ -171,7 +172,10 @@ TEST_F(IrcChatWindow, SendsItsLinesInIrcColoursToTheChannel)
                                      "\x03"
                                      "04" +
                                      zhe.repeated(232) + "\r\n",
-                                 Head + zhe.repeated(68) + "\r\n",
+                                 Head +
+                                     "\x03"
+                                     "04" +
+                                     zhe.repeated(68) + "\r\n",
                                  Head +
                                      "\x03"
                                      "04" +
