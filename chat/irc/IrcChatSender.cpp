@@ -49,9 +49,10 @@ void IrcChatSender::sendNextMessage()
     QByteArray &text = m_waiting.front();
     const qsizetype length = IrcMessagePieceLength(text, m_connection.messageRoom());
     m_connection.sendToChannel(QByteArrayView(text).first(length));
-    text.remove(0, length);
-    if (text.isEmpty())
+    if (length == text.size())
         m_waiting.pop_front();
+    else
+        text = IrcMessageRest(text, length);
 }
 
 void IrcChatSender::regainCredit()

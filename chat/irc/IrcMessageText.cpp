@@ -26,3 +26,13 @@ qsizetype IrcMessagePieceLength(QByteArrayView text, qsizetype room)
         return std::max<qsizetype>(room, 1);
     return Utf8Length(QStringView(decoded).first(IrcCutLength(decoded, room)));
 }
+
+QByteArray IrcMessageRest(QByteArrayView text, qsizetype cut)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(text);
+    if (utf8.hasError())
+        return text.sliced(cut).toByteArray();
+    const qsizetype cutUnits = QString::fromUtf8(text.first(cut)).size();
+    return IrcLineRest(decoded, cutUnits).toUtf8();
+}

@@ -16,3 +16,7 @@ QList<QByteArray> IrcMessageTexts(const std::string &line);
 // letter after it: the code then starts the next message. At least one letter, should the room
 // be smaller than that. The engine's IrcCutLength decides, as it does for tintra-fade.
 qsizetype IrcMessagePieceLength(QByteArrayView text, qsizetype room);
+
+// The text after the first cut bytes (as IrcMessagePieceLength cuts), opening with the
+// formatting in force there, since each message starts without any.
+QByteArray IrcMessageRest(QByteArrayView text, qsizetype cut);

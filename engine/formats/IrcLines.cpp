@@ -174,6 +174,21 @@ std::vector<Unit> unitsOf(QStringView line)
     return units;
 }
 
+// The codes that open a message which goes on at unit, whose text (codes and letter) is text:
+// the formatting in force before it, its colour unless the unit sets its own; a comma or digit
+// right after a restated colour is kept from joining its code.
+QString restatement(const Unit &unit, QStringView text)
+{
+    QString codes = unit.before.codes(!unit.setsColor);
+    if (!unit.setsColor && !unit.before.color.isEmpty() && unit.before.hexColor.isEmpty() &&
+        (text.front() == u',' || isDigit(text.front())))
+        codes += u"\x02\x02";
+    if (!unit.setsColor && !unit.before.hexColor.isEmpty() &&
+        (text.front() == u',' || isHexDigit(text.front())))
+        codes += u"\x02\x02";
+    return codes;
+}
+
 } // namespace
 
 qsizetype Utf8Length(QStringView text)
@@ -217,14 +232,7 @@ QStringList SplitIrcLine(QStringView line, qsizetype room)
         const qsizetype length = Utf8Length(text);
         if (hasLetter && bytes + length > room) {
             lines << current;
-            current = unit.before.codes(!unit.setsColor);
-            // A comma or digit right after a restated colour would join its code.
-            if (!unit.setsColor && !unit.before.color.isEmpty() && !unit.before.hexColor.size() &&
-                (text.front() == u',' || isDigit(text.front())))
-                current += u"\x02\x02";
-            if (!unit.setsColor && !unit.before.hexColor.isEmpty() &&
-                (text.front() == u',' || isHexDigit(text.front())))
-                current += u"\x02\x02";
+            current = restatement(unit, text);
             bytes = Utf8Length(current);
             hasLetter = false;
         }
@@ -234,4 +242,13 @@ QStringList SplitIrcLine(QStringView line, qsizetype room)
     }
     lines << current;
     return lines;
+}
+
+QString IrcLineRest(QStringView line, qsizetype cut)
+{
+    for (const Unit &unit : unitsOf(line)) {
+        if (unit.start == cut)
+            return restatement(unit, line.sliced(cut, unit.end - cut)) + line.sliced(cut);
+    }
+    return line.sliced(cut).toString();
 }

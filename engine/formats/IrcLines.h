@@ -17,3 +17,7 @@ qsizetype IrcCutLength(QStringView line, qsizetype room);
 // colour in force where it was cut (IRC clients reset them at every message), so the fade goes
 // on across the lines as one message.
 QStringList SplitIrcLine(QStringView line, qsizetype room);
+
+// The rest of a line of IRC text from cut (where IrcCutLength cut it), opening with the bold,
+// italics, underline and colour in force there, for a message of its own.
+QString IrcLineRest(QStringView line, qsizetype cut);

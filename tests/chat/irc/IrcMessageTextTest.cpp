@@ -60,4 +60,23 @@ TEST(IrcMessagePieceLength, FillsTheRoomWithoutCuttingACharacterOrAColourCodeFro
         EXPECT_EQ(IrcMessagePieceLength(row.text, row.room), row.length) << row.name;
 }
 
+// The formatting rules are the engine's; here the cut in bytes meets the text in characters.
+TEST(IrcMessageRest, OpensWithTheFormattingInForceWhereTheCutFell)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray text;
+        qsizetype cut;
+        QByteArray rest;
+    } rows[] = {
+        {"bold and colour in force", "\002\00304ab", 5, "\002\00304b"},
+        {"after a two-byte letter", "\00304жb", 5, "\00304b"},
+        {"a digit kept from the restated colour", "\00304a1", 4, "\00304\002\0021"},
+        {"bytes that are not UTF-8 as they are", "a\377\00304b", 2, "\00304b"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(IrcMessageRest(row.text, row.cut), row.rest) << row.name;
+}
+
 } // namespace
