@@ -1,6 +1,7 @@
 // Draws terminal output read from standard input, with its 24-bit colours, bold, italic and
-// underline, below a command line, as a dark terminal window shows it, to a PNG:
-//   tintra-terminal-screenshot OUTPUT.png COMMAND < OUTPUT-OF-COMMAND
+// underline, below the command line when one is given, as a dark terminal window shows it, to a
+// PNG:
+//   tintra-terminal-screenshot OUTPUT.png [COMMAND] < OUTPUT-OF-COMMAND
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -60,17 +61,17 @@ int main(int argc, char **argv)
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fputs("usage: tintra-terminal-screenshot OUTPUT.png COMMAND < OUTPUT-OF-COMMAND\n",
+    if (arguments.size() < 2 || arguments.size() > 3) {
+        std::fputs("usage: tintra-terminal-screenshot OUTPUT.png [COMMAND] < OUTPUT-OF-COMMAND\n",
                    stderr);
         return 2;
     }
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return 1;
-    const QStringList lines = (u"$ "_s + arguments[2] + u'\n' + QString::fromUtf8(input.readAll()))
-                                  .trimmed()
-                                  .split(u'\n');
+    const QString commandLine = arguments.size() == 3 ? u"$ "_s + arguments[2] + u'\n' : QString();
+    const QStringList lines =
+        (commandLine + QString::fromUtf8(input.readAll())).trimmed().split(u'\n');
 
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(13);
