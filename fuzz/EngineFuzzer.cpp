@@ -58,7 +58,8 @@ QString textFrom(FuzzedDataProvider &data, std::size_t longest)
 Run runFrom(FuzzedDataProvider &data)
 {
     Run run;
-    run.request.fadeMode = data.ConsumeIntegralInRange(-1, 9);
+    // Every fade of the list, and one index on either side of it, which fade nothing.
+    run.request.fadeMode = data.ConsumeIntegralInRange(-1, FadeMode::Stops + 1);
     run.request.format = data.ConsumeBool() ? OutputFormat::ChatLine : OutputFormat::Page;
     run.request.options = {textFrom(data, 16), textFrom(data, 8),  data.ConsumeBool(),
                            data.ConsumeBool(), data.ConsumeBool(), data.ConsumeBool()};
