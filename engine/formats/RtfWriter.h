@@ -52,7 +52,7 @@ public:
 private:
     static constexpr qsizetype LongestColorCode = 16; // \cf, up to 11 digits and a space
     static constexpr qsizetype LongestWaveTags = 9; // {\super and }
-    static constexpr qsizetype LongestEscape = 8; // \u-32768?
+    static constexpr qsizetype LongestEscape = 9; // \u-32768?
     static constexpr qsizetype LongestColorEntry = 32; // \red255\green255\blue255;
     static constexpr std::size_t FirstSlots = 512;
 
