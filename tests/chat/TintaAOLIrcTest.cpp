@@ -164,22 +164,11 @@ TEST_F(IrcChatWindow, SendsItsLinesInIrcColoursToTheChannel)
 
     ASSERT_TRUE(observer.waitForMessages(4));
     const QByteArray zhe = u"ж"_s.toUtf8();
-    EXPECT_EQ(observer.messages(),
-              QList<QByteArray>({Head +
-                                     "\x03"
-                                     "04Hi\r\n",
-                                 Head +
-                                     "\x03"
-                                     "04" +
-                                     zhe.repeated(232) + "\r\n",
-                                 Head +
-                                     "\x03"
-                                     "04" +
-                                     zhe.repeated(68) + "\r\n",
-                                 Head +
-                                     "\x03"
-                                     "04" +
-                                     u"Привет 😀"_s.toUtf8() + "\r\n"}));
+    EXPECT_EQ(
+        observer.messages(),
+        QList<QByteArray>({Head + "\00304Hi\r\n", Head + "\00304" + zhe.repeated(232) + "\r\n",
+                           Head + "\00304" + zhe.repeated(68) + "\r\n",
+                           Head + "\00304" + u"Привет 😀"_s.toUtf8() + "\r\n"}));
     for (const QByteArray &message : observer.messages())
         EXPECT_LE(message.size(), 512);
     EXPECT_TRUE(wineLines.empty());
@@ -223,12 +212,7 @@ TEST_F(IrcChatWindow, SendsOverTlsAndRemembersAllButThePasswordForTheNextWindow)
     send(u"again"_s);
     ASSERT_TRUE(observer.waitForMessages(2));
     EXPECT_EQ(observer.messages(),
-              QList<QByteArray>({Head +
-                                     "\x03"
-                                     "04Hi\r\n",
-                                 Head +
-                                     "\x03"
-                                     "04again\r\n"}));
+              QList<QByteArray>({Head + "\00304Hi\r\n", Head + "\00304again\r\n"}));
     EXPECT_TRUE(dialogs.questions().empty());
 }
 
@@ -252,12 +236,7 @@ TEST_F(IrcChatWindow, AsksForThePasswordThatNoStoreKeeps)
     ASSERT_TRUE(observer.waitForMessages(2));
     EXPECT_EQ(dialogs.questions().size(), 2U);
     EXPECT_EQ(observer.messages(),
-              QList<QByteArray>({Head +
-                                     "\x03"
-                                     "04again\r\n",
-                                 Head +
-                                     "\x03"
-                                     "04more\r\n"}));
+              QList<QByteArray>({Head + "\00304again\r\n", Head + "\00304more\r\n"}));
 }
 
 // The window's own problems and the connection's end in the status line, with the line that
