@@ -178,50 +178,37 @@ TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
         red->setValue(from);
         const QPoint thumb = part(red, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(red, Qt::LeftButton, {}, thumb);
-        std::vector<int> seen;
-        std::vector<int> expected;
         for (int travel = 1; travel <= 300; ++travel) {
             QTest::mouseMove(red, thumb + QPoint(direction * travel, travel / 4));
-            seen.push_back(red->value());
-            expected.push_back(from + direction * std::min(travel, 255));
+            ASSERT_EQ(red->value(), from + direction * std::min(travel, 255)) << travel;
         }
         QTest::mouseRelease(red, Qt::LeftButton, {}, thumb + QPoint(direction * 300, 75));
-        EXPECT_EQ(seen, expected) << direction;
-        EXPECT_EQ(red->value(), 255 - from);
     }
 }
 
-TEST_F(Panel, AClickInTheGroovePagesAndKeysAndTheWheelStepTheBar)
+// A click in the groove pages by ten; Right and PageUp raise the value, as on a slider.
+TEST_F(Panel, AClickInTheGrooveAndTheKeysStepTheBar)
 {
     QScrollBar *green = bar(2);
     green->setValue(100);
     const QRect groove = part(green, QStyle::SC_ScrollBarGroove);
     QTest::mouseClick(green, Qt::LeftButton, {}, {groove.right() - 1, groove.center().y()});
     EXPECT_EQ(green->value(), 110);
-    QTest::mouseClick(green, Qt::LeftButton, {}, {groove.left() + 1, groove.center().y()});
-    EXPECT_EQ(green->value(), 100);
     green->setFocus();
-    // Right and PageUp raise the value, as on a slider.
     const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_Right, 101}, {Qt::Key_PageUp, 111}, {Qt::Key_End, 255}, {Qt::Key_Home, 0}};
+        {Qt::Key_Right, 111}, {Qt::Key_PageUp, 121}, {Qt::Key_End, 255}, {Qt::Key_Home, 0}};
     for (const auto &[key, value] : keys) {
         QTest::keyClick(green, key);
         EXPECT_EQ(green->value(), value) << key;
     }
-    const QPoint middle = groove.center();
-    QWheelEvent up(middle, green->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
-                   Qt::NoScrollPhase, false);
-    QApplication::sendEvent(green, &up);
-    EXPECT_GT(green->value(), 0);
 }
 
 TEST_F(Panel, ADoubleClickOnADisplayChoosesItsColourOnceItIsInUse)
 {
     dialogs.answerColor(RGB(10, 20, 30));
     DoubleClick(display);
-    EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
-    EXPECT_EQ(bars().color(2), (Rgb {10, 20, 30}));
     DoubleClick(display); // cancelled
+    EXPECT_EQ(dialogs.colorsOffered(), (std::vector {RGB(0, 0, 255), RGB(10, 20, 30)}));
     EXPECT_EQ(bars().color(2), (Rgb {10, 20, 30}));
 
     auto *colour3 = PlaceControl<QFrame>(window, u"Colour3"_s, {3600, 0, 375, 735});
@@ -245,30 +232,34 @@ TEST(ReadableText, StandsOutOnEveryColour)
     }
 }
 
+// Switched on, typed keys become their substitutes in the key's place: over a selection, undone
+// as typing; a key of two characters at once, as a compose sequence gives, types both as they
+// are, and a paste is never substituted.
 TEST_F(Panel, EliteTypingSubstitutesTypedKeysOnlyAndUndoesAsTyping)
 {
     EliteTyping &elite = *new EliteTyping(*message);
     message->setFocus();
-    QTest::keyClicks(message, u"Hi 2u"_s);
+    QTest::keyClicks(message, u"2a"_s);
     elite.setOn(true);
-    QTest::keyClicks(message, u" Hi 2u sI a.b,c!"_s);
-    EXPECT_EQ(message->toPlainText(), u"Hi 2u Hî ²µ $‡ å.b,¢!"_s);
+    QTest::keyClicks(message, u"2a."_s);
+    EXPECT_EQ(message->toPlainText(), u"2a²å."_s);
 
-    // Typed over a selection, and taken back by undo.
-    message->setPlainText(u"tex"_s);
     QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(message, u"te"_s);
     QTest::keyClick(message, Qt::Key_Backspace);
     QTest::keyClick(message, Qt::Key_Return);
     EXPECT_EQ(message->toPlainText(), u"†\n"_s);
-    for (const QString &before : {u"†"_s, u"†è"_s, u"tex"_s}) {
+    for (const QString &before : {u"†"_s, u"†è"_s, u"2a²å."_s}) {
         QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(message->toPlainText(), before);
     }
 
-    QGuiApplication::clipboard()->setText(u"pasted"_s);
+    message->clear();
+    QKeyEvent twoLetters(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ab"_s);
+    QApplication::sendEvent(message, &twoLetters);
+    QGuiApplication::clipboard()->setText(u"2a"_s);
     QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(message->toPlainText().endsWith(u"pasted"_s));
+    EXPECT_EQ(message->toPlainText(), u"ab2a"_s);
 
     // A substitute typed again comes back through the filter; it must stay as it is.
     for (const QStringView table : {EliteDigits, EliteLower, EliteUpper}) {
@@ -280,26 +271,23 @@ TEST_F(Panel, EliteTypingSubstitutesTypedKeysOnlyAndUndoesAsTyping)
 TEST_F(Panel, TabMovesTheFocusOnAndCtrlTabTypesATab)
 {
     new TabMovesFocus(*message);
-    message->setPlainText(u"a"_s);
-    message->moveCursor(QTextCursor::End);
     message->setFocus();
     QTest::keyClick(message, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(message->toPlainText(), u"a\t"_s);
-    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(message->toPlainText(), u"a"_s);
+    EXPECT_EQ(message->toPlainText(), u"\t"_s);
     QTest::keyClick(message, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), list);
-    EXPECT_EQ(message->toPlainText(), u"a"_s);
-    QTest::keyClick(list, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), message);
+    EXPECT_EQ(message->toPlainText(), u"\t"_s);
 }
 
+// A list opens as wide as its widest entry, shortens what it cannot show and takes no typing
+// unless it is editable, where it shows the whole text while it has the focus.
 TEST_F(Panel, AListOpensAsWideAsItsWidestEntryAndShortensWhatItCannotShow)
 {
     const QString longest = u"TCRepeater Fade, told at length"_s;
-    list->addItems({u"No Fade"_s, longest});
-    EXPECT_EQ(list->shownText(), u"No Fade"_s);
+    list->addItems({u"No Fade"_s, longest, u"Normal"_s});
     list->setFocus();
+    QTest::keyClicks(list, u"Nor"_s);
+    EXPECT_EQ(list->shownText(), u"No Fade"_s);
     QTest::keyClick(list, Qt::Key_Down);
     const QString shown = list->shownText();
     EXPECT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
