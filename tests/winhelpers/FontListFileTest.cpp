@@ -42,14 +42,15 @@ TEST(FontListFile, ReadsNamesByTheItemRule)
         EXPECT_EQ(FontListFile::namesFromText(c.text), c.names) << c.name;
 }
 
-// What the file holds is read by the rules the fuzz target checks, its seeds included: no names
-// from a file that is not UTF-8 text or holds none. What is no file gives none either.
-TEST(FontListFile, AFileThatCannotBeReadCountsAsMissing)
+// No names from what is no file or from a file that holds only its header: the fonts must be
+// listed afresh.
+TEST(FontListFile, AFileWithoutNamesCountsAsMissing)
 {
     QTemporaryDir folder;
-    EXPECT_FALSE(FontListFile(folder.filePath(u"missing"_s)).read());
     QDir(folder.path()).mkdir(u"a folder"_s);
-    EXPECT_FALSE(FontListFile(folder.filePath(u"a folder"_s)).read());
+    WriteBytes(folder.filePath(u"header"_s), "[The Font Names]\r\r\n");
+    for (const QString &name : {u"missing"_s, u"a folder"_s, u"header"_s})
+        EXPECT_EQ(FontListFile(folder.filePath(name)).read(), std::nullopt) << name.toStdString();
 }
 
 TEST(FontListFile, AnUnwritableFolderIsReportedAndLeftAlone)

@@ -75,9 +75,10 @@ TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
 
 TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile)
 {
-    // A positive wait reads the clock at least twice, however fine the clock.
+    // A positive wait reads the clock at least twice, however fine the clock; a wait longer than
+    // a second goes on past the first second.
     const std::tuple<double, double, int> cases[] = {
-        {0, 0.01, 0}, {-1, 0.01, 0}, {1e-90, 1e-9, 2}, {0.1, 0.03, 5}, {0.1, 0.2, 2}};
+        {0, 0.01, 0}, {-1, 0.01, 0}, {1e-90, 1e-9, 2}, {0.1, 0.03, 5}, {0.1, 0.2, 2}, {2, 1.99, 3}};
     for (const auto &[seconds, step, expectedReadings] : cases) {
         double now = 86399.95;
         int readings = 0;

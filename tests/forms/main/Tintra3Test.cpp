@@ -5,7 +5,9 @@
 #include "forms/preview/PreviewFolder.h"
 #include "forms/preview/PreviewNotices.h"
 #include "panel/ChoiceList.h"
+#include "presets/PresetStore.h"
 #include "tests/testing/GuiTests.h"
+#include "tests/testing/KeyboardTour.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
@@ -15,8 +17,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -27,6 +31,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -61,6 +66,12 @@ protected:
             return now += 0.05;
         };
         services.previewFolder = previewFolder.path();
+        start();
+    }
+
+    // A window as the program starts it, the user's presets file left as it was.
+    void start()
+    {
         window = std::make_unique<Tintra3>(services);
         window->fontNameList().addItems({u"Arial"_s, u"Comic Sans MS"_s});
         window->fontSizeList().addItems({u"1"_s, u"3"_s, u"5"_s});
@@ -103,6 +114,34 @@ protected:
         QTest::keyClicks(text7(), message);
         click(u"Command1"_s);
         return text10()->toPlainText();
+    }
+
+    // Clicks through the options menu along the captions, a submenu at each step.
+    void choose(const QStringList &captions) const
+    {
+        click(u"Command7"_s);
+        QMenu *menu = control<QMenu>(u"Tintra4"_s);
+        for (const QString &caption : captions) {
+            const QList<QAction *> items = menu->actions();
+            const auto item = std::ranges::find(items, caption, &QAction::text);
+            ASSERT_NE(item, items.end()) << caption.toStdString();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*item).center());
+            if (QMenu *submenu = (*item)->menu()) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return submenu->isVisible(); }));
+                menu = submenu;
+            }
+        }
+        QApplication::processEvents(); // the notices wait until the menu has gone
+    }
+
+    QStringList presetCaptions() const
+    {
+        QStringList captions;
+        QMenu *presets = control<QMenu>(u"Presets"_s);
+        emit presets->aboutToShow();
+        for (const QAction *item : presets->actions())
+            captions << item->text();
+        return captions;
     }
 
     // Steps the fade list with the arrow keys, as a user picks from a closed list.
@@ -449,6 +488,146 @@ TEST_F(MainWindow, ChatTalkerSwapsTheWindowForAFreshChatWindowEachPress)
     const QPointer<TintaAOL> second = press();
     ASSERT_FALSE(second.isNull());
     EXPECT_EQ(second->findChild<QComboBox *>(u"Combo1"_s)->currentText(), u"TTinta"_s);
+}
+
+const QString Sunset = uR"(<FONT FACE="Arial" SIZE=3><FONT COLOR="#2E1760">a</FONT>)"
+                       uR"(<FONT COLOR="#C0366E">b</FONT><FONT COLOR="#FF7E47">c</FONT>)"
+                       uR"(<FONT COLOR="#FFD36E">d</FONT></FONT>)"_s;
+
+// A preset sets what it holds and comes back after a restart, a rename and a round trip
+// through a shared file; lines of the file that hold no preset are said once.
+TEST_F(MainWindow, ChooseSaveRenameDeleteExportAndImport)
+{
+    choose({u"Presets"_s, u"Sunset"_s});
+    EXPECT_EQ(fades()->currentText(), u"Stops Fade"_s);
+    EXPECT_EQ(generate(u"abcd"_s), Sunset);
+
+    choose({u"Bold"_s});
+    dialogs.answerInput(u" Mine "_s);
+    choose({u"Presets"_s, u"Save Current as Preset…"_s});
+    choose({u"Presets"_s, u"Mint"_s});
+    EXPECT_FALSE(item(u"Bold"_s)->isChecked());
+    window.reset();
+    start();
+    choose({u"Presets"_s, u"Mine"_s});
+    EXPECT_TRUE(item(u"Bold"_s)->isChecked());
+    EXPECT_EQ(generate(u"abcd"_s),
+              QString(Sunset)
+                  .replace(u"SIZE=3>"_s, u"SIZE=3><B>"_s)
+                  .replace(u"</FONT></FONT>"_s, u"</FONT></B></FONT>"_s));
+
+    dialogs.answerInput(u"Ours"_s);
+    choose({u"Presets"_s, u"Rename"_s, u"Mine"_s});
+    QTemporaryDir shared;
+    const QString file = shared.filePath(u"shared.jsonl"_s);
+    dialogs.answerOpenFile(file);
+    choose({u"Presets"_s, u"Export…"_s});
+    choose({u"Presets"_s, u"Delete"_s, u"Ours"_s});
+    EXPECT_FALSE(presetCaptions().contains(u"Ours"_s));
+    dialogs.answerOpenFile(file);
+    choose({u"Presets"_s, u"Import…"_s});
+    EXPECT_TRUE(presetCaptions().contains(u"Ours"_s));
+    EXPECT_TRUE(dialogs.notices().empty());
+
+    QFile presets(PresetStore().path());
+    ASSERT_TRUE(presets.open(QIODevice::Append));
+    presets.write("{\"name\":\"cut off\n");
+    presets.close();
+    choose({u"Presets"_s, u"Ours"_s});
+    choose({u"Presets"_s, u"Ours"_s});
+    ASSERT_EQ(dialogs.notices().size(), 1U);
+    EXPECT_TRUE(dialogs.notices()[0].text.startsWith(u"A line of "_s));
+    EXPECT_TRUE(presetCaptions().contains(u"Ours"_s));
+}
+
+// The clipboard's markup, else the output box's, gives the message and the fewest stops: two as
+// Normal Fade, three as TTintra Fade, more as Stops Fade.
+TEST_F(MainWindow, TakeColoursFromMarkupChoosesTheFadeOfTheFewestStops)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"[color=#FF0000]a[/color][color=#AA0055]b[/color][color=#5500AA]c"_s, u"Normal Fade"_s},
+        {u"<#ff0000>a<#0000ff>b<#00ff00>c"_s, u"TTintra Fade"_s},
+        {u"&#ff0000a&#0000ffb&#00ff00c&#ffffffd"_s, u"Stops Fade"_s},
+    };
+    for (const auto &[clipboard, fade] : cases) {
+        QGuiApplication::clipboard()->setText(clipboard);
+        choose({u"Take Colours from Markup"_s});
+        EXPECT_EQ(fades()->currentText(), fade);
+        // A letter to each colour.
+        EXPECT_EQ(text7()->toPlainText(), u"abcd"_s.first(clipboard.count(u'#')));
+    }
+    EXPECT_EQ(control<QLineEdit>(u"Text4"_s)->text(), u"#00FF00"_s);
+    EXPECT_TRUE(generate(u"abcd"_s).endsWith(u"<FONT COLOR=\"#FFFFFF\">d</FONT></FONT>"_s));
+
+    QGuiApplication::clipboard()->setText(u"plain"_s);
+    generate(u"xy"_s);
+    text7()->clear();
+    choose({u"Take Colours from Markup"_s});
+    EXPECT_EQ(text7()->toPlainText(), u"xy"_s);
+    text10()->setPlainText(u"none"_s);
+    choose({u"Take Colours from Markup"_s});
+    EXPECT_EQ(dialogs.notices().size(), 1U);
+}
+
+// Choosing Stops Fade opens the stops; each change reaches the bars, the chart and the fade.
+TEST_F(MainWindow, TheStopsEditorAddsRemovesMovesAndChoosesStops)
+{
+    chooseFade(FadeMode::Stops);
+    auto *editor = control(u"StopsEditor"_s);
+    ASSERT_TRUE(editor->isVisible());
+    auto *list = control<QListWidget>(u"StopsList"_s);
+    const auto shown = [&] {
+        QStringList stops;
+        for (int row = 0; row < list->count(); ++row)
+            stops << list->item(row)->text();
+        return stops;
+    };
+    EXPECT_EQ(shown(), (QStringList {u"#FF0000"_s, u"#0000FF"_s, u"#00FF00"_s}));
+    list->setCurrentRow(1);
+    QApplication::setActiveWindow(editor);
+    list->setFocus();
+    for (const QString &next :
+         {u"AddStop"_s, u"RemoveStop"_s, u"MoveStopUp"_s, u"MoveStopDown"_s, u"StopsList"_s}) {
+        QTest::keyClick(editor->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(editor->focusWidget()->objectName(), next);
+        EXPECT_FALSE(AccessibleText(editor->focusWidget(), QAccessible::Name).isEmpty());
+    }
+
+    list->setCurrentRow(2);
+    click(u"AddStop"_s);
+    dialogs.answerColor(RGB(255, 255, 255));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(shown(), (QStringList {u"#FF0000"_s, u"#0000FF"_s, u"#00FF00"_s, u"#FFFFFF"_s}));
+    EXPECT_EQ(dialogs.colorsOffered().back(), RGB(0, 255, 0));
+    EXPECT_EQ(
+        generate(u"abcdefg"_s),
+        uR"(<FONT FACE="Arial" SIZE=3><FONT COLOR="#FF0000">a</FONT><FONT COLOR="#800080">b</FONT>)"
+        uR"(<FONT COLOR="#0000FF">c</FONT><FONT COLOR="#008080">d</FONT><FONT COLOR="#00FF00">e</FONT>)"
+        uR"(<FONT COLOR="#80FF80">f</FONT><FONT COLOR="#FFFFFF">g</FONT></FONT>)"_s);
+
+    click(u"MoveStopUp"_s);
+    EXPECT_EQ(control<QLineEdit>(u"Text4"_s)->text(), u"#FFFFFF"_s); // colour 3 is stop 3
+    EXPECT_EQ(list->currentRow(), 2);
+    list->setCurrentRow(0);
+    EXPECT_FALSE(control<QPushButton>(u"MoveStopUp"_s)->isEnabled());
+    click(u"MoveStopDown"_s);
+    EXPECT_EQ(control<QLineEdit>(u"Text2"_s)->text(), u"#0000FF"_s);
+    click(u"RemoveStop"_s);
+    click(u"RemoveStop"_s);
+    EXPECT_EQ(shown(), (QStringList {u"#0000FF"_s, u"#00FF00"_s}));
+    EXPECT_FALSE(control<QPushButton>(u"RemoveStop"_s)->isEnabled());
+    EXPECT_FALSE(control<QScrollBar>(u"HScroll7"_s)->isEnabled());
+    for (int add = 0; add < 8; ++add)
+        click(u"AddStop"_s);
+    EXPECT_EQ(list->count(), 10);
+    EXPECT_FALSE(control<QPushButton>(u"AddStop"_s)->isEnabled());
+
+    // The bars move the first three stops; a double click on the chart brings the stops back.
+    editor->close();
+    control<QScrollBar>(u"HScroll1"_s)->setValue(255);
+    QTest::mouseDClick(control<PictureBox>(u"Picture1"_s), Qt::LeftButton);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(list->item(0)->text(), u"#FF00FF"_s);
 }
 
 } // namespace

@@ -93,15 +93,24 @@ TEST(PreviewFolder, WithoutARuntimeFolderUsesThePrivateCacheOrNone)
     user.set("TMPDIR", user.home().toLocal8Bit());
     WriteBytes(home.filePath(u"runtime-"_s + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name)),
                "taken");
+    const QString cacheFolder = qEnvironmentVariable("XDG_CACHE_HOME") + u'/' +
+        QCoreApplication::applicationName() + u"/preview"_s;
     {
         const PreviewFolder folder;
-        const QFileInfo info(folder.path());
-        EXPECT_EQ(info.absolutePath(),
-                  qEnvironmentVariable("XDG_CACHE_HOME") + u'/' +
-                      QCoreApplication::applicationName() + u"/preview"_s);
-        EXPECT_EQ(permissions(info.absolutePath()), OwnerOnly);
+        EXPECT_EQ(QFileInfo(folder.path()).absolutePath(), cacheFolder);
+        EXPECT_EQ(permissions(cacheFolder), OwnerOnly);
         EXPECT_TRUE(PreviewFile(folder.path()).writeForView(u"<B>x</B>"_s));
     }
+    // A link in the private folder's place, to a folder others may read, is neither used nor
+    // made private.
+    ASSERT_TRUE(QDir().rmdir(cacheFolder));
+    QTemporaryDir elsewhere;
+    const QFile::Permissions open = OwnerOnly | QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(elsewhere.path(), open);
+    ASSERT_TRUE(QFile::link(elsewhere.path(), cacheFolder));
+    EXPECT_TRUE(PreviewFolder().path().isEmpty());
+    EXPECT_EQ(permissions(elsewhere.path()), open);
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
     WriteBytes(home.filePath(u"not a folder"_s), "x");
     user.set("XDG_CACHE_HOME", home.filePath(u"not a folder"_s).toLocal8Bit());
     const PreviewFolder folder;

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
@@ -66,9 +65,11 @@ TEST_F(PreviewWindow, RefusalsAndFailuresShowOneMessageEachAndOpenNothing)
 
 TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
 {
-    const QString picture = u"/pics/my \"best\" #1 50%.jpg"_s;
+    // Every character that could end the attribute or start a reference or an address's part.
+    const QString picture = u"/pics/my \"best\" #1 50% & 'q' <x>.jpg"_s;
     const QByteArray pictureLine =
-        "<HTML><BODY BACKGROUND=\"file:///pics/my%20%22best%22%20%231%2050%25.jpg\">";
+        "<HTML><BODY BACKGROUND=\"file:///pics/"
+        "my%20%22best%22%20%231%2050%25%20%26%20%27q%27%20%3Cx%3E.jpg\">";
     // Buttons clicked, the colour and picture chosen (none: the chooser is cancelled), and the
     // opening line written.
     const std::tuple<std::vector<const char *>, std::optional<ColorValue>, QString, QByteArray>
@@ -111,8 +112,8 @@ TEST_F(PreviewWindow, BackPictureLooksInThePicturesFolderForEveryFormatShown)
     EXPECT_EQ(asked[0].first, home.path());
     EXPECT_EQ(asked[1].first, home.filePath(u"Pictures"_s));
     const QStringList patterns = asked[0].second.split(QRegularExpression(u"[() ]"_s));
-    for (const char *pattern : {"*.png", "*.jpg", "*.jpeg", "*.gif", "*.webp", "*.bmp", "*.svg"})
-        EXPECT_TRUE(patterns.contains(QString::fromLatin1(pattern))) << pattern;
+    for (const QString &pattern : u"*.png *.jpg *.jpeg *.gif *.webp *.bmp *.svg"_s.split(u' '))
+        EXPECT_TRUE(patterns.contains(pattern)) << pattern.toStdString();
 }
 
 TEST_F(PreviewWindow, ABackgroundThatCannotBeWrittenIsReportedAndKeepsThePage)
@@ -155,7 +156,7 @@ TEST_F(PreviewWindow, ClearingWithoutAPageChangesNothingAndShowsNothing)
     EXPECT_FALSE(QFile::exists(file.path()));
 }
 
-// The preview opens centred, showing the fragment's text, not its markup, over the background
+// The preview opens showing the fragment's text, not its markup, over the background
 // chosen. A view while the window is open writes the file without reloading the page and follows
 // the main window's "Form Stay On Top" check mark.
 TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
@@ -164,8 +165,6 @@ TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
         viewAndLoad(u"<FONT COLOR=\"#FF0000\"><B>M</B></FONT>\u00E5\u0192\u2020\u2021 \u00E9"_s);
     ASSERT_TRUE(preview);
     EXPECT_TRUE(dialogs.notices().empty());
-    const QRect frame = preview->frameGeometry();
-    EXPECT_NEAR(frame.top(), (preview->screen()->geometry().height() - frame.height()) / 2, 1);
     const auto onTop = [&] {
         return preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     };
@@ -195,18 +194,15 @@ TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
     EXPECT_EQ(started.count(), 0);
     EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<I>second</I>"));
     EXPECT_EQ(ShownText(page), shown);
-    EXPECT_EQ(mainWindow.findChildren<Tinta2 *>().size(), 1);
     view(u"<I>second</I>"_s, false);
     EXPECT_FALSE(onTop());
 
     preview->close();
     EXPECT_FALSE(QFile::exists(file.path()));
-    EXPECT_FALSE(preview->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview.isNull(); }, 2000));
     // A later view opens a new window, on top when the check mark says so.
     Tinta2 *again = view(u"<I>y</I>"_s, true);
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<I>y</I>"));
     EXPECT_TRUE(again->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
