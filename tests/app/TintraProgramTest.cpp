@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -66,32 +65,30 @@ TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
 // main window takes the program along, dialog and all.
 TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
 {
-    const auto closeOnceOpen = [](Tintra3 &window) {
-        WhenDialogShows(QDialog::staticMetaObject,
-                        [&window](QWidget &) { CloseAsTheWindowSystemDoes(window); });
-    };
+    // How the user brings up a dialog, if at all, before closing the window.
     const std::pair<const char *, std::function<void(Tintra3 &)>> closings[] = {
-        {"no dialog open",
-         [](Tintra3 &window) {
-             CloseAsTheWindowSystemDoes(window);
-         }},
+        {"no dialog open", {}},
         {"a message box open",
-         [&](Tintra3 &window) {
-             closeOnceOpen(window);
+         [](Tintra3 &window) {
              FindControl<QAction>(window, u"BBCode"_s)->trigger();
              QTest::mouseClick(FindControl<QPushButton>(window, u"Command6"_s), Qt::LeftButton);
          }},
         {"the colour chooser open",
-         [&](Tintra3 &window) {
-             closeOnceOpen(window);
+         [](Tintra3 &window) {
              DoubleClick(FindControl(window, u"Text2"_s));
          }},
     };
-    for (const auto &[dialog, close] : closings) {
+    for (const auto &[dialog, open] : closings) {
         SCOPED_TRACE(dialog);
         TintraProgram program;
         Tintra3 &window = program.mainWindow();
-        QTimer::singleShot(0, &window, [&window, &close] { close(window); });
+        QTimer::singleShot(0, &window, [&window, &open] {
+            if (!open)
+                return CloseAsTheWindowSystemDoes(window);
+            WhenDialogShows(QDialog::staticMetaObject,
+                            [&window](QWidget &) { CloseAsTheWindowSystemDoes(window); });
+            open(window);
+        });
         // A second timer ends a program that failed to quit, so the test cannot hang.
         bool stuck = false;
         QTimer::singleShot(10'000, [&stuck] {

@@ -186,17 +186,14 @@ TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
     }
 }
 
-// A click in the groove pages by ten; Right and PageUp raise the value, as on a slider.
-TEST_F(Panel, AClickInTheGrooveAndTheKeysStepTheBar)
+// Right and PageUp raise the value, as on a slider, by one and ten.
+TEST_F(Panel, TheKeysStepTheBar)
 {
     QScrollBar *green = bar(2);
     green->setValue(100);
-    const QRect groove = part(green, QStyle::SC_ScrollBarGroove);
-    QTest::mouseClick(green, Qt::LeftButton, {}, {groove.right() - 1, groove.center().y()});
-    EXPECT_EQ(green->value(), 110);
     green->setFocus();
     const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_Right, 111}, {Qt::Key_PageUp, 121}, {Qt::Key_End, 255}, {Qt::Key_Home, 0}};
+        {Qt::Key_Right, 101}, {Qt::Key_PageUp, 111}, {Qt::Key_End, 255}, {Qt::Key_Home, 0}};
     for (const auto &[key, value] : keys) {
         QTest::keyClick(green, key);
         EXPECT_EQ(green->value(), value) << key;

@@ -73,18 +73,10 @@ TEST_F(OwnerWindow, DialogsKeepInputAwayButLetTheirWindowClose)
     }
 }
 
-// Answered, each dialog gives what the user gave it; the file chooser opens in the folder asked.
+// Answered, the colour chooser gives the colour chosen, from the one it opened at; the file
+// chooser opens in the folder asked, with the filter asked.
 TEST_F(OwnerWindow, DialogsGiveTheAnswer)
 {
-    WhenDialogShows(QInputDialog::staticMetaObject, [](QWidget &dialog) {
-        auto *input = dialog.findChild<QLineEdit *>();
-        EXPECT_EQ(input->text(), u"default"_s);
-        input->selectAll();
-        QTest::keyClicks(input, u"12"_s);
-        QTest::keyClick(input, Qt::Key_Return);
-    });
-    EXPECT_EQ(dialogs.inputBox(box, u"Prompt"_s, u"Title"_s, u"default"_s), u"12"_s);
-
     WhenDialogShows(QColorDialog::staticMetaObject, [](QWidget &dialog) {
         EXPECT_EQ(static_cast<QColorDialog &>(dialog).currentColor(), QColor(1, 2, 3));
         static_cast<QColorDialog &>(dialog).setCurrentColor(QColor(250, 128, 0));
