@@ -31,29 +31,18 @@ TEST(SlideTops, StepDownBySlideStepsToWhereTheWindowStops)
     }
 }
 
-// A shown window on the screen.
-class WindowMotion : public testing::Test
+// A shown window held above the screen stays there until it slides in, then stays where the user
+// drags it.
+TEST(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
 {
-protected:
-    WindowMotion()
-    {
-        window.resize(300, 200);
-        window.show();
-    }
-
-    QRect frame() const { return window.frameGeometry(); }
-    int centredLeft() const { return (screen.width() - frame().width()) / 2; }
-    int centredTop() const { return (screen.height() - frame().height()) / 2; }
-
     QWidget window;
+    window.resize(300, 200);
+    window.show();
     const QRect screen = window.screen()->geometry();
-};
-
-TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
-{
     const auto heldAbove = [&] {
-        EXPECT_EQ(frame().bottom(), -1);
-        EXPECT_NEAR(frame().left(), centredLeft(), 1);
+        EXPECT_EQ(window.frameGeometry().bottom(), -1);
+        EXPECT_NEAR(window.frameGeometry().left(),
+                    (screen.width() - window.frameGeometry().width()) / 2, 1);
     };
     HoldAboveScreen(window);
     heldAbove();
@@ -66,11 +55,11 @@ TEST_F(WindowMotion, AWindowHeldAboveTheScreenStaysThereUntilItSlides)
     heldAbove();
     HoldAboveScreen(window);
     SlideIn(window);
-    EXPECT_NEAR(frame().top(), centredTop(), 1);
-    // Released: where the user drags it, it stays.
+    EXPECT_NEAR(window.frameGeometry().top(),
+                (screen.height() - window.frameGeometry().height()) / 2, 1);
     window.move(20, 10);
     QCoreApplication::processEvents();
-    EXPECT_EQ(frame().topLeft(), QPoint(20, 10));
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(20, 10));
 }
 
 TEST(Pause, EndsAfterTheRequestedTimeEvenAcrossMidnightProcessingEventsMeanwhile)

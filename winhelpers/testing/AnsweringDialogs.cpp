@@ -27,11 +27,6 @@ QString AnsweringDialogs::inputBox(QWidget *, const QString &prompt, const QStri
     return takeFront(m_inputAnswers, QString());
 }
 
-QString AnsweringDialogs::passwordBox(QWidget *parent, const QString &prompt, const QString &title)
-{
-    return AnsweringDialogs::inputBox(parent, prompt, title, QString());
-}
-
 bool AnsweringDialogs::form(QDialog &dialog)
 {
     const std::function<bool(QDialog &)> fill = takeFront(m_formAnswers, {});
@@ -54,10 +49,4 @@ QString AnsweringDialogs::chooseOpenFile(QWidget *, const QString &, const QStri
 {
     m_filesAsked.push_back({folder, filter});
     return takeFront(m_fileAnswers, QString());
-}
-
-QString AnsweringDialogs::chooseSaveFile(QWidget *parent, const QString &title,
-                                         const QString &folder, const QString &filter)
-{
-    return AnsweringDialogs::chooseOpenFile(parent, title, folder, filter);
 }

@@ -40,7 +40,10 @@ public:
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &defaultText) override;
     // Asked as an input box with no default text, and answered from the same queue.
-    QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) override;
+    QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) override
+    {
+        return AnsweringDialogs::inputBox(parent, prompt, title, QString());
+    }
     // An unanswered form is cancelled.
     bool form(QDialog &dialog) override;
     std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
@@ -48,7 +51,10 @@ public:
                            const QString &filter) override;
     // Answered from the same queue as the open-file chooser.
     QString chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
-                           const QString &filter) override;
+                           const QString &filter) override
+    {
+        return AnsweringDialogs::chooseOpenFile(parent, title, folder, filter);
+    }
 
 private:
     std::deque<QString> m_inputAnswers;
