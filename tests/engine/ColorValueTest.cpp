@@ -98,3 +98,24 @@ TEST(OkLab, MatchesPublishedValuesAndFadesHalfwayInIt)
     EXPECT_NEAR(middle.a, halfway.a, 0.004);
     EXPECT_NEAR(middle.b, halfway.b, 0.004);
 }
+
+// Where a fade's OKLab middles lie outside sRGB, its letters take the nearest sRGB colours,
+// clamped to 0 and 255; the colours worked out apart, in double precision.
+TEST(OkLab, FadesClampMiddlesOutsideSrgb)
+{
+    const struct
+    {
+        Rgb from;
+        Rgb to;
+        QStringList colors;
+    } cases[] = {
+        {Green, Blue, {u"00FF00"_s, u"00D68D"_s, u"00AABF"_s, u"0075E2"_s}},
+        {Red, {255, 255, 0}, {u"FF0000"_s, u"FF6A00"_s, u"FFA000"_s, u"FFD100"_s}},
+    };
+    for (const auto &c : cases) {
+        FadeRun run(u"abcd"_s);
+        run.host = RecordingHost(u"5"_s, c.from, c.to);
+        run.request.space = ColorSpace::OkLab;
+        EXPECT_EQ(letterColors(run.markup()), c.colors);
+    }
+}
