@@ -76,14 +76,6 @@ TEST(ChatLine, WhiteBecomesOneStepLessBlue)
     EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
 }
 
-TEST(ChatLine, DudadodovOnOneLetterDrawsTheBarsAndSendsColourOne)
-{
-    FadeRun run(u"x"_s, FadeMode::DUDadodov);
-    const QString line = chatLine(run);
-    EXPECT_EQ(run.host.channelsSet.size(), 9);
-    EXPECT_EQ(line, u"<FONT COLOR=#"_s + Hex6(RGB(run.host.color(1))) + u">x"_s);
-}
-
 // The chat window's rules hold in whatever format it writes: no count asked, no progress shown,
 // and white loses a step of blue, which IRC still shows as its white, 00.
 TEST(ChatLine, TheChatWindowsRulesHoldInTheIrcFormatToo)

@@ -180,23 +180,6 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
     }
 }
 
-TEST(GenerateFade, WavingRaisesLevelsLowersAndLevelsEveryTurn)
-{
-    FadeRun run(u"abcd"_s);
-    run.request.options.waving = true;
-    const QString markup = run.markup();
-    EXPECT_TRUE(markup.contains(u"<sup><FONT COLOR=\"#FF0000\">a</FONT></sup><FONT"_s));
-    EXPECT_TRUE(markup.contains(u"\">b</FONT><sub><FONT"_s));
-    EXPECT_TRUE(markup.contains(u"\">c</FONT></sub><FONT"_s));
-    EXPECT_TRUE(markup.endsWith(u"\">d</FONT></FONT>"_s));
-
-    FadeRun withBreak(u"a\r\nbc"_s);
-    withBreak.request.options.waving = true;
-    const QString broken = withBreak.markup();
-    EXPECT_TRUE(broken.contains(u">a</FONT></sup><br><sub><FONT"_s));
-    EXPECT_TRUE(broken.contains(u">b</FONT></sub><FONT"_s));
-}
-
 TEST(GenerateFade, PageMarkupFraming)
 {
     const struct
@@ -220,6 +203,14 @@ TEST(GenerateFade, PageMarkupFraming)
          uR"(<FONT FACE="Arial" SIZE=2><B><U><FONT COLOR="#FF0000">x</FONT></B></U></FONT>)"_s},
         {"all three styles", u"x"_s, FadeMode::Normal, true, true, true, false,
          uR"(<FONT FACE="Arial" SIZE=2><B><I><U><FONT COLOR="#FF0000">x</FONT></B></I></U></FONT>)"_s},
+        {"waving raises, levels, lowers and levels", u"abcd"_s, FadeMode::Normal, false, false,
+         false, true,
+         page(u"<sup>"_s + letter(u"FF0000"_s, u"a"_s) + u"</sup>"_s + letter(u"BF0040"_s, u"b"_s) +
+              u"<sub>"_s + letter(u"800080"_s, u"c"_s) + u"</sub>"_s +
+              letter(u"4000BF"_s, u"d"_s))},
+        {"waving, a break takes a turn", u"a\r\nbc"_s, FadeMode::Normal, false, false, false, true,
+         page(u"<sup>"_s + letter(u"FF0000"_s, u"a"_s) + u"</sup><br><sub>"_s +
+              letter(u"990066"_s, u"b"_s) + u"</sub>"_s + letter(u"660099"_s, u"c"_s))},
         {"no fade, waving, ends on an open lowering tag", u"abc"_s, FadeMode::NoFade, false, false,
          false, true, page(u"<sup>a</sup>b<sub>c"_s)},
         {"no fade, waving, a break keeps the phase", u"A\r\nB"_s, FadeMode::NoFade, false, false,

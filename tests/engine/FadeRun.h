@@ -87,6 +87,15 @@ struct FadeRun
     }
 };
 
+// Every output format, in the order of the list, the page first.
+inline QList<OutputFormat> AllFormats()
+{
+    QList<OutputFormat> formats;
+    for (int format = int(OutputFormat::Page); format <= int(OutputFormat::Rtf); ++format)
+        formats << OutputFormat(format);
+    return formats;
+}
+
 // The colours of the letters, in order, as either markup writes them.
 inline QStringList letterColors(const QString &markup)
 {

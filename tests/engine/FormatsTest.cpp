@@ -17,11 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr OutputFormat StreamedFormats[] = {
-    OutputFormat::Html,           OutputFormat::BBCode, OutputFormat::Ansi,   OutputFormat::Ansi256,
-    OutputFormat::MiniMessage,    OutputFormat::AmpHex, OutputFormat::AmpX,   OutputFormat::Section,
-    OutputFormat::TextComponents, OutputFormat::Irc,    OutputFormat::IrcHex, OutputFormat::Discord,
-    OutputFormat::Pango,          OutputFormat::Matrix, OutputFormat::Rtf};
+// The formats that stream, all but the page and the chat line.
+const QList<OutputFormat> StreamedFormats = AllFormats().mid(2);
 
 // The formats of the game's colour codes, which have no escape for their section sign.
 bool refusesSectionSigns(OutputFormat format)

@@ -11,24 +11,6 @@ namespace {
 
 const Rgb White {255, 255, 255};
 
-constexpr OutputFormat EveryFormat[] = {OutputFormat::Page,
-                                        OutputFormat::ChatLine,
-                                        OutputFormat::Html,
-                                        OutputFormat::BBCode,
-                                        OutputFormat::Ansi,
-                                        OutputFormat::Ansi256,
-                                        OutputFormat::MiniMessage,
-                                        OutputFormat::AmpHex,
-                                        OutputFormat::AmpX,
-                                        OutputFormat::Section,
-                                        OutputFormat::TextComponents,
-                                        OutputFormat::Irc,
-                                        OutputFormat::IrcHex,
-                                        OutputFormat::Discord,
-                                        OutputFormat::Pango,
-                                        OutputFormat::Matrix,
-                                        OutputFormat::Rtf};
-
 Rgb randomColor(std::mt19937 &random)
 {
     std::uniform_int_distribution component(0, 255);
@@ -63,7 +45,7 @@ TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
     for (int round = 0; round < 40; ++round) {
         const QString message = randomMessage(random, round < 10 ? 4 : 300);
         const QList<Rgb> stops {randomColor(random), randomColor(random), randomColor(random)};
-        for (const OutputFormat format : EveryFormat) {
+        for (const OutputFormat format : AllFormats()) {
             const FadeResult normal = fade(message, FadeMode::Normal, format, stops);
             const FadeResult two = fade(message, FadeMode::Stops, format, stops.first(2));
             EXPECT_EQ(two.output, normal.output) << int(format) << message.toStdString();
