@@ -49,189 +49,133 @@ QStringList args(const QString &line)
 }
 
 const QByteArray TooBig = "tintra-fade: Error: The message is too big for the textbox 2 hold.\n";
-const QByteArray Empty = "tintra-fade: Hey Man, Enter Some Text!\n";
 
 } // namespace
 
 // What the command line adds to the engine: words or standard input, its breaks, the options'
-// values, and the exit code and stream of each outcome. The colours themselves are the engine's.
-TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrARefusal)
+// values, and the exit code and stream of each outcome, the markup on standard output (any, where
+// none is given) or the problem named on standard error. The colours themselves are the engine's.
+TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
 {
+    const QByteArray x100(100, 'x'), x300(300, 'x'), x1401(1401, 'x');
     const struct
     {
-        QStringList arguments;
+        const char *arguments; // separated by |
         QByteArray input;
         int exitCode;
-        QByteArray output;
-        QByteArray errors = {};
+        QByteArray shown;
     } cases[] = {
-        {args(u"-f minimessage Hi"_s), {}, 0, "<#ff0000>H<#800080>i\n"},
-        {args(u"-f minimessage"_s), "Hi\n", 0, "<#ff0000>H<#800080>i\n"},
-        {args(u"-f MiniMessage"_s), "Hi\r\n", 0, "<#ff0000>H<#800080>i\n"},
-        {args(u"-m none a  b"_s), {}, 0, "a b\n"},
-        {args(u"--mode NONE"_s), "a\nb\r\nc\rd\n\n", 0, "a\r\nb\r\nc\r\nd\r\n\n"},
-        {args(u"-m 8"_s), "a\n\n", 0, "a\r\n\n"},
-        {args(u"-f minimessage -1 #00ff00 --color2 00FF00 -- -b"_s),
-         {},
-         0,
-         "<#00ff00>-<#00ff00>b\n"},
-        {args(u"-f minimessage -1 #0F0 -2 Navy ab"_s), {}, 0, "<#00ff00>a<#008040>b\n"},
-        {args(u"-f minimessage -m stops --stops red,#00f,lime ab"_s),
-         {},
-         0,
-         "<#ff0000>a<#0000ff>b\n"},
-        {{u"-f"_s, u"minimessage"_s, u"-m"_s, u"stops"_s, u"--stops"_s, u"red, blue"_s, u"ab"_s},
-         {},
-         0,
-         "<#ff0000>a<#800080>b\n"},
-        {args(u"--read auto"_s),
-         "[color=#FF0000]a[/color][color=#AA0055]b[/color][color=#5500AA]c[/color]\n", 0,
-         "#FF0000,#0000FF\n"},
-        // The page's sizes at both ends and the face as given.
-        {args(u"-m none -w --face x'&\\]{};y --size 1 a"_s),
+        {"-f|minimessage|Hi", {}, 0, "<#ff0000>H<#800080>i\n"},
+        {"-f|minimessage", "Hi\n", 0, "<#ff0000>H<#800080>i\n"},
+        {"-f|MiniMessage", "Hi\r\n", 0, "<#ff0000>H<#800080>i\n"},
+        {"-m|none|a|b", {}, 0, "a b\n"},
+        {"--mode|NONE", "a\nb\r\nc\rd\n\n", 0, "a\r\nb\r\nc\r\nd\r\n\n"},
+        {"-m|8", "a\n\n", 0, "a\r\n\n"},
+        {"-f|minimessage|-1|#00ff00|--color2|00FF00|--|-b", {}, 0, "<#00ff00>-<#00ff00>b\n"},
+        {"-f|minimessage|-1|#0F0|-2|Navy|ab", {}, 0, "<#00ff00>a<#008040>b\n"},
+        {"-f|minimessage|-m|stops|--stops|red,#00f,lime|ab", {}, 0, "<#ff0000>a<#0000ff>b\n"},
+        {"-f|minimessage|-m|stops|--stops|red, blue|ab", {}, 0, "<#ff0000>a<#800080>b\n"},
+        {"--read|auto", "[color=#FF0000]a[/color][color=#AA0055]b[/color][color=#5500AA]c[/color]",
+         0, "#FF0000,#0000FF\n"},
+        // The page's sizes at both ends and a face as given.
+        {"-m|none|-w|--face|x'&\\]{};y|--size|1|a",
          {},
          0,
          "<FONT FACE=\"x'&\\]{};y\" SIZE=1><sup>a</FONT>\n"},
-        {args(u"-m none -w --size 7 a"_s),
-         {},
-         0,
-         "<FONT FACE=\"Comic Sans MS\" SIZE=7><sup>a</FONT>\n"},
-        {args(u"-m none -w --size +6 a"_s),
-         {},
-         0,
-         "<FONT FACE=\"Comic Sans MS\" SIZE=+6><sup>a</FONT>\n"},
-        {args(u"-m none -w --size -6 a"_s),
-         {},
-         0,
-         "<FONT FACE=\"Comic Sans MS\" SIZE=-6><sup>a</FONT>\n"},
-        // Refusals of the engine, as exit 1 on standard error.
-        {{}, "", 1, {}, Empty},
-        {{}, "\n", 1, {}, Empty},
-        {args(u"-m repeater -c five x"_s), {}, 1, {}, "tintra-fade: Not a valid number\n"},
-        {args(u"-m rainbow -c 1 x"_s), {}, 1, {}, "tintra-fade: Not a valid fading number\n"},
-        {{u"-m"_s, u"3"_s, u"-c"_s, u""_s, u"x"_s},
-         {},
-         1,
-         {},
-         "tintra-fade: the count is empty, so no fade was made\n"},
-        {args(u"-c nonsense x"_s),
-         {},
-         0,
-         "<FONT FACE=\"Comic Sans MS\" SIZE=3><FONT "
-         "COLOR=\"#FF0000\">x</FONT></FONT>\n"},
-        {{}, QByteArray(1401, 'x'), 1, {}, TooBig},
-        {args(u"-f html --budget none"_s), QByteArray(1401, 'x'), 0, {}},
+        {"-m|none|-w|--face|F|--size|7|a", {}, 0, "<FONT FACE=\"F\" SIZE=7><sup>a</FONT>\n"},
+        {"-m|none|-w|--face|F|--size|+6|a", {}, 0, "<FONT FACE=\"F\" SIZE=+6><sup>a</FONT>\n"},
+        {"-m|none|-w|--face|F|--size|-6|a", {}, 0, "<FONT FACE=\"F\" SIZE=-6><sup>a</FONT>\n"},
+        {"-c|nonsense|-m|none|-w|--face|F|a", {}, 0, "<FONT FACE=\"F\" SIZE=3><sup>a</FONT>\n"},
+        {"-f|html|--budget|none", x1401, 0, {}},
+        // The engine's refusals, with exit 1.
+        {"", "", 1, "Hey Man, Enter Some Text!\n"},
+        {"", "\n", 1, "Hey Man, Enter Some Text!\n"},
+        {"", x1401, 1, "Error: The message is too big for the textbox 2 hold.\n"},
+        {"-m|repeater|-c|five|x", {}, 1, "Not a valid number\n"},
+        {"-m|rainbow|-c|1|x", {}, 1, "Not a valid fading number\n"},
+        {"-m|3|-c||x", {}, 1, "the count is empty, so no fade was made\n"},
         // Over a target's limit, the spacing of codes that fits is named; --measure counts.
-        {args(u"-f amp-hex"_s) << QString(100, u'x'),
-         {},
-         1,
-         {},
-         "tintra-fade: needs 900 characters, the limit is 256; try --every 6\n"},
-        {args(u"-f amp-hex --every 5"_s) << QString(100, u'x'),
-         {},
-         1,
-         {},
-         "tintra-fade: needs 260 characters, the limit is 256; try --every 6\n"},
-        {args(u"-f html --budget 10"_s) << QString(100, u'x'),
-         {},
-         1,
-         {},
-         "tintra-fade: needs 3666 characters, the limit is 10\n"},
-        {args(u"-f irc --irc-hex --fit error"_s) << QString(300, u'x'),
-         {},
-         1,
-         {},
-         "tintra-fade: needs 2982 bytes in a line, the limit is 512; try --every 28\n"},
-        {args(u"-f discord --measure Hi 👍🏽"_s), {}, 0, "36/2000 characters\n"},
-        {args(u"-f pango --measure Hi"_s), {}, 0, "70 characters, no limit\n"},
-        {args(u"-f irc --measure"_s) << QString(300, u'x'),
-         {},
-         0,
-         "426/512 bytes in the longest of 1 lines\n"},
-        {args(u"-f irc --irc-prefix-room 0 --measure"_s) << QString(300, u'x'),
-         {},
-         0,
+        {"-f|amp-hex", x100, 1, "needs 900 characters, the limit is 256; try --every 6\n"},
+        {"-f|amp-hex|--every|5", x100, 1,
+         "needs 260 characters, the limit is 256; try --every 6\n"},
+        {"-f|html|--budget|10", x100, 1, "needs 3666 characters, the limit is 10\n"},
+        {"-f|irc|--irc-hex|--fit|error", x300, 1,
+         "needs 2982 bytes in a line, the limit is 512; try --every 28\n"},
+        {"-f|discord|--measure|Hi 👍🏽", {}, 0, "36/2000 characters\n"},
+        {"-f|pango|--measure|Hi", {}, 0, "70 characters, no limit\n"},
+        {"-f|irc|--measure", x300, 0, "426/512 bytes in the longest of 1 lines\n"},
+        {"-f|irc|--irc-prefix-room|0|--measure", x300, 0,
          "326/512 bytes in the longest of 1 lines\n"},
+        // Usage errors, with exit 2, each naming its problem.
+        {"--sparkle|x", {}, 2, "sparkle"},
+        {"-m|sideways|x", {}, 2, "sideways"},
+        {"-m|10|x", {}, 2, "\"10\""},
+        {"-m|stops|--stops|red|x", {}, 2, "not 1"},
+        {"-m|stops|--stops|red,red,red,red,red,red,red,red,red,red,red|x", {}, 2, "not 11"},
+        {"-m|stops|--stops|red,,blue|x", {}, 2, "\"\" in --stops"},
+        {"-m|stops|--stops|red,#12345g|x", {}, 2, "#12345g"},
+        {"--stops|red,blue|x", {}, 2, "--stops goes with --mode stops"},
+        {"--read|odt", {}, 2, "\"odt\" for --read"},
+        {"--read|html", "<b>Hi</b>", 2, "no coloured letters"},
+        {"--read|auto", "\xFF", 2, "UTF-8"},
+        {"-1|GG0000|x", {}, 2, "GG0000"},
+        {"-3|#FFFF|x", {}, 2, "--color3"},
+        {"-1|FF0000\n|x", {}, 2, "--color1"},
+        {"-2|transparent|x", {}, 2, "--color2"},
+        {"-2|#FF000080|x", {}, 2, "--color2"},
+        {"--seed|soon|x", {}, 2, "soon"},
+        {"-f|odt|x", {}, 2, "odt"},
+        {"--chat|--format|html|x", {}, 2, "--chat and --format html"},
+        {"-f|html|--ansi256|x", {}, 2, "--ansi256"},
+        {"--ansi24|x", {}, 2, "--ansi24 goes with --format ansi"},
+        {"-f|ansi|--ansi24|--ansi256|x", {}, 2, "two colour depths"},
+        {"-f|ansi|--irc-hex|x", {}, 2, "--irc-hex"},
+        {"--space|lab|x", {}, 2, "lab"},
+        {"--every|2|x", {}, 2, "--every goes with the formats that write runs"},
+        {"-f|irc|--every|0|x", {}, 2, "--every"},
+        {"-f|irc|--every|two|x", {}, 2, "two"},
+        {"-f|amp-hex|--fit|split|x", {}, 2, "--fit split goes with"},
+        {"-f|irc|--fit|sideways|x", {}, 2, "sideways"},
+        {"-f|html|--fit|error|x", {}, 2, "--fit needs a limit"},
+        {"-f|discord|--budget|0|x", {}, 2, "--budget"},
+        {"-f|discord|--budget|lots|x", {}, 2, "lots"},
+        {"-f|html|--irc-prefix-room|9|x", {}, 2, "--irc-prefix-room"},
+        {"-f|irc|--irc-prefix-room|-1|x", {}, 2, "--irc-prefix-room"},
+        {"-f|irc|--irc-prefix-room|490|x", {}, 2, "too little room"},
+        {"--face", {}, 2, "face"},
+        {"--face|a\"|x", {}, 2, "--face"},
+        {"--face|a<|x", {}, 2, "--face"},
+        {"--face|a>|x", {}, 2, "--face"},
+        {"--face|Arial\nBold|x", {}, 2, "--face"},
+        {"--chat|--face|a<b|x", {}, 2, "--face"},
+        {"--size||x", {}, 2, "--size"},
+        {"--size|0|x", {}, 2, "--size"},
+        {"--size|8|x", {}, 2, "--size"},
+        {"--size|+7|x", {}, 2, "--size"},
+        {"--size|-7|x", {}, 2, "--size"},
+        {"--size|-0|x", {}, 2, "--size"},
+        {"", "Hi \xFF\xFE there\n", 2, "UTF-8"},
+        {"--chat", "ab\xE2\x82", 2, "UTF-8"},
+        {"", "\xED\xA0\x80", 2, "UTF-8"},
     };
     for (const auto &c : cases) {
-        const Outcome outcome = fade(c.arguments, c.input);
-        const std::string name = c.arguments.join(u' ').left(60).toStdString();
-        EXPECT_EQ(outcome.exitCode, c.exitCode) << name;
-        if (c.exitCode == 0 && c.output.isEmpty())
-            EXPECT_FALSE(outcome.output.isEmpty()) << name;
-        else
-            EXPECT_EQ(outcome.output, c.output) << name;
-        EXPECT_EQ(outcome.errors, c.errors) << name;
+        const QString line = QString::fromUtf8(c.arguments);
+        const Outcome outcome = fade(line.isEmpty() ? QStringList() : line.split(u'|'), c.input);
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << c.arguments;
+        if (c.exitCode == 0) {
+            EXPECT_TRUE(c.shown.isEmpty() ? !outcome.output.isEmpty() : outcome.output == c.shown)
+                << c.arguments << ": " << outcome.output.left(200).constData();
+            EXPECT_EQ(outcome.errors, QByteArray()) << c.arguments;
+        } else {
+            EXPECT_EQ(outcome.output, QByteArray()) << c.arguments;
+            EXPECT_TRUE(outcome.errors.startsWith("tintra-fade: ")) << c.arguments;
+            EXPECT_TRUE(c.exitCode == 2 ? outcome.errors.contains(c.shown)
+                                        : outcome.errors == "tintra-fade: " + c.shown)
+                << outcome.errors.constData();
+        }
     }
     // The page's limit is met exactly by 1400 letters.
     EXPECT_EQ(fade({}, QByteArray(1400, 'x')).exitCode, 0);
-}
-
-TEST(FadeCommand, UsageErrorsNameTheProblemWithExitTwo)
-{
-    const struct
-    {
-        QStringList arguments;
-        const char *named;
-        QByteArray input = {};
-    } cases[] = {
-        {args(u"--sparkle x"_s), "sparkle"},
-        {args(u"-m sideways x"_s), "sideways"},
-        {args(u"-m 10 x"_s), "\"10\""},
-        {args(u"-m stops --stops red x"_s), "not 1"},
-        {args(u"-m stops x --stops"_s) << u"red,"_s.repeated(10) + u"red"_s, "not 11"},
-        {args(u"-m stops --stops red,,blue x"_s), "\"\" in --stops"},
-        {args(u"-m stops --stops red,#12345g x"_s), "#12345g"},
-        {args(u"--stops red,blue x"_s), "--stops goes with --mode stops"},
-        {args(u"--read odt"_s), "\"odt\" for --read"},
-        {args(u"--read html"_s), "no coloured letters", "<b>Hi</b>"},
-        {args(u"--read auto"_s), "UTF-8", "\xFF"},
-        {args(u"-1 GG0000 x"_s), "GG0000"},
-        {args(u"-3 #FFFF x"_s), "--color3"},
-        {{u"-1"_s, u"FF0000\n"_s, u"x"_s}, "--color1"},
-        {args(u"-2 transparent x"_s), "--color2"},
-        {args(u"-2 #FF000080 x"_s), "--color2"},
-        {args(u"--seed soon x"_s), "soon"},
-        {args(u"-f odt x"_s), "odt"},
-        {args(u"--chat --format html x"_s), "--chat and --format html"},
-        {args(u"-f html --ansi256 x"_s), "--ansi256"},
-        {args(u"--ansi24 x"_s), "--ansi24 goes with --format ansi"},
-        {args(u"-f ansi --ansi24 --ansi256 x"_s), "two colour depths"},
-        {args(u"-f ansi --irc-hex x"_s), "--irc-hex"},
-        {args(u"--space lab x"_s), "lab"},
-        {args(u"--every 2 x"_s), "--every goes with the formats that write runs"},
-        {args(u"-f irc --every 0 x"_s), "--every"},
-        {args(u"-f irc --every two x"_s), "two"},
-        {args(u"-f amp-hex --fit split x"_s), "--fit split goes with"},
-        {args(u"-f irc --fit sideways x"_s), "sideways"},
-        {args(u"-f html --fit error x"_s), "--fit needs a limit"},
-        {args(u"-f discord --budget 0 x"_s), "--budget"},
-        {args(u"-f discord --budget lots x"_s), "lots"},
-        {args(u"-f html --irc-prefix-room 9 x"_s), "--irc-prefix-room"},
-        {args(u"-f irc --irc-prefix-room -1 x"_s), "--irc-prefix-room"},
-        {args(u"-f irc --irc-prefix-room 490 x"_s), "too little room"},
-        {args(u"--face"_s), "face"},
-        {args(u"--face a\" x"_s), "--face"},
-        {args(u"--face a< x"_s), "--face"},
-        {args(u"--face a> x"_s), "--face"},
-        {{u"--face"_s, u"Arial\nBold"_s, u"x"_s}, "--face"},
-        {args(u"--chat --face a<b x"_s), "--face"},
-        {{u"--size"_s, u""_s, u"x"_s}, "--size"},
-        {args(u"--size 0 x"_s), "--size"},
-        {args(u"--size 8 x"_s), "--size"},
-        {args(u"--size +7 x"_s), "--size"},
-        {args(u"--size -7 x"_s), "--size"},
-        {args(u"--size -0 x"_s), "--size"},
-        {{}, "UTF-8", "Hi \xFF\xFE there\n"},
-        {{u"--chat"_s}, "UTF-8", "ab\xE2\x82"},
-        {{}, "UTF-8", "\xED\xA0\x80"},
-    };
-    for (const auto &c : cases) {
-        const Outcome outcome = fade(c.arguments, c.input);
-        EXPECT_EQ(outcome.exitCode, 2) << c.named;
-        EXPECT_TRUE(outcome.output.isEmpty()) << c.named;
-        EXPECT_TRUE(outcome.errors.contains(c.named)) << outcome.errors.constData();
-    }
 }
 
 TEST(FadeCommand, SameSeedSameColours)
