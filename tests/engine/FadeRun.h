@@ -45,14 +45,6 @@ public:
         return PlainFadeHost::askCount(prompt, title, defaultText);
     }
 
-    QList<int> barsSet() const
-    {
-        QList<int> bars;
-        for (const auto &[bar, value] : channelsSet)
-            bars << bar;
-        return bars;
-    }
-
     QList<std::pair<int, int>> channelsSet; // bar, value
     int progressShown = 0;
     QList<QStringList> countBoxes;
