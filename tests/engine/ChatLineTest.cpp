@@ -68,26 +68,18 @@ TEST(ChatLine, RepeaterSegmentsAreSevenLettersLong)
     EXPECT_EQ(run.segments.StageIndex, 0);
 }
 
-TEST(ChatLine, WhiteBecomesOneStepLessBlue)
-{
-    FadeRun run(u"ab"_s);
-    run.host = RecordingHost(u"5"_s, {255, 255, 255}, Blue, {255, 255, 255});
-    EXPECT_EQ(letterColors(chatLine(run)).first(), u"FFFFFE"_s);
-    EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
-}
-
 // The chat window's rules hold in whatever format it writes: no count asked, no progress shown,
 // and white loses a step of blue, which IRC still shows as its white, 00.
 TEST(ChatLine, TheChatWindowsRulesHoldInTheIrcFormatToo)
 {
     FadeRun run(u"abcdefghijklm"_s, FadeMode::Repeater);
-    run.host = RecordingHost(u"5"_s, {255, 255, 255}, Blue, Green);
+    run.host = RecordingHost(u"5"_s, {255, 255, 255}, Blue, {255, 255, 255});
     run.request.format = OutputFormat::Irc;
     run.request.chatWindow = true;
     const QString line = run.markup();
     EXPECT_EQ(run.host.progressShown, 0);
     EXPECT_TRUE(run.host.countBoxes.isEmpty());
-    EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}}));
+    EXPECT_EQ(run.host.channelsSet, (QList<std::pair<int, int>> {{3, 254}, {9, 254}}));
     EXPECT_TRUE(line.startsWith(u"\x03"
                                 "00a"_s))
         << line.toStdString();

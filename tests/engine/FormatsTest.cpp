@@ -143,16 +143,6 @@ TEST(Formats, FrameTheLettersInTheirOwnTags)
          u"[font=Arial][size=7][b][u][color=#FF0000]H[/color]\n[color=#AA0055][[/color]"
          u"[color=#800080]b[/color][color=#5500AA]][/color][/u][/b][/size][/font]"_s},
         {OutputFormat::BBCode, FadeMode::NoFade, {}, {}, u"[b][u]H\n[[b][/b]b][/u][/b]"_s},
-        {OutputFormat::BBCode,
-         FadeMode::NoFade,
-         u"Comic \"Sans\" MS"_s,
-         {},
-         u"[font=\"Comic Sans MS\"][b][u]H\n[[b][/b]b][/u][/b][/font]"_s},
-        {OutputFormat::BBCode,
-         FadeMode::NoFade,
-         u"Tahoma-Bold"_s,
-         {},
-         u"[font=\"Tahoma-Bold\"][b][u]H\n[[b][/b]b][/u][/b][/font]"_s},
         {OutputFormat::Ansi, FadeMode::Normal, u"Arial"_s, u"3"_s,
          u"\x1b[1;4m\x1b[38;2;255;0;0mH\x1b[0m\n\x1b[1;4m\x1b[38;2;170;0;85m["
          u"\x1b[38;2;128;0;128mb\x1b[38;2;85;0;170m]\x1b[0m"_s},
