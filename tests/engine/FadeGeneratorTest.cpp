@@ -270,6 +270,7 @@ TEST(GenerateFade, APageHoldsAtMost1400LettersAndItsUnits)
     }
     // The longest message stops one step short of colour 2: red 255 − 1399 × 255/1400 ≈ 0.18.
     const QStringList colors = letterColors(FadeRun(QString(1400, u'x')).markup());
+    ASSERT_EQ(colors.size(), 1400);
     EXPECT_EQ(colors.first(), u"FF0000"_s);
     EXPECT_EQ(colors[700], u"800080"_s);
     EXPECT_EQ(colors.last(), u"0000FF"_s);
