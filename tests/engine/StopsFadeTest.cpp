@@ -57,39 +57,32 @@ TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
     }
 }
 
+// Passes of equal length, the last held at the final stop; with fewer letters than passes each
+// shows the stop of its place, CR and LF counted; one stop is too few and an eleventh is left out.
 TEST(StopsFade, PassesOfEqualLengthAndALastPassHeldAtTheFinalStop)
 {
     const struct
     {
-        const char *name;
         QString message;
         QList<Rgb> stops;
-        QStringList colors;
+        QString colors;
     } cases[] = {
-        {"four stops, seven letters: h = 2, the last pass reaches white",
-         u"abcdefg"_s,
+        {u"abcdefg"_s,
          {Red, Blue, Green, White},
-         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s, u"80FF80"_s,
-          u"FFFFFF"_s}},
-        {"four stops, eight letters: the letter past the last step stays white",
-         u"abcdefgh"_s,
+         u"FF0000 800080 0000FF 008080 00FF00 80FF80 FFFFFF"_s},
+        {u"abcdefgh"_s,
          {Red, Blue, Green, White},
-         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s, u"80FF80"_s, u"FFFFFF"_s,
-          u"FFFFFF"_s}},
-        {"fewer letters than passes: each shows the stop of its position, CR and LF counted",
-         u"a\r\nbc"_s,
-         {Red, Blue, Green, White, Red, Blue},
-         {u"FF0000"_s, u"FFFFFF"_s, u"FF0000"_s}},
-        {"ten stops, one letter", u"a"_s, QList<Rgb>(10, Green), {u"00FF00"_s}},
-        {"one stop is too few: colour 1 to colour 2", u"ab"_s, {Green}, {u"00FF00"_s, u"80FF80"_s}},
-        {"an eleventh stop is left out", u"abcdefghij"_s, QList<Rgb>(10, Blue) << Red,
-         QStringList(10, u"0000FF"_s)},
+         u"FF0000 800080 0000FF 008080 00FF00 80FF80 FFFFFF FFFFFF"_s},
+        {u"a\r\nbc"_s, {Red, Blue, Green, White, Red, Blue}, u"FF0000 FFFFFF FF0000"_s},
+        {u"a"_s, QList<Rgb>(10, Green), u"00FF00"_s},
+        {u"ab"_s, {Green}, u"00FF00 80FF80"_s},
+        {QString(11, u'x'), QList<Rgb>(10, Blue) << Red, QStringList(11, u"0000FF"_s).join(u' ')},
     };
     for (const auto &c : cases) {
         FadeRun run(c.message, FadeMode::Stops);
         run.host = RecordingHost(u"5"_s, Green, White, Red);
         run.request.stops = c.stops;
-        EXPECT_EQ(letterColors(run.markup()), c.colors) << c.name;
+        EXPECT_EQ(letterColors(run.markup()).join(u' '), c.colors) << qPrintable(c.message);
     }
 }
 
