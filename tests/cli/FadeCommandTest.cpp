@@ -92,6 +92,9 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
         {"-m|none|-w|--face|F|--size|-6|a", {}, 0, "<FONT FACE=\"F\" SIZE=-6><sup>a</FONT>\n"},
         {"-c|nonsense|-m|none|-w|--face|F|a", {}, 0, "<FONT FACE=\"F\" SIZE=3><sup>a</FONT>\n"},
         {"-f|html|--budget|none", x1401, 0, {}},
+        {"-m|stops|--stops|red,red,red,red,red,red,red,red,red,red|x", {}, 0, {}},
+        {"-m|repeater|-c|500|x", {}, 0, {}},
+        {"-m|repeater|-c|2|x", {}, 0, {}},
         // A seed runs on a stopped clock: its colours as SplitMix64 gives them, worked out apart.
         {"-f|minimessage|-m|randomize|--seed|7|ab", {}, 0, "<#82c0e6>a<#9cf547>b\n"},
         // -f ansi writes 24-bit colour where COLORTERM says the terminal shows it, else the 256
