@@ -319,12 +319,7 @@ TEST(FadeCommand, SavesListsAndFadesWithPresets)
     EXPECT_EQ(lines.size(), 6 + 20 + 1);
     EXPECT_TRUE(lines.contains("Saver 19\tstops\t#FF0000,#FFFFFF,#0000FF"));
 
-    const struct
-    {
-        QStringList arguments;
-        int exitCode;
-        QByteArray output;
-    } cases[] = {
+    const std::tuple<QStringList, int, QByteArray> cases[] = {
         {{u"--preset"_s, u"Saver 7"_s, u"-f"_s, u"minimessage"_s, u"abc"_s},
          0,
          "<#ff0000>a<#ffffff>b<#0000ff>c\n"},
@@ -334,10 +329,10 @@ TEST(FadeCommand, SavesListsAndFadesWithPresets)
         {{u"--save-preset"_s, u" "_s}, 2, {}},
         {args(u"--save-preset Odd -c 1"_s), 2, {}},
     };
-    for (const auto &c : cases) {
-        const auto run = start(c.arguments);
+    for (const auto &[arguments, exitCode, output] : cases) {
+        const auto run = start(arguments);
         ASSERT_TRUE(run->waitForFinished(10000));
-        EXPECT_EQ(run->exitCode(), c.exitCode) << c.arguments.join(u' ').toStdString();
-        EXPECT_EQ(run->readAllStandardOutput(), c.output);
+        EXPECT_EQ(run->exitCode(), exitCode) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(run->readAllStandardOutput(), output);
     }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -134,12 +135,7 @@ TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
 TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
 {
     using Status = CountAnswer::Status;
-    const struct
-    {
-        const char *answer;
-        Status status;
-        int howMuch;
-    } cases[] = {
+    const std::tuple<const char *, Status, int> cases[] = {
         {"2", Status::Accepted, 1},          {"500", Status::Accepted, 499},
         {" 7 ", Status::Accepted, 6},        {"+5", Status::Accepted, 4},
         {"5.0", Status::Accepted, 4},        {"1e2", Status::Accepted, 99},
@@ -152,11 +148,11 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
         {"5 5", Status::NotANumber, 0},      {"0x10", Status::NotANumber, 0},
         {"5\n", Status::NotANumber, 0},      {"\n5", Status::NotANumber, 0},
     };
-    for (const auto &c : cases) {
-        const CountAnswer answer = CheckCount(QString::fromLatin1(c.answer));
-        EXPECT_EQ(answer.status, c.status) << c.answer;
-        if (c.status == Status::Accepted) {
-            EXPECT_EQ(answer.howMuch, c.howMuch) << c.answer;
+    for (const auto &[text, status, howMuch] : cases) {
+        const CountAnswer answer = CheckCount(QString::fromLatin1(text));
+        EXPECT_EQ(answer.status, status) << text;
+        if (status == Status::Accepted) {
+            EXPECT_EQ(answer.howMuch, howMuch) << text;
         }
     }
 }

@@ -374,21 +374,17 @@ TEST(Formats, PaletteColoursAreTheNearestOnEitherSideOfEachBoundary)
 // The face with every character that could leave its place, in each format that writes it.
 TEST(Formats, KeepEveryCharacterOfTheFaceInsideItsPlace)
 {
-    const struct
-    {
-        OutputFormat format;
-        QString opening;
-    } cases[] = {
+    const std::pair<OutputFormat, QString> cases[] = {
         {OutputFormat::Html,
          uR"(<span style="font-family:'a&quot;\'&lt;&gt;&amp;\\[]{};b\1 ';font-size:medium">)"_s},
         {OutputFormat::BBCode, uR"([font="a'<>&\{};b"][size=3])"_s},
         {OutputFormat::Rtf, uR"({\rtf1\ansi\deff0{\fonttbl{\f0 a"'<>&\\[]\{\}b\u1?;}})"_s},
     };
-    for (const auto &c : cases) {
-        FadeRun run(u"x"_s, FadeMode::Normal, c.format);
+    for (const auto &[format, opening] : cases) {
+        FadeRun run(u"x"_s, FadeMode::Normal, format);
         run.request.options.fontFace = u"a\"'<>&\\[]{};b\x01"_s;
         run.request.options.fontSize = u"3"_s;
-        EXPECT_TRUE(run.markup().startsWith(c.opening)) << run.markup().toStdString();
+        EXPECT_TRUE(run.markup().startsWith(opening)) << run.markup().toStdString();
     }
 }
 

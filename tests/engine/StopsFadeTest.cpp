@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -61,12 +62,7 @@ TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
 // shows the stop of its place, CR and LF counted; one stop is too few and an eleventh is left out.
 TEST(StopsFade, PassesOfEqualLengthAndALastPassHeldAtTheFinalStop)
 {
-    const struct
-    {
-        QString message;
-        QList<Rgb> stops;
-        QString colors;
-    } cases[] = {
+    const std::tuple<QString, QList<Rgb>, QString> cases[] = {
         {u"abcdefg"_s,
          {Red, Blue, Green, White},
          u"FF0000 800080 0000FF 008080 00FF00 80FF80 FFFFFF"_s},
@@ -78,11 +74,11 @@ TEST(StopsFade, PassesOfEqualLengthAndALastPassHeldAtTheFinalStop)
         {u"ab"_s, {Green}, u"00FF00 80FF80"_s},
         {QString(11, u'x'), QList<Rgb>(10, Blue) << Red, QStringList(11, u"0000FF"_s).join(u' ')},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, FadeMode::Stops);
+    for (const auto &[message, stops, colors] : cases) {
+        FadeRun run(message, FadeMode::Stops);
         run.host = RecordingHost(u"5"_s, Green, White, Red);
-        run.request.stops = c.stops;
-        EXPECT_EQ(letterColors(run.markup()).join(u' '), c.colors) << qPrintable(c.message);
+        run.request.stops = stops;
+        EXPECT_EQ(letterColors(run.markup()).join(u' '), colors) << qPrintable(message);
     }
 }
 
