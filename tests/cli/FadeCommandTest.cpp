@@ -71,11 +71,9 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
         QString colorTerm = {};
     } cases[] = {
         {"-f|minimessage|Hi", {}, 0, "<#ff0000>H<#800080>i\n"},
-        {"-f|minimessage", "Hi\n", 0, "<#ff0000>H<#800080>i\n"},
         {"-f|MiniMessage", "Hi\r\n", 0, "<#ff0000>H<#800080>i\n"},
         {"-m|none|a|b", {}, 0, "a b\n"},
         {"--mode|NONE", "a\nb\r\nc\rd\n\n", 0, "a\r\nb\r\nc\r\nd\r\n\n"},
-        {"-m|8", "a\n\n", 0, "a\r\n\n"},
         {"-f|minimessage|-1|#00ff00|--color2|00FF00|--|-b", {}, 0, "<#00ff00>-<#00ff00>b\n"},
         {"-f|minimessage|-1|#0F0|-2|Navy|ab", {}, 0, "<#00ff00>a<#008040>b\n"},
         {"-f|minimessage|-m|stops|--stops|red,#00f,lime|ab", {}, 0, "<#ff0000>a<#0000ff>b\n"},
@@ -174,8 +172,6 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
         {"--size|-7|x", {}, 2, "--size"},
         {"--size|-0|x", {}, 2, "--size"},
         {"", "Hi \xFF\xFE there\n", 2, "UTF-8"},
-        {"--chat", "ab\xE2\x82", 2, "UTF-8"},
-        {"", "\xED\xA0\x80", 2, "UTF-8"},
         // Refused as soon as it comes, before a page is too big.
         {"", binary, 2, "standard input is not UTF-8 text\n"},
     };
