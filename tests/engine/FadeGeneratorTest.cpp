@@ -84,19 +84,6 @@ TEST(GenerateFade, LetterColoursOfEachMode)
     }
 }
 
-TEST(GenerateFade, SegmentRunsStartAgainAtColourOne)
-{
-    for (const int mode : {FadeMode::Repeater, FadeMode::TCRepeater, FadeMode::Rainbow}) {
-        FadeRun run(u"abcdefg"_s, mode);
-        const QString first = run.markup();
-        EXPECT_EQ(run.segments.StageIndex, 0);
-        if (mode != FadeMode::Rainbow) {
-            EXPECT_EQ(run.markup(), first) << mode;
-        }
-        EXPECT_EQ(letterColors(first).first(), u"FF0000"_s);
-    }
-}
-
 TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
 {
     const Notice empty {u"Hey Man, Enter Some Text!"_s, NoticeIcon::Critical, u"DUV or QY"_s};
