@@ -20,30 +20,16 @@ namespace {
 
 // The names the search looks for, in other cases, inside longer names, one letter short, and
 // at the end of names that the platform's 249 characters keep whole or cut off.
-const std::string ClassNames[] = {
-    "AOL Frame25",
-    "aol frame25",
-    "AOL Frame24",
-    "AOL Frame25 ",
-    "MDIClient",
-    "mdiclient",
-    "xMDIClientx",
-    "MDIClien",
-    "AOL Child",
-    "RICHCNTL",
-    "richcntl",
-    "RICHCNTL2",
-    "AOL_RICHCNTL",
-    "RICHCNT",
-    "_AOL_Listbox",
-    "_aol_listbox",
-    "My_AOL_Listbox",
-    "_AOL_Listbo",
-    "_AOL_Icon",
-    "AOL Toolbar",
-    std::string(241, 'x') + "RICHCNTL",
-    std::string(242, 'x') + "RICHCNTL",
-};
+const std::vector<std::string> ClassNames = [] {
+    std::vector<std::string> names = {
+        "AOL Frame25",  "aol frame25",    "AOL Frame24",  "AOL Frame25 ", "MDIClient",
+        "mdiclient",    "xMDIClientx",    "MDIClien",     "AOL Child",    "RICHCNTL",
+        "richcntl",     "RICHCNTL2",      "AOL_RICHCNTL", "RICHCNT",      "_AOL_Listbox",
+        "_aol_listbox", "My_AOL_Listbox", "_AOL_Listbo",  "_AOL_Icon",    "AOL Toolbar"};
+    names.push_back(std::string(241, 'x') + "RICHCNTL");
+    names.push_back(std::string(242, 'x') + "RICHCNTL");
+    return names;
+}();
 
 constexpr std::size_t MostWindows = 300;
 constexpr std::size_t MostDocumentsInARow = 128;
@@ -176,9 +162,9 @@ Expected expectedFor(const Desktop &desktop)
 
 std::string classNameFrom(FuzzedDataProvider &data)
 {
-    const auto index = data.ConsumeIntegralInRange<std::size_t>(0, std::size(ClassNames));
-    return index < std::size(ClassNames) ? ClassNames[index]
-                                         : data.ConsumeRandomLengthString(ClassNameLength + 10);
+    const auto index = data.ConsumeIntegralInRange<std::size_t>(0, ClassNames.size());
+    return index < ClassNames.size() ? ClassNames[index]
+                                     : data.ConsumeRandomLengthString(ClassNameLength + 10);
 }
 
 // Top-level windows, single children and rows of documents, as the fuzzer's bytes say.

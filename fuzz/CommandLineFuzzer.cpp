@@ -17,32 +17,17 @@
 
 namespace {
 
-// A stream written into memory, read back when closed.
-class MemoryStream
+// What a temporary file holds, read back from its start; the file is closed.
+QByteArray readBack(FILE *file)
 {
-public:
-    MemoryStream()
-        : m_file(open_memstream(&m_data, &m_size))
-    { }
-    ~MemoryStream() { std::free(m_data); }
-    MemoryStream(const MemoryStream &) = delete;
-    MemoryStream &operator=(const MemoryStream &) = delete;
-
-    FILE *file() const { return m_file; }
-
-    QByteArray close()
-    {
-        if (m_file)
-            std::fclose(m_file);
-        m_file = nullptr;
-        return QByteArray(m_data, qsizetype(m_size));
-    }
-
-private:
-    char *m_data = nullptr;
-    size_t m_size = 0;
-    FILE *m_file;
-};
+    std::rewind(file);
+    QByteArray bytes;
+    char block[4096];
+    for (size_t read; (read = std::fread(block, 1, sizeof block, file)) > 0;)
+        bytes.append(block, qsizetype(read));
+    std::fclose(file);
+    return bytes;
+}
 
 const QByteArray ReplacementCharacter = "\xEF\xBF\xBD";
 
@@ -76,14 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         replacementInInput || input.find(ReplacementCharacter.constData()) != std::string::npos;
 
     FILE *standardInput = fmemopen(input.data(), input.size(), "r");
-    MemoryStream output;
-    MemoryStream errors;
-    Expect(standardInput && output.file() && errors.file(), "the streams open");
-    FadeCommand command(standardInput, output.file(), errors.file());
+    FILE *output = std::tmpfile();
+    FILE *errors = std::tmpfile();
+    Expect(standardInput && output && errors, "the streams open");
+    FadeCommand command(standardInput, output, errors);
     const int exitCode = command.run(arguments);
     std::fclose(standardInput);
-    const QByteArray written = output.close();
-    const QByteArray problems = errors.close();
+    const QByteArray written = readBack(output);
+    const QByteArray problems = readBack(errors);
 
     Expect(exitCode >= 0 && exitCode <= 2, "the exit code is 0, 1 or 2");
     Expect(argumentsAreText || exitCode == FadeCommand::UsageError,

@@ -1,5 +1,5 @@
 // Fades fuzzed messages in every mode, both dialects and with fuzzed options, colours and
-// counts, and walks each markup as the letter loop must have written it; reads each page's
+// counts, checks each markup against the one its letters must make, and reads each page's
 // letters back from the other formats, in the page's colours.
 
 #include "Invariant.h"
@@ -25,16 +25,10 @@ namespace {
 
 const QString TooBig = u"Error: The message is too big for the textbox 2 hold."_s;
 
-// Whether some surrogate in the text has no partner.
-bool HasUnpairedSurrogate(QStringView text)
+// Whether every surrogate in the texts has its partner.
+bool whole(std::initializer_list<QStringView> texts)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            return true;
-    }
-    return false;
+    return std::ranges::all_of(texts, [](QStringView text) { return text.isValidUtf16(); });
 }
 
 // Everything one run takes, drawn from the fuzzer's bytes.
@@ -63,17 +57,19 @@ Run runFrom(FuzzedDataProvider &data)
     run.request.format = data.ConsumeBool() ? OutputFormat::ChatLine : OutputFormat::Page;
     run.request.options = {textFrom(data, 16), textFrom(data, 8),  data.ConsumeBool(),
                            data.ConsumeBool(), data.ConsumeBool(), data.ConsumeBool()};
+    const auto colorFrom = [&data] {
+        return Rgb {data.ConsumeIntegral<quint8>(), data.ConsumeIntegral<quint8>(),
+                    data.ConsumeIntegral<quint8>()};
+    };
     for (Rgb &color : run.colors)
-        color = {data.ConsumeIntegral<quint8>(), data.ConsumeIntegral<quint8>(),
-                 data.ConsumeIntegral<quint8>()};
+        color = colorFrom();
     static const QString answers[] = {u"5"_s, u"2"_s, u"500"_s, u""_s, u"1"_s, u"5.5"_s, u"x"_s};
     run.countAnswer =
         data.ConsumeBool() ? answers[data.ConsumeIntegralInRange(0, 6)] : textFrom(data, 8);
     run.seed = data.ConsumeIntegral<quint64>();
     // Stops Fade falls back to colours 1 and 2 with fewer than two and leaves out the eleventh.
     for (int stop = data.ConsumeIntegralInRange(0, 11); stop > 0; --stop)
-        run.request.stops << Rgb {data.ConsumeIntegral<quint8>(), data.ConsumeIntegral<quint8>(),
-                                  data.ConsumeIntegral<quint8>()};
+        run.request.stops << colorFrom();
     // Repeated, so the message can pass the page limits.
     const int repeats = data.ConsumeIntegralInRange(1, 8);
     run.request.message = textFrom(data, 8192).repeated(repeats);
@@ -117,39 +113,6 @@ void checkLetters(const QString &message, const Letters &letters, int window)
     }
 }
 
-// Walks markup from its start: each piece must come next.
-class Walker
-{
-public:
-    explicit Walker(const QString &markup)
-        : m_markup(markup)
-    { }
-
-    void take(QStringView piece, const char *rule)
-    {
-        Expect(QStringView(m_markup).sliced(m_at).startsWith(piece), rule);
-        m_at += piece.size();
-    }
-
-    QString takeHex6()
-    {
-        Expect(m_markup.size() - m_at >= 6, "six hex digits follow");
-        const QString hex = m_markup.mid(m_at, 6);
-        Expect(std::all_of(
-                   hex.begin(), hex.end(),
-                   [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }),
-               "colours are six uppercase hex digits");
-        m_at += 6;
-        return hex;
-    }
-
-    bool atEnd() const { return m_at == m_markup.size(); }
-
-private:
-    const QString &m_markup;
-    qsizetype m_at = 0;
-};
-
 QString opening(const FadeRequest &request)
 {
     const FadeOptions &options = request.options;
@@ -160,81 +123,72 @@ QString opening(const FadeRequest &request)
         (options.underline ? u"<U>"_s : QString());
 }
 
-QString closing(const FadeRequest &request)
+// The markup the letters must make: after the opening, every letter in exactly one colour tag
+// (none in "No Fade") at its wave height, a line break for each CR (whose next letter makes no
+// turn), then the closing.
+QString expectedMarkup(const FadeRequest &request, const Letters &letters, bool colourMode,
+                       const QStringList &colors)
 {
+    static constexpr QStringView noFadeTags[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
     const FadeOptions &options = request.options;
-    if (request.format == OutputFormat::ChatLine)
-        return {};
-    return (options.bold ? u"</B>"_s : QString()) + (options.italic ? u"</I>"_s : QString()) +
-        (options.underline ? u"</U>"_s : QString()) + u"</FONT>"_s;
-}
-
-struct ColourTurns
-{
-    QStringList colors; // of the letters shown
-    bool endsWithLetter = false; // rather than with a line break
-};
-
-// Every letter in exactly one colour tag, a line break for each CR (whose next letter makes no
-// turn), wave tags on the raised and lowered turns.
-ColourTurns walkColourMarkup(const QString &markup, const Letters &letters,
-                             const FadeRequest &request)
-{
     const bool page = request.format == OutputFormat::Page;
-    Walker walker(markup);
-    walker.take(opening(request), "the opening comes first");
-    ColourTurns turns;
+    QString markup = opening(request);
     int turn = 0;
+    int noFadeTurn = 0;
+    qsizetype shown = 0;
     for (auto next = letters.begin(); next != letters.end(); ++next, ++turn) {
-        const int phase = request.options.waving ? turn % 4 : 1;
-        const QStringView letter = *next;
-        turns.endsWithLetter = !isCarriageReturn(letter);
-        if (!turns.endsWithLetter) {
-            walker.take(u"<br>", "a CR is a line break");
-            if (!next.isLast())
-                ++next;
-            continue;
-        }
-        if (phase == 0)
-            walker.take(u"<sup>", "the raised phase opens <sup>");
-        if (phase == 2)
-            walker.take(u"<sub>", "the lowered phase opens <sub>");
-        walker.take(page ? u"<FONT COLOR=\"#" : u"<FONT COLOR=#", "each letter has a colour tag");
-        turns.colors << walker.takeHex6();
-        walker.take(page ? u"\">" : u">", "the colour tag ends");
-        walker.take(letter, "the letter follows its tag whole");
-        if (page)
-            walker.take(u"</FONT>", "a page closes each colour tag");
-        if (phase == 0)
-            walker.take(u"</sup>", "the raised phase closes </sup>");
-        if (phase == 2)
-            walker.take(u"</sub>", "the lowered phase closes </sub>");
-    }
-    walker.take(closing(request), "the closing comes last");
-    Expect(walker.atEnd(), "nothing follows the closing");
-    return turns;
-}
-
-void walkNoFadeMarkup(const QString &markup, const Letters &letters, const FadeRequest &request)
-{
-    static constexpr QStringView tagOfPhase[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
-    Walker walker(markup);
-    walker.take(opening(request), "the opening comes first");
-    int phase = 0;
-    for (auto next = letters.begin(); next != letters.end(); ++next) {
         const QStringView letter = *next;
         if (isCarriageReturn(letter)) {
-            walker.take(u"<br>", "a CR is a line break");
+            markup += u"<br>";
             if (!next.isLast())
                 ++next;
-            continue;
+        } else if (!colourMode) {
+            markup.append(noFadeTags[noFadeTurn++ % 4]).append(letter);
+        } else {
+            const int phase = options.waving ? turn % 4 : 1;
+            const QString hex = colors.value(shown++);
+            markup += phase == 0 ? u"<sup>"_s : phase == 2 ? u"<sub>"_s : QString();
+            markup +=
+                page ? u"<FONT COLOR=\"#"_s + hex + u"\">"_s : u"<FONT COLOR=#"_s + hex + u'>';
+            markup.append(letter).append(page ? u"</FONT>"_s : QString());
+            markup += phase == 0 ? u"</sup>"_s : phase == 2 ? u"</sub>"_s : QString();
         }
-        walker.take(tagOfPhase[phase], "each letter follows the tag of its phase");
-        walker.take(letter, "the letter follows whole");
-        phase = (phase + 1) % 4;
     }
-    walker.take(closing(request), "the closing comes last");
-    Expect(walker.atEnd(), "nothing follows the closing");
+    if (page)
+        markup += (options.bold ? u"</B>"_s : QString()) +
+            (options.italic ? u"</I>"_s : QString()) + (options.underline ? u"</U>"_s : QString()) +
+            u"</FONT>"_s;
+    return markup;
+}
+
+// Whether the last turn is a letter rather than a line break.
+bool endsWithLetter(const Letters &letters)
+{
+    bool letter = false;
+    for (auto next = letters.begin(); next != letters.end(); ++next) {
+        letter = !isCarriageReturn(*next);
+        if (!letter && !next.isLast())
+            ++next;
+    }
+    return letter;
+}
+
+// The colours of the letters' tags after the opening, found without a regular expression,
+// which takes no unpaired surrogate.
+QStringList tagColors(const QString &markup, const FadeRequest &request)
+{
+    const QString tag =
+        request.format == OutputFormat::Page ? u"<FONT COLOR=\"#"_s : u"<FONT COLOR=#"_s;
+    QStringList colors;
+    for (qsizetype at = markup.indexOf(tag, opening(request).size()); at >= 0;
+         at = markup.indexOf(tag, at + 1)) {
+        colors << markup.mid(at + tag.size(), 6);
+        Expect(std::ranges::all_of(
+                   colors.last(),
+                   [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }),
+               "colours are six uppercase hex digits");
+    }
+    return colors;
 }
 
 FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
@@ -266,7 +220,7 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 // colour codes refuse a section sign, which the game never shows, and IRC control characters.
 bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &letters)
 {
-    if (HasUnpairedSurrogate(request.message) || HasUnpairedSurrogate(request.options.fontFace))
+    if (!whole({request.message, request.options.fontFace}))
         return false;
     const bool gameCodes = format == OutputFormat::AmpHex || format == OutputFormat::AmpX ||
         format == OutputFormat::Section;
@@ -304,12 +258,8 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
     QList<ColorValue> colors;
     for (const QString &hex : pageColors)
         colors << ColorOfHex6(hex);
-    for (const OutputFormat format :
-         {OutputFormat::Html, OutputFormat::BBCode, OutputFormat::Ansi, OutputFormat::Ansi256,
-          OutputFormat::MiniMessage, OutputFormat::AmpHex, OutputFormat::AmpX,
-          OutputFormat::Section, OutputFormat::TextComponents, OutputFormat::Irc,
-          OutputFormat::IrcHex, OutputFormat::Discord, OutputFormat::Pango, OutputFormat::Matrix,
-          OutputFormat::Rtf}) {
+    for (int each = int(OutputFormat::Html); each <= int(OutputFormat::Rtf); ++each) {
+        const auto format = OutputFormat(each);
         if (!readableIn(format, run.request, letters))
             continue;
         Run other = run;
@@ -356,11 +306,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     }
 
     const QString &markup = *result.output;
-    const bool wholeInput = !HasUnpairedSurrogate(request.message) &&
-        !HasUnpairedSurrogate(request.options.fontFace) &&
-        !HasUnpairedSurrogate(request.options.fontSize);
-    if (wholeInput) {
-        Expect(!HasUnpairedSurrogate(markup), "no markup holds an unpaired surrogate");
+    if (whole({request.message, request.options.fontFace, request.options.fontSize})) {
+        Expect(whole({markup}), "no markup holds an unpaired surrogate");
         // A byte order mark in front is text here, as a letter or in the face.
         QStringDecoder utf8(QStringDecoder::Utf8,
                             QStringDecoder::Flag::ConvertInitialBom |
@@ -368,25 +315,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         Expect(utf8(markup.toUtf8()) == markup && !utf8.hasError(), "the markup survives UTF-8");
     }
     const bool page = request.format == OutputFormat::Page;
-    if (!isColourMode(request.fadeMode)) {
-        if (request.options.waving)
-            walkNoFadeMarkup(markup, letters, request);
-        else
-            Expect(markup == request.message, "no fade without waving is the message itself");
-        if (page)
-            checkOtherFormats(run, letters, {});
-    } else {
-        const ColourTurns turns = walkColourMarkup(markup, letters, request);
-        if (page)
-            checkOtherFormats(run, letters, turns.colors);
+    const bool colourMode = isColourMode(request.fadeMode);
+    const QStringList colors = colourMode ? tagColors(markup, request) : QStringList();
+    if (colourMode || request.options.waving)
+        Expect(markup == expectedMarkup(request, letters, colourMode, colors),
+               "every letter sits in its tags between the opening and the closing");
+    else
+        Expect(markup == request.message, "no fade without waving is the message itself");
+    if (page)
+        checkOtherFormats(run, letters, colors);
+    if (colourMode && !colors.isEmpty()) {
         const bool gradient = request.fadeMode == FadeMode::Normal ||
             request.fadeMode == FadeMode::TTintra || request.fadeMode == FadeMode::DUDadodov ||
             request.fadeMode == FadeMode::TWMystery;
         if (gradient && !isCarriageReturn(*letters.begin()))
-            Expect(turns.colors.first() == Hex6(RGB(host.color(1))),
-                   "a gradient starts at colour 1");
-        if (turns.endsWithLetter)
-            Expect(result.lastColor && Hex6(*result.lastColor) == turns.colors.last(),
+            Expect(colors.first() == Hex6(RGB(host.color(1))), "a gradient starts at colour 1");
+        if (endsWithLetter(letters))
+            Expect(result.lastColor && Hex6(*result.lastColor) == colors.last(),
                    "the last colour is that of the last letter");
     }
 

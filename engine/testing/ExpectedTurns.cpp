@@ -8,7 +8,8 @@
 namespace {
 
 // The colour a format shows for a colour of the page: the index or code of the nearest colour of
-// its palette, where it has one.
+// its palette, where it has one. The look-ups are pinned by values worked out by hand in the
+// engine tests; here they only check that each writer uses its own.
 ColorValue shownColor(OutputFormat format, ColorValue color)
 {
     switch (format) {

@@ -3,17 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
 TEST(DecodeUtf8, TakesOnlyWellFormedText)
 {
-    const struct
-    {
-        const char *name;
-        QByteArray bytes;
-        std::optional<QString> text;
-    } cases[] = {
+    const std::tuple<const char *, QByteArray, std::optional<QString>> cases[] = {
         {"ASCII", "Hi", u"Hi"_s},
         {"two, three and four bytes", "\xC3\xA5\xE2\x82\xAC\xF0\x9F\x98\x80", u"å€😀"_s},
         {"a byte order mark in front", "\xEF\xBB\xBFok", u"ok"_s},
@@ -24,8 +20,8 @@ TEST(DecodeUtf8, TakesOnlyWellFormedText)
         {"a surrogate", "\xED\xA0\x80", std::nullopt},
         {"past U+10FFFF", "\xF4\x90\x80\x80", std::nullopt},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.name;
+    for (const auto &[name, bytes, text] : cases)
+        EXPECT_EQ(DecodeUtf8(bytes), text) << name;
 }
 
 // The stream is read in pieces of 64 KiB.

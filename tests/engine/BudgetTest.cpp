@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -29,25 +30,23 @@ QString randomMessage(std::mt19937 &random, int most)
 
 TEST(Budget, EachTargetKnowsItsLimitAndUnit)
 {
-    for (const OutputFormat format : {OutputFormat::AmpHex, OutputFormat::AmpX,
-                                      OutputFormat::Section, OutputFormat::TextComponents}) {
-        const std::optional<Budget> budget = TargetBudget(format);
-        ASSERT_TRUE(budget);
-        EXPECT_EQ(budget->limit, 256);
-        EXPECT_EQ(budget->unit, BudgetUnit::Utf16Units);
-        EXPECT_EQ(budget->fit, BudgetFit::Error);
+    const std::tuple<OutputFormat, qsizetype, BudgetUnit, BudgetFit> cases[] = {
+        {OutputFormat::AmpHex, 256, BudgetUnit::Utf16Units, BudgetFit::Error},
+        {OutputFormat::Section, 256, BudgetUnit::Utf16Units, BudgetFit::Error},
+        {OutputFormat::TextComponents, 256, BudgetUnit::Utf16Units, BudgetFit::Error},
+        {OutputFormat::Irc, 512, BudgetUnit::Utf8Bytes, BudgetFit::Split},
+        {OutputFormat::Discord, 2000, BudgetUnit::CodePoints, BudgetFit::Error},
+        {OutputFormat::Matrix, 65536, BudgetUnit::Utf8Bytes, BudgetFit::Error},
+    };
+    // IRC counts each line with CR LF and the room kept for the prefix, here 60.
+    for (const auto &[format, limit, unit, fit] : cases) {
+        const std::optional<Budget> budget = TargetBudget(format, 60);
+        ASSERT_TRUE(budget) << int(format);
+        EXPECT_EQ(std::tuple(budget->limit, budget->unit, budget->fit,
+                             budget->perLine ? budget->lineOverhead : -1),
+                  std::tuple(limit, unit, fit, format == OutputFormat::Irc ? 62 : -1))
+            << int(format);
     }
-    const std::optional<Budget> irc = TargetBudget(OutputFormat::Irc, 60);
-    ASSERT_TRUE(irc);
-    EXPECT_EQ(irc->limit, 512);
-    EXPECT_EQ(irc->unit, BudgetUnit::Utf8Bytes);
-    EXPECT_TRUE(irc->perLine);
-    EXPECT_EQ(irc->lineOverhead, 62);
-    EXPECT_EQ(irc->fit, BudgetFit::Split);
-    EXPECT_EQ(TargetBudget(OutputFormat::Discord)->limit, 2000);
-    EXPECT_EQ(TargetBudget(OutputFormat::Discord)->unit, BudgetUnit::CodePoints);
-    EXPECT_EQ(TargetBudget(OutputFormat::Matrix)->limit, 65536);
-    EXPECT_EQ(TargetBudget(OutputFormat::Matrix)->unit, BudgetUnit::Utf8Bytes);
     for (const OutputFormat format : {OutputFormat::Page, OutputFormat::Html, OutputFormat::Pango,
                                       OutputFormat::Rtf, OutputFormat::Ansi})
         EXPECT_FALSE(TargetBudget(format));

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -17,114 +20,68 @@ QString letter(const QString &color, const QString &character)
     return uR"(<FONT COLOR="#%1">%2</FONT>)"_s.arg(color, character);
 }
 
+// SplitMix64 as published, written apart from RandomSource: a seed's numbers from its start or
+// after its nth re-seed on a stopped clock, each the top 24 bits of a step.
+class SplitMixOracle
+{
+public:
+    explicit SplitMixOracle(quint64 seed)
+        : m_seed(seed)
+        , m_state(seed)
+    { }
+    void reseed()
+    {
+        quint64 start = m_seed + Golden * ++m_reseeds;
+        m_state = step(start);
+    }
+    double next() { return double(step(m_state) >> 40) / 16777216.0; }
+    // A colour of three numbers, each made a channel as the mode does.
+    QString color(int (*channel)(double))
+    {
+        const int red = channel(next()), green = channel(next()), blue = channel(next());
+        return QString::asprintf("%02X%02X%02X", red, green, blue);
+    }
+
+private:
+    static constexpr quint64 Golden = 0x9E3779B97F4A7C15ULL;
+    static quint64 step(quint64 &state)
+    {
+        quint64 z = state += Golden;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    quint64 m_seed;
+    quint64 m_state;
+    quint64 m_reseeds = 0;
+};
+
 } // namespace
 
+// Repeater goes back and forth between colours 1 and 2, TCRepeater through 1, 2, 3, 2, 1, and
+// TTintra fades the first half to colour 2 and the second on to colour 3.
 TEST(GenerateFade, LetterColoursOfEachMode)
 {
     const struct
     {
-        const char *name;
         int mode;
         QString message;
         QString count;
-        QStringList colors;
+        QString colors;
     } cases[] = {
-        {"repeater count 5, nine letters",
-         FadeMode::Repeater,
-         u"abcdefghi"_s,
-         u"5"_s,
-         {u"FF0000"_s, u"BF0040"_s, u"800080"_s, u"4000BF"_s, u"0000FF"_s, u"4000BF"_s, u"800080"_s,
-          u"BF0040"_s, u"FF0000"_s}},
-        {"ttintra, five letters",
-         FadeMode::TTintra,
-         u"abcde"_s,
-         {},
-         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s}},
-        {"ttintra, four letters",
-         FadeMode::TTintra,
-         u"abcd"_s,
-         {},
-         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s}},
-        {"ttintra, one letter", FadeMode::TTintra, u"a"_s, {}, {u"FF0000"_s}},
-        {"ttintra, a break carried into the second half",
-         FadeMode::TTintra,
-         u"a\r\nbc"_s,
-         {},
-         {u"FF0000"_s, u"0000FF"_s, u"008080"_s}},
-        {"tcrepeater count 2",
-         FadeMode::TCRepeater,
-         u"abcde"_s,
-         u"2"_s,
-         {u"FF0000"_s, u"0000FF"_s, u"00FF00"_s, u"0000FF"_s, u"FF0000"_s}},
+        {FadeMode::Repeater, u"abcdefghi"_s, u"5"_s,
+         u"FF0000 BF0040 800080 4000BF 0000FF 4000BF 800080 BF0040 FF0000"_s},
+        {FadeMode::TTintra, u"abcde"_s, {}, u"FF0000 800080 0000FF 008080 00FF00"_s},
+        {FadeMode::TTintra, u"abcd"_s, {}, u"FF0000 800080 0000FF 008080"_s},
+        {FadeMode::TTintra, u"a"_s, {}, u"FF0000"_s},
+        {FadeMode::TTintra, u"a\r\nbc"_s, {}, u"FF0000 0000FF 008080"_s},
+        {FadeMode::TCRepeater, u"abcde"_s, u"2"_s, u"FF0000 0000FF 00FF00 0000FF FF0000"_s},
     };
     for (const auto &c : cases) {
         FadeRun run(c.message, c.mode);
         run.host = RecordingHost(c.count.isNull() ? u"5"_s : c.count);
-        EXPECT_EQ(letterColors(run.markup()), c.colors) << c.name;
+        EXPECT_EQ(letterColors(run.markup()).join(u' '), c.colors) << qPrintable(c.message);
     }
-}
-
-TEST(GenerateFade, NormalFadeOfTheLongestMessageStopsOneStepShortOfColourTwo)
-{
-    FadeRun run(QString(MaximumLetters, u'x'));
-    const QStringList colors = letterColors(run.markup());
-    ASSERT_EQ(colors.size(), MaximumLetters);
-    EXPECT_EQ(colors.first(), u"FF0000"_s);
-    EXPECT_EQ(colors.last(), u"0000FF"_s); // red 255 − 1399 × 255/1400 ≈ 0.18
-    EXPECT_EQ(colors[700], u"800080"_s);
-}
-
-TEST(GenerateFade, RainbowWithCountTwoStartsANewRandomSegmentEveryLetter)
-{
-    FadeRun run(u"abcdefgh"_s, FadeMode::Rainbow);
-    run.host = RecordingHost(u"2"_s);
-    const QStringList colors = letterColors(run.markup());
-    ASSERT_EQ(colors.size(), 8);
-    EXPECT_EQ(colors[0], u"FF0000"_s);
-    EXPECT_EQ(colors[1], u"0000FF"_s);
-    for (qsizetype i = 2; i < colors.size(); ++i) {
-        for (int component = 0; component < 3; ++component)
-            EXPECT_NE(colors[i].mid(2 * component, 2), u"00"_s) << i;
-    }
-    EXPECT_EQ(run.segments.StageIndex, 0);
-}
-
-TEST(GenerateFade, SegmentRunsStartAgainAtColourOne)
-{
-    for (const int mode : {FadeMode::Repeater, FadeMode::TCRepeater, FadeMode::Rainbow}) {
-        FadeRun run(u"abcdefg"_s, mode);
-        const QString first = run.markup();
-        EXPECT_EQ(run.segments.StageIndex, 0);
-        if (mode != FadeMode::Rainbow) {
-            EXPECT_EQ(run.markup(), first) << mode;
-        }
-        EXPECT_EQ(letterColors(first).first(), u"FF0000"_s);
-    }
-}
-
-TEST(GenerateFade, CountBoxOfEachSegmentMode)
-{
-    const struct
-    {
-        int mode;
-        QString prompt;
-        QString title;
-    } cases[] = {
-        {FadeMode::Rainbow, u"You want the fade 2 change every ??? letters..."_s,
-         u"Rainbow Fade"_s},
-        {FadeMode::Repeater, u"You want the fade 2 repeat every ??? letters..."_s,
-         u"Repeater Fade"_s},
-        {FadeMode::TCRepeater, u"You want the fade 2 repeat every ??? letters..."_s,
-         u"TCRepeater Fade"_s},
-    };
-    for (const auto &c : cases) {
-        FadeRun run(u"abc"_s, c.mode);
-        run.generate();
-        EXPECT_EQ(run.host.countBoxes, (QList<QStringList> {{c.prompt, c.title, u"5"_s}}));
-    }
-    FadeRun normal(u"abc"_s);
-    normal.generate();
-    EXPECT_TRUE(normal.host.countBoxes.isEmpty());
 }
 
 TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
@@ -132,7 +89,6 @@ TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
     const Notice empty {u"Hey Man, Enter Some Text!"_s, NoticeIcon::Critical, u"DUV or QY"_s};
     const Notice notANumber {u"Not a valid number"_s, NoticeIcon::Question, u"DUV or QY"_s};
     const Notice notFading {u"Not a valid fading number"_s, NoticeIcon::Question, u"DUV or QY"_s};
-    const QString tooBig = u"Error: The message is too big for the textbox 2 hold."_s;
     using Status = FadeResult::Status;
     const struct
     {
@@ -145,8 +101,6 @@ TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
         int progressShown;
     } cases[] = {
         {{}, FadeMode::Normal, u"5"_s, Status::Refused, {}, empty, 0},
-        {QString(1401, u'x'), FadeMode::Normal, u"5"_s, Status::Refused, tooBig, {}, 0},
-        {QString(1401, u'x'), FadeMode::NoFade, u"5"_s, Status::Refused, tooBig, {}, 0},
         {u"abc"_s, FadeMode::Repeater, {}, Status::Cancelled, QString(), {}, 1},
         {u"abc"_s, FadeMode::Repeater, u"five"_s, Status::Refused, QString(), notANumber, 1},
         {u"abc"_s, FadeMode::Rainbow, u"501"_s, Status::Refused, QString(), notFading, 1},
@@ -165,52 +119,10 @@ TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
     }
 }
 
-TEST(GenerateFade, LengthLimitCountsLettersNotCodeUnits)
-{
-    QString emoji;
-    for (int i = 0; i < 1400; ++i)
-        emoji += u"👍🏽"_s;
-    FadeRun run(emoji);
-    EXPECT_EQ(letterColors(run.markup()).size(), 1400);
-    FadeRun oneMore(emoji + u"a"_s);
-    EXPECT_EQ(oneMore.generate().status, FadeResult::Status::Refused);
-}
-
-TEST(GenerateFade, APageAlsoLimitsTheMarksALetterCarries)
-{
-    const QString sixteenUnits = u"e"_s + QString(15, QChar(0x301));
-    const QString longest = sixteenUnits.repeated(MaximumLetters);
-    const struct
-    {
-        QString message;
-        OutputFormat format;
-        FadeResult::Status status;
-    } cases[] = {
-        {longest, OutputFormat::Page, FadeResult::Status::Done},
-        {longest + QChar(0x301), OutputFormat::Page, FadeResult::Status::Refused},
-        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), OutputFormat::Page,
-         FadeResult::Status::Refused},
-        {longest + QChar(0x301), OutputFormat::ChatLine, FadeResult::Status::Done},
-    };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, FadeMode::Normal, c.format);
-        const FadeResult result = run.generate();
-        EXPECT_EQ(result.status, c.status) << c.message.size();
-        if (c.status == FadeResult::Status::Refused) {
-            EXPECT_EQ(result.output, u"Error: The message is too big for the textbox 2 hold."_s);
-        }
-    }
-}
-
 TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
 {
     using Status = CountAnswer::Status;
-    const struct
-    {
-        const char *answer;
-        Status status;
-        int howMuch;
-    } cases[] = {
+    const std::tuple<const char *, Status, int> cases[] = {
         {"2", Status::Accepted, 1},          {"500", Status::Accepted, 499},
         {" 7 ", Status::Accepted, 6},        {"+5", Status::Accepted, 4},
         {"5.0", Status::Accepted, 4},        {"1e2", Status::Accepted, 99},
@@ -223,30 +135,13 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
         {"5 5", Status::NotANumber, 0},      {"0x10", Status::NotANumber, 0},
         {"5\n", Status::NotANumber, 0},      {"\n5", Status::NotANumber, 0},
     };
-    for (const auto &c : cases) {
-        const CountAnswer answer = CheckCount(QString::fromLatin1(c.answer));
-        EXPECT_EQ(answer.status, c.status) << c.answer;
-        if (c.status == Status::Accepted) {
-            EXPECT_EQ(answer.howMuch, c.howMuch) << c.answer;
+    for (const auto &[text, status, howMuch] : cases) {
+        const CountAnswer answer = CheckCount(QString::fromLatin1(text));
+        EXPECT_EQ(answer.status, status) << text;
+        if (status == Status::Accepted) {
+            EXPECT_EQ(answer.howMuch, howMuch) << text;
         }
     }
-}
-
-TEST(GenerateFade, WavingRaisesLevelsLowersAndLevelsEveryTurn)
-{
-    FadeRun run(u"abcd"_s);
-    run.request.options.waving = true;
-    const QString markup = run.markup();
-    EXPECT_TRUE(markup.contains(u"<sup><FONT COLOR=\"#FF0000\">a</FONT></sup><FONT"_s));
-    EXPECT_TRUE(markup.contains(u"\">b</FONT><sub><FONT"_s));
-    EXPECT_TRUE(markup.contains(u"\">c</FONT></sub><FONT"_s));
-    EXPECT_TRUE(markup.endsWith(u"\">d</FONT></FONT>"_s));
-
-    FadeRun withBreak(u"a\r\nbc"_s);
-    withBreak.request.options.waving = true;
-    const QString broken = withBreak.markup();
-    EXPECT_TRUE(broken.contains(u">a</FONT></sup><br><sub><FONT"_s));
-    EXPECT_TRUE(broken.contains(u">b</FONT></sub><FONT"_s));
 }
 
 TEST(GenerateFade, PageMarkupFraming)
@@ -272,6 +167,14 @@ TEST(GenerateFade, PageMarkupFraming)
          uR"(<FONT FACE="Arial" SIZE=2><B><U><FONT COLOR="#FF0000">x</FONT></B></U></FONT>)"_s},
         {"all three styles", u"x"_s, FadeMode::Normal, true, true, true, false,
          uR"(<FONT FACE="Arial" SIZE=2><B><I><U><FONT COLOR="#FF0000">x</FONT></B></I></U></FONT>)"_s},
+        {"waving raises, levels, lowers and levels", u"abcd"_s, FadeMode::Normal, false, false,
+         false, true,
+         page(u"<sup>"_s + letter(u"FF0000"_s, u"a"_s) + u"</sup>"_s + letter(u"BF0040"_s, u"b"_s) +
+              u"<sub>"_s + letter(u"800080"_s, u"c"_s) + u"</sub>"_s +
+              letter(u"4000BF"_s, u"d"_s))},
+        {"waving, a break takes a turn", u"a\r\nbc"_s, FadeMode::Normal, false, false, false, true,
+         page(u"<sup>"_s + letter(u"FF0000"_s, u"a"_s) + u"</sup><br><sub>"_s +
+              letter(u"990066"_s, u"b"_s) + u"</sub>"_s + letter(u"660099"_s, u"c"_s))},
         {"no fade, waving, ends on an open lowering tag", u"abc"_s, FadeMode::NoFade, false, false,
          false, true, page(u"<sup>a</sup>b<sub>c"_s)},
         {"no fade, waving, a break keeps the phase", u"A\r\nB"_s, FadeMode::NoFade, false, false,
@@ -294,42 +197,97 @@ TEST(GenerateFade, PageMarkupFraming)
     }
 }
 
-TEST(GenerateFade, MysteryModesDrawTheirBarsBeforeFading)
+// A page holds 1400 letters of at most MaximumPageUnits units in all; the other formats take
+// any length.
+TEST(GenerateFade, APageHoldsAtMost1400LettersAndItsUnits)
 {
+    const QString marked = u"e"_s + QString(15, QChar(0x301));
+    const QString longest = marked.repeated(MaximumLetters);
+    const QString emoji = u"👍🏽"_s.repeated(MaximumLetters);
+    using Status = FadeResult::Status;
     const struct
     {
+        QString message;
         int mode;
-        QList<int> bars;
+        OutputFormat format;
+        Status status;
     } cases[] = {
-        {FadeMode::TWMystery, {1, 2, 3, 4, 5, 6}},
-        {FadeMode::DUDadodov, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {QString(1400, u'x'), FadeMode::Normal, OutputFormat::Page, Status::Done},
+        {QString(1401, u'x'), FadeMode::Normal, OutputFormat::Page, Status::Refused},
+        {QString(1401, u'x'), FadeMode::NoFade, OutputFormat::Page, Status::Refused},
+        {emoji, FadeMode::Normal, OutputFormat::Page, Status::Done},
+        {emoji + u"a"_s, FadeMode::Normal, OutputFormat::Page, Status::Refused},
+        {longest, FadeMode::Normal, OutputFormat::Page, Status::Done},
+        {longest + QChar(0x301), FadeMode::Normal, OutputFormat::Page, Status::Refused},
+        {u"e"_s + QString(MaximumPageUnits, QChar(0x301)), FadeMode::Normal, OutputFormat::Page,
+         Status::Refused},
+        {longest + QChar(0x301), FadeMode::Normal, OutputFormat::ChatLine, Status::Done},
+        {QString(1401, u'x'), FadeMode::Normal, OutputFormat::Html, Status::Done},
     };
     for (const auto &c : cases) {
-        for (int seed = 0; seed < 50; ++seed) {
-            FadeRun run(u"Hello"_s, c.mode);
-            run.random = RandomSource(quint64(seed));
-            const QStringList colors = letterColors(run.markup());
-            EXPECT_EQ(run.host.barsSet(), c.bars);
-            for (int which = 1; which <= c.bars.size() / 3; ++which) {
-                const Rgb color = run.host.color(which);
-                for (const int channel : {color.red, color.green, color.blue})
-                    EXPECT_LT(channel, 255);
-            }
-            EXPECT_EQ(colors.first(), Hex6(RGB(run.host.color(1))));
-            if (c.mode == FadeMode::DUDadodov) {
-                EXPECT_EQ(colors.last(), Hex6(RGB(run.host.color(3))));
-            }
+        FadeRun run(c.message, c.mode, c.format);
+        const FadeResult result = run.generate();
+        EXPECT_EQ(result.status, c.status) << c.message.size() << ' ' << int(c.format);
+        if (c.status == Status::Refused) {
+            EXPECT_EQ(result.output, u"Error: The message is too big for the textbox 2 hold."_s);
         }
     }
+    // The longest message stops one step short of colour 2: red 255 − 1399 × 255/1400 ≈ 0.18.
+    const QStringList colors = letterColors(FadeRun(QString(1400, u'x')).markup());
+    ASSERT_EQ(colors.size(), 1400);
+    EXPECT_EQ(colors.first(), u"FF0000"_s);
+    EXPECT_EQ(colors[700], u"800080"_s);
+    EXPECT_EQ(colors.last(), u"0000FF"_s);
 }
 
-TEST(GenerateFade, RandomizeGivesNeighboursDifferentColoursOnAStoppedClock)
+// Randomize re-seeds before each letter and rounds; the mystery modes re-seed once and set
+// their bars to 0..254; Rainbow draws each new target 1..255 without re-seeding.
+TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
 {
-    FadeRun run(QString(300, u'x'), FadeMode::Randomize);
-    const QStringList colors = letterColors(run.markup());
-    ASSERT_EQ(colors.size(), 300);
-    for (qsizetype i = 1; i < colors.size(); ++i)
-        EXPECT_NE(colors[i], colors[i - 1]) << i;
+    const auto rounded = [](double u) {
+        return int(std::nearbyint(u * 255));
+    };
+    const auto bar = [](double u) {
+        return int(std::floor(u * 255));
+    };
+    const auto target = [](double u) {
+        return int(std::floor(u * 255 + 1));
+    };
+    for (const quint64 seed : {0ULL, 7ULL, 0xFFFFFFFFFFFFFFFFULL}) {
+        SplitMixOracle randomize(seed);
+        QStringList colors;
+        for (int letter = 0; letter < 4; ++letter) {
+            randomize.reseed();
+            colors << randomize.color(rounded);
+        }
+        FadeRun run(u"abcd"_s, FadeMode::Randomize);
+        run.random = RandomSource(seed, [] { return quint64(0); });
+        EXPECT_EQ(letterColors(run.markup()), colors) << seed;
+
+        SplitMixOracle rainbow(seed);
+        FadeRun segments(u"abcd"_s, FadeMode::Rainbow);
+        segments.host = RecordingHost(u"2"_s);
+        segments.random = RandomSource(seed, [] { return quint64(0); });
+        const QString first = rainbow.color(target);
+        EXPECT_EQ(letterColors(segments.markup()),
+                  (QStringList {u"FF0000"_s, u"0000FF"_s, first, rainbow.color(target)}))
+            << seed;
+
+        for (const int mode : {FadeMode::TWMystery, FadeMode::DUDadodov}) {
+            SplitMixOracle mystery(seed);
+            mystery.reseed();
+            QList<std::pair<int, int>> bars;
+            for (int which = 1; which <= (mode == FadeMode::TWMystery ? 6 : 9); ++which)
+                bars.append({which, bar(mystery.next())});
+            FadeRun drawn(u"abc"_s, mode);
+            drawn.random = RandomSource(seed, [] { return quint64(0); });
+            const QStringList shown = letterColors(drawn.markup());
+            EXPECT_EQ(drawn.host.channelsSet, bars) << seed << ' ' << mode;
+            EXPECT_EQ(
+                shown.first(),
+                QString::asprintf("%02X%02X%02X", bars[0].second, bars[1].second, bars[2].second));
+        }
+    }
 }
 
 TEST(GenerateFade, ReportsTheLastTurnsColour)

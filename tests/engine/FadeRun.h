@@ -45,14 +45,6 @@ public:
         return PlainFadeHost::askCount(prompt, title, defaultText);
     }
 
-    QList<int> barsSet() const
-    {
-        QList<int> bars;
-        for (const auto &[bar, value] : channelsSet)
-            bars << bar;
-        return bars;
-    }
-
     QList<std::pair<int, int>> channelsSet; // bar, value
     int progressShown = 0;
     QList<QStringList> countBoxes;
@@ -86,6 +78,15 @@ struct FadeRun
         return result.output.value_or(QString());
     }
 };
+
+// Every output format, in the order of the list, the page first.
+inline QList<OutputFormat> AllFormats()
+{
+    QList<OutputFormat> formats;
+    for (int format = int(OutputFormat::Page); format <= int(OutputFormat::Rtf); ++format)
+        formats << OutputFormat(format);
+    return formats;
+}
 
 // The colours of the letters, in order, as either markup writes them.
 inline QStringList letterColors(const QString &markup)

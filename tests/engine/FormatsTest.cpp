@@ -17,11 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr OutputFormat StreamedFormats[] = {
-    OutputFormat::Html,           OutputFormat::BBCode, OutputFormat::Ansi,   OutputFormat::Ansi256,
-    OutputFormat::MiniMessage,    OutputFormat::AmpHex, OutputFormat::AmpX,   OutputFormat::Section,
-    OutputFormat::TextComponents, OutputFormat::Irc,    OutputFormat::IrcHex, OutputFormat::Discord,
-    OutputFormat::Pango,          OutputFormat::Matrix, OutputFormat::Rtf};
+// The formats that stream, all but the page and the chat line.
+const QList<OutputFormat> StreamedFormats = AllFormats().mid(2);
 
 // The formats of the game's colour codes, which have no escape for their section sign.
 bool refusesSectionSigns(OutputFormat format)
@@ -56,21 +53,25 @@ QList<ColorValue> pageColors(const QString &markup)
 }
 
 // A fade of the run in the given format, with the same seed and colours.
-QString fadeAs(const FadeRun &page, OutputFormat format)
+QString fadeAs(const FadeRun &page, OutputFormat format, int every = 1)
 {
     FadeRun run(page.request.message, page.request.fadeMode, format);
     run.request.options = page.request.options;
+    run.request.every = every;
     run.random = RandomSource(7, [] { return quint64(0); });
     return run.markup();
 }
 
 } // namespace
 
-// Each format reads back as the page markup's letters, whole, in the page's colours.
+// Each format reads back as the page markup's letters, whole, in the page's colours; with
+// every, a format that writes runs starts one only every that many letters, in the colour of
+// its first.
 TEST(Formats, ShowThePagesLettersInThePagesColours)
 {
     std::mt19937 random(17);
     for (int round = 0; round < 60; ++round) {
+        const int every = 1 + round % 4;
         for (int mode = FadeMode::Normal; mode <= FadeMode::NoFade; ++mode) {
             FadeRun page(randomMessage(random), mode);
             page.random = RandomSource(7, [] { return quint64(0); });
@@ -78,48 +79,17 @@ TEST(Formats, ShowThePagesLettersInThePagesColours)
                                        round % 3 == 0,      round % 5 == 0, round % 4 < 2};
             page.request.options = options;
             const QList<ColorValue> colors = pageColors(page.markup());
-            const Letters letters(page.request.message);
-            for (const OutputFormat format : StreamedFormats) {
-                if (refusesSectionSigns(format) && page.request.message.contains(u'§'))
-                    continue;
-                const QString markup = fadeAs(page, format);
-                EXPECT_EQ(ReadShownTurns(format, markup),
-                          ExpectedTurns(format, letters, colors, options.waving))
-                    << "format " << int(format) << ", mode " << mode << ": "
-                    << markup.toStdString();
-            }
-        }
-    }
-}
-
-// With every, a run starts only every that many letters and takes the colour of its first
-// letter; the formats of one code per letter ignore it.
-TEST(Formats, StartARunOnlyEveryNLettersInTheColourOfItsFirst)
-{
-    std::mt19937 random(23);
-    for (int round = 0; round < 20; ++round) {
-        for (const int mode : {FadeMode::Normal, FadeMode::Randomize, FadeMode::Repeater}) {
-            FadeRun page(randomMessage(random), mode);
-            page.random = RandomSource(7, [] { return quint64(0); });
-            page.request.options.bold = round % 2 == 0;
-            page.request.options.waving = round % 3 == 0;
-            const QList<ColorValue> colors = pageColors(page.markup());
-            const Letters letters(page.request.message);
-            const int every = 2 + round % 5;
             QList<ColorValue> held;
             for (qsizetype at = 0; at < colors.size(); ++at)
                 held << colors[at - at % every];
+            const Letters letters(page.request.message);
             for (const OutputFormat format : StreamedFormats) {
                 if (refusesSectionSigns(format) && page.request.message.contains(u'§'))
                     continue;
-                FadeRun run(page.request.message, mode, format);
-                run.request.options = page.request.options;
-                run.request.every = every;
-                run.random = RandomSource(7, [] { return quint64(0); });
-                const QString markup = run.markup();
+                const QString markup = fadeAs(page, format, every);
                 EXPECT_EQ(ReadShownTurns(format, markup),
                           ExpectedTurns(format, letters, WritesRuns(format) ? held : colors,
-                                        page.request.options.waving))
+                                        options.waving))
                     << "format " << int(format) << ", mode " << mode << ", every " << every << ": "
                     << markup.toStdString();
             }
@@ -173,16 +143,6 @@ TEST(Formats, FrameTheLettersInTheirOwnTags)
          u"[font=Arial][size=7][b][u][color=#FF0000]H[/color]\n[color=#AA0055][[/color]"
          u"[color=#800080]b[/color][color=#5500AA]][/color][/u][/b][/size][/font]"_s},
         {OutputFormat::BBCode, FadeMode::NoFade, {}, {}, u"[b][u]H\n[[b][/b]b][/u][/b]"_s},
-        {OutputFormat::BBCode,
-         FadeMode::NoFade,
-         u"Comic \"Sans\" MS"_s,
-         {},
-         u"[font=\"Comic Sans MS\"][b][u]H\n[[b][/b]b][/u][/b][/font]"_s},
-        {OutputFormat::BBCode,
-         FadeMode::NoFade,
-         u"Tahoma-Bold"_s,
-         {},
-         u"[font=\"Tahoma-Bold\"][b][u]H\n[[b][/b]b][/u][/b][/font]"_s},
         {OutputFormat::Ansi, FadeMode::Normal, u"Arial"_s, u"3"_s,
          u"\x1b[1;4m\x1b[38;2;255;0;0mH\x1b[0m\n\x1b[1;4m\x1b[38;2;170;0;85m["
          u"\x1b[38;2;128;0;128mb\x1b[38;2;85;0;170m]\x1b[0m"_s},
@@ -330,24 +290,20 @@ TEST(Formats, UnrtfReadsTheRichTextLettersInTheirColours)
                            u"5500aa &eacute;"_s, u"2a00d4 &#55357;&#56397;"_s}));
 }
 
-// Only a page limits the letters; only a chat line takes no count and shows no progress.
-TEST(Formats, LimitCountAndRefuseAsTheirWindowsDo)
+// Only a chat line asks no count and shows no progress.
+TEST(Formats, CountAndShowProgressAsTheirWindowsDo)
 {
-    const OutputFormat formats[] = {OutputFormat::Page, OutputFormat::ChatLine, OutputFormat::Html,
-                                    OutputFormat::MiniMessage};
-    for (const OutputFormat format : formats) {
-        const bool page = format == OutputFormat::Page, chat = format == OutputFormat::ChatLine;
-        FadeRun longRun(QString(MaximumLetters + 1, u'x'), FadeMode::Repeater, format);
-        EXPECT_EQ(longRun.generate().status,
-                  page ? FadeResult::Status::Refused : FadeResult::Status::Done);
-        EXPECT_EQ(longRun.host.countBoxes.size(), page || chat ? 0 : 1);
-        EXPECT_EQ(longRun.host.progressShown, page || chat ? 0 : 1);
+    for (const OutputFormat format : {OutputFormat::Page, OutputFormat::ChatLine,
+                                      OutputFormat::Html, OutputFormat::MiniMessage}) {
+        const bool chat = format == OutputFormat::ChatLine;
+        FadeRun run(u"abc"_s, FadeMode::Repeater, format);
+        run.generate();
+        EXPECT_EQ(run.host.countBoxes.size(), chat ? 0 : 1);
+        EXPECT_EQ(run.host.progressShown, chat ? 0 : 1);
         FadeRun badCount(u"abc"_s, FadeMode::Rainbow, format);
         badCount.host = RecordingHost(u"1"_s);
         EXPECT_EQ(badCount.generate().status,
                   chat ? FadeResult::Status::Done : FadeResult::Status::Refused);
-        FadeRun empty(QString(), FadeMode::Normal, format);
-        EXPECT_EQ(empty.generate().notice->text, u"Hey Man, Enter Some Text!"_s);
     }
 }
 
@@ -383,31 +339,85 @@ TEST(Formats, StreamInBlocksOfAnyLengthOfMessage)
     }
 }
 
-TEST(Formats, APaletteColourIsTheNearestOfCubeAndGreys)
+// Worked out by hand from the palettes: the nearest entry by squared sRGB distance, on either
+// side of the boundaries between cube levels, greys and entries; of two as near, the lower index
+// or code.
+TEST(Formats, PaletteColoursAreTheNearestOnEitherSideOfEachBoundary)
 {
-    const std::pair<Rgb, int> cases[] = {
-        {{0, 0, 0}, 16},        {{255, 0, 0}, 196},   {{255, 255, 255}, 231},
-        {{128, 128, 128}, 244}, {{95, 135, 175}, 67}, {{8, 8, 8}, 232},
+    const std::pair<Rgb, int> ansi256[] = {
+        {{0, 0, 0}, 16},        {{255, 0, 0}, 196},     {{255, 255, 255}, 231},
+        {{128, 128, 128}, 244}, {{95, 135, 175}, 67},   {{47, 0, 255}, 21},
+        {{48, 0, 255}, 57},     {{114, 0, 255}, 57},    {{116, 0, 255}, 93},
+        {{234, 0, 255}, 165},   {{236, 0, 255}, 201},   {{3, 3, 3}, 16},
+        {{5, 5, 5}, 232},       {{246, 246, 246}, 255}, {{247, 247, 247}, 231},
     };
-    for (const auto &[color, index] : cases)
+    for (const auto &[color, index] : ansi256)
         EXPECT_EQ(Palette256Index(RGB(color)), index) << index;
+    const std::pair<Rgb, int> irc[] = {
+        {{255, 255, 255}, 0},     {{0, 0, 0}, 1},           {{255, 0, 0}, 4},
+        {{0, 0, 0x9a}, 2},        {{0x47, 0, 0}, 16},       {{0x9d, 0x91, 0}, 42},
+        {{0x91, 0x45, 0x6f}, 93}, {{0x28, 0x96, 0xb5}, 46}, {{29, 29, 29}, 89},
+        {{30, 30, 30}, 90},       {{217, 217, 217}, 15},    {{218, 218, 218}, 15},
+        {{219, 219, 219}, 97},    {{240, 240, 240}, 97},    {{241, 241, 241}, 0},
+    };
+    for (const auto &[color, index] : irc)
+        EXPECT_EQ(IrcColorIndex(RGB(color)), index) << index;
+    const std::pair<Rgb, int> discord[] = {
+        {{255, 255, 255}, 37}, {{0, 0, 0}, 30},          {{255, 0, 0}, 31},
+        {{0x9d, 0x91, 0}, 32}, {{0x28, 0x96, 0xb5}, 34}, {{111, 0, 0}, 30},
+        {{112, 0, 0}, 31},     {{176, 176, 176}, 35},    {{177, 177, 177}, 37},
+    };
+    for (const auto &[color, code] : discord)
+        EXPECT_EQ(DiscordColorCode(RGB(color)), code) << code;
 }
 
-// The nearest by squared sRGB distance; of two as near, the lower index or code.
-TEST(Formats, IrcAndDiscordColoursAreTheNearestOfTheirPalettes)
+// The face with every character that could leave its place, in each format that writes it.
+TEST(Formats, KeepEveryCharacterOfTheFaceInsideItsPlace)
+{
+    const std::pair<OutputFormat, QString> cases[] = {
+        {OutputFormat::Html,
+         uR"(<span style="font-family:'a&quot;\'&lt;&gt;&amp;\\[]{};b\1 ';font-size:medium">)"_s},
+        {OutputFormat::BBCode, uR"([font="a'<>&\{};b"][size=3])"_s},
+        {OutputFormat::Rtf, uR"({\rtf1\ansi\deff0{\fonttbl{\f0 a"'<>&\\[]\{\}b\u1?;}})"_s},
+    };
+    for (const auto &[format, opening] : cases) {
+        FadeRun run(u"x"_s, FadeMode::Normal, format);
+        run.request.options.fontFace = u"a\"'<>&\\[]{};b\x01"_s;
+        run.request.options.fontSize = u"3"_s;
+        EXPECT_TRUE(run.markup().startsWith(opening)) << run.markup().toStdString();
+    }
+}
+
+// Sizes 1 to 7 at both ends and just outside, and steps from 3 kept within them.
+TEST(Formats, WriteFontSizesOneToSevenAndNoneOutsideThem)
 {
     const struct
     {
-        Rgb color;
-        int irc;
-        int discord;
+        QString size;
+        QString html;
+        QString bbcode;
+        int halfPoints;
     } cases[] = {
-        {{255, 255, 255}, 0, 37},     {{0, 0, 0}, 1, 30},           {{255, 0, 0}, 4, 31},
-        {{0, 0, 0x9a}, 2, 30},        {{0x47, 0, 0}, 16, 30},       {{0x9d, 0x91, 0}, 42, 32},
-        {{0x91, 0x45, 0x6f}, 93, 30}, {{0x28, 0x96, 0xb5}, 46, 34}, {{0xe2, 0xe2, 0xe2}, 97, 37},
+        {u"1"_s, u"<span style=\"font-size:x-small\">"_s, u"[size=1]"_s, 16},
+        {u"7"_s, u"<span style=\"font-size:xxx-large\">"_s, u"[size=7]"_s, 72},
+        {u"-1"_s, u"<span style=\"font-size:small\">"_s, u"[size=2]"_s, 20},
+        {u"-2"_s, u"<span style=\"font-size:x-small\">"_s, u"[size=1]"_s, 16},
+        {u"-6"_s, u"<span style=\"font-size:x-small\">"_s, u"[size=1]"_s, 16},
+        {u"+4"_s, u"<span style=\"font-size:xxx-large\">"_s, u"[size=7]"_s, 72},
+        {u"+6"_s, u"<span style=\"font-size:xxx-large\">"_s, u"[size=7]"_s, 72},
+        {u"0"_s, u"<span>"_s, u"x"_s, 24},
+        {u"8"_s, u"<span>"_s, u"x"_s, 24},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(IrcColorIndex(RGB(c.color)), c.irc) << c.irc;
-        EXPECT_EQ(DiscordColorCode(RGB(c.color)), c.discord) << c.discord;
+        const auto opening = [&](OutputFormat format) {
+            FadeRun run(u"x"_s, FadeMode::NoFade, format);
+            run.request.options.fontFace.clear();
+            run.request.options.fontSize = c.size;
+            return run.markup();
+        };
+        EXPECT_TRUE(opening(OutputFormat::Html).startsWith(c.html)) << qPrintable(c.size);
+        EXPECT_TRUE(opening(OutputFormat::BBCode).startsWith(c.bbcode)) << qPrintable(c.size);
+        EXPECT_TRUE(opening(OutputFormat::Rtf).contains(u"\\fs%1 "_s.arg(c.halfPoints)))
+            << qPrintable(c.size);
     }
 }

@@ -4,30 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const Rgb White {255, 255, 255};
-
-constexpr OutputFormat EveryFormat[] = {OutputFormat::Page,
-                                        OutputFormat::ChatLine,
-                                        OutputFormat::Html,
-                                        OutputFormat::BBCode,
-                                        OutputFormat::Ansi,
-                                        OutputFormat::Ansi256,
-                                        OutputFormat::MiniMessage,
-                                        OutputFormat::AmpHex,
-                                        OutputFormat::AmpX,
-                                        OutputFormat::Section,
-                                        OutputFormat::TextComponents,
-                                        OutputFormat::Irc,
-                                        OutputFormat::IrcHex,
-                                        OutputFormat::Discord,
-                                        OutputFormat::Pango,
-                                        OutputFormat::Matrix,
-                                        OutputFormat::Rtf};
 
 Rgb randomColor(std::mt19937 &random)
 {
@@ -63,7 +46,7 @@ TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
     for (int round = 0; round < 40; ++round) {
         const QString message = randomMessage(random, round < 10 ? 4 : 300);
         const QList<Rgb> stops {randomColor(random), randomColor(random), randomColor(random)};
-        for (const OutputFormat format : EveryFormat) {
+        for (const OutputFormat format : AllFormats()) {
             const FadeResult normal = fade(message, FadeMode::Normal, format, stops);
             const FadeResult two = fade(message, FadeMode::Stops, format, stops.first(2));
             EXPECT_EQ(two.output, normal.output) << int(format) << message.toStdString();
@@ -75,39 +58,27 @@ TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
     }
 }
 
+// Passes of equal length, the last held at the final stop; with fewer letters than passes each
+// shows the stop of its place, CR and LF counted; one stop is too few and an eleventh is left out.
 TEST(StopsFade, PassesOfEqualLengthAndALastPassHeldAtTheFinalStop)
 {
-    const struct
-    {
-        const char *name;
-        QString message;
-        QList<Rgb> stops;
-        QStringList colors;
-    } cases[] = {
-        {"four stops, seven letters: h = 2, the last pass reaches white",
-         u"abcdefg"_s,
+    const std::tuple<QString, QList<Rgb>, QString> cases[] = {
+        {u"abcdefg"_s,
          {Red, Blue, Green, White},
-         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s, u"80FF80"_s,
-          u"FFFFFF"_s}},
-        {"four stops, eight letters: the letter past the last step stays white",
-         u"abcdefgh"_s,
+         u"FF0000 800080 0000FF 008080 00FF00 80FF80 FFFFFF"_s},
+        {u"abcdefgh"_s,
          {Red, Blue, Green, White},
-         {u"FF0000"_s, u"800080"_s, u"0000FF"_s, u"008080"_s, u"00FF00"_s, u"80FF80"_s, u"FFFFFF"_s,
-          u"FFFFFF"_s}},
-        {"fewer letters than passes: each shows the stop of its position, CR and LF counted",
-         u"a\r\nbc"_s,
-         {Red, Blue, Green, White, Red, Blue},
-         {u"FF0000"_s, u"FFFFFF"_s, u"FF0000"_s}},
-        {"ten stops, one letter", u"a"_s, QList<Rgb>(10, Green), {u"00FF00"_s}},
-        {"one stop is too few: colour 1 to colour 2", u"ab"_s, {Green}, {u"00FF00"_s, u"80FF80"_s}},
-        {"an eleventh stop is left out", u"abcdefghij"_s, QList<Rgb>(10, Blue) << Red,
-         QStringList(10, u"0000FF"_s)},
+         u"FF0000 800080 0000FF 008080 00FF00 80FF80 FFFFFF FFFFFF"_s},
+        {u"a\r\nbc"_s, {Red, Blue, Green, White, Red, Blue}, u"FF0000 FFFFFF FF0000"_s},
+        {u"a"_s, QList<Rgb>(10, Green), u"00FF00"_s},
+        {u"ab"_s, {Green}, u"00FF00 80FF80"_s},
+        {QString(11, u'x'), QList<Rgb>(10, Blue) << Red, QStringList(11, u"0000FF"_s).join(u' ')},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, FadeMode::Stops);
+    for (const auto &[message, stops, colors] : cases) {
+        FadeRun run(message, FadeMode::Stops);
         run.host = RecordingHost(u"5"_s, Green, White, Red);
-        run.request.stops = c.stops;
-        EXPECT_EQ(letterColors(run.markup()), c.colors) << c.name;
+        run.request.stops = stops;
+        EXPECT_EQ(letterColors(run.markup()).join(u' '), colors) << qPrintable(message);
     }
 }
 

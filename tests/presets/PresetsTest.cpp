@@ -51,12 +51,21 @@ TEST(PresetLines, KeepEveryFieldAndSkipLinesThatHoldNoPreset)
         R"({"name":"A","colors":["#000000","#000000","#000000"],"space":"lab"})",
         R"({"name":"","colors":["#000000","#000000","#000000"]})",
     };
-    QByteArray text = good + "\n\n" + brief + "\n";
+    // The counts and the number of stops at both ends of their ranges.
+    const QByteArray ends =
+        R"({"name":"B","fade":"stops","colors":["#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000"],"count":500})"
+        "\n"
+        R"({"name":"C","fade":"stops","colors":["#000000","#000000"],"count":2})";
+    QByteArray text = good + "\n\n" + brief + "\n" + ends + "\n";
     for (const QByteArray &line : unreadable)
         text += line + '\n';
 
     const PresetLines lines = ReadPresetLines(text);
-    ASSERT_EQ(lines.presets.size(), 2);
+    ASSERT_EQ(lines.presets.size(), 4);
+    EXPECT_EQ(std::pair(lines.presets[2].count, lines.presets[2].colors.size()),
+              std::pair(500, qsizetype(10)));
+    EXPECT_EQ(std::pair(lines.presets[3].count, lines.presets[3].colors.size()),
+              std::pair(2, qsizetype(2)));
     EXPECT_EQ(lines.presets[0], dusk());
     Preset leaf;
     leaf.name = u"Leaf"_s;
