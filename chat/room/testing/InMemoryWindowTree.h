@@ -3,7 +3,6 @@
 #include "chat/room/WindowTree.h"
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -24,10 +23,13 @@ public:
         bool operator==(const Delivery &) const = default;
     };
 
-    WindowHandle addTopLevel(const std::string &className);
-    WindowHandle addChild(WindowHandle parent, const std::string &className);
+    WindowHandle addTopLevel(const std::string &className) { return add(NoWindow, className); }
+    WindowHandle addChild(WindowHandle parent, const std::string &className)
+    {
+        return add(parent, className);
+    }
 
-    std::string textOf(WindowHandle window) const;
+    std::string textOf(WindowHandle window) const { return m_windows.at(indexOf(window)).text; }
     const std::vector<Delivery> &deliveries() const { return m_deliveries; }
     int pumpRuns() const { return m_pumpRuns; }
 
@@ -43,20 +45,21 @@ public:
     void processPendingEvents() override;
 
 private:
+    // Siblings stand in the order they were added, which is their z-order.
     struct Window
     {
         std::string className;
-        WindowHandle parent = NoWindow;
-        std::vector<WindowHandle> children;
+        WindowHandle parent;
         std::string text;
-        std::size_t position = 0; // among its parent's children
     };
 
-    WindowHandle add(WindowHandle parent, const std::string &className, std::size_t position);
-    const Window *find(WindowHandle window) const;
+    WindowHandle add(WindowHandle parent, const std::string &className);
+    // The window's place in m_windows; m_windows.size() for a window that does not exist.
+    std::size_t indexOf(WindowHandle window) const;
+    // The first window from index on whose parent is parent.
+    WindowHandle firstFrom(std::size_t index, WindowHandle parent) const;
 
-    std::map<WindowHandle, Window> m_windows;
-    std::vector<WindowHandle> m_topLevel;
+    std::vector<Window> m_windows;
     std::vector<Delivery> m_deliveries;
     std::function<void()> m_pendingEvents;
     int m_pumpRuns = 0;

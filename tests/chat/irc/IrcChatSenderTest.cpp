@@ -18,7 +18,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int WaitLimitMs = 10000;
 // The default burst, without the pause after it.
 constexpr IrcChatSender::Pacing Quick {4, 1ms};
 // What the others see before each of our messages; the server adds ~ to a user name that no
@@ -44,63 +43,54 @@ QStringList texts(const QSignalSpy &spy)
     return texts;
 }
 
-// The room for text is 512 - 2 - ":tintra!~tintra@127.0.0.1 ".size() - "PRIVMSG #tintra :".size()
-// = 467 bytes: 467 letters, 233 two-byte letters, 116 four-byte ones or 58 eight-byte colour
-// codes with their letters (\003 starts an mIRC colour code).
-TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
+QByteArray times(int count, const QByteArray &unit)
 {
-    const struct
-    {
-        const char *name;
-        std::string unit;
-        int repeats;
-        qsizetype messages;
-        // The size of each message but the last, CR LF included: 512 less what a character or a
-        // colour code with its letter, which a message does not cut, leaves unused.
-        qsizetype fullMessageBytes;
-    } rows[] = {
-        {"short", "Hi", 1, 1, 0},
-        {"ASCII", "x", 1000, 3, 512},
-        {"Cyrillic", "ж", 400, 2, 511},
-        {"emoji", "😀", 300, 3, 509},
-        {"colour fade", "\00304,12ж", 200, 4, 509},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        const NgircdServer server;
-        IrcObserver observer(server.plainPort(), "watcher");
-        IrcChatSender sender(plainSettings(server.plainPort()), Quick);
-        std::string line;
-        for (int repeat = 0; repeat < row.repeats; ++repeat)
-            line += row.unit;
-        sender.send(line);
-        sender.send("end");
-
-        ASSERT_TRUE(observer.waitForMessages(row.messages + 1));
-        QList<QByteArray> messages = observer.messages();
-        ASSERT_EQ(messages.takeLast(), Head + "end\r\n");
-        ASSERT_EQ(messages.size(), row.messages);
-        QByteArray whole;
-        for (qsizetype index = 0; index < messages.size(); ++index) {
-            const QByteArray &message = messages[index];
-            ASSERT_TRUE(message.startsWith(Head) && message.endsWith("\r\n")) << index;
-            const QByteArray text = message.sliced(Head.size()).chopped(2);
-            EXPECT_TRUE(text.startsWith(row.unit)) << index;
-            if (index + 1 < messages.size()) {
-                EXPECT_EQ(message.size(), row.fullMessageBytes) << index;
-            }
-            whole += text;
-        }
-        EXPECT_EQ(whole.toStdString(), line);
-    }
+    return unit.repeated(count);
 }
 
+// A line of 512 bytes, CR LF included, leaves 512 - 2 - Head.size() = 467 bytes for text. A cut
+// falls before a letter or a colour code with its letter, and the rest opens with the colour in
+// force. A line break or a NUL never reaches the server inside a message.
+TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
+{
+    const QByteArray zhe = "\xD0\xB6", smile = "\xF0\x9F\x98\x80", red = "\00304",
+                     fade = "\00304,12\xD0\xB6";
+    const struct
+    {
+        QByteArray line;
+        QList<QByteArray> texts;
+    } rows[] = {
+        {times(467, "x"), {times(467, "x")}},
+        {times(468, "x"), {times(467, "x"), "x"}},
+        {times(300, zhe), {times(233, zhe), times(67, zhe)}},
+        {times(117, smile), {times(116, smile), smile}},
+        {red + times(300, zhe), {red + times(232, zhe), red + times(68, zhe)}},
+        {times(59, fade), {times(58, fade), fade}},
+        {QByteArray("a\r\nQUIT :b\0c\rd\n", 15), {"a", "QUIT :bc", "d"}},
+    };
+    const NgircdServer server;
+    IrcObserver observer(server.plainPort(), "watcher");
+    IrcChatSender sender(plainSettings(server.plainPort()), Quick);
+    QList<QByteArray> expected;
+    for (const auto &row : rows) {
+        sender.send(row.line.toStdString());
+        for (const QByteArray &text : row.texts)
+            expected << Head + text + "\r\n";
+    }
+
+    ASSERT_TRUE(observer.waitForMessages(expected.size()));
+    EXPECT_EQ(observer.messages(), expected);
+    EXPECT_EQ(expected.first().size(), 512);
+}
+
+// A line break in a setting would smuggle in a command of its own: it is dropped.
 TEST(IrcChatSender, GivesTheServerPasswordAndAddsAnUnderscoreToANicknameInUse)
 {
     const NgircdServer server({false, "secret", {}});
     IrcObserver observer(server.plainPort(), "tintra", "secret");
     IrcSettings settings = plainSettings(server.plainPort());
-    settings.serverPassword = u"secret"_s;
+    settings.nickname = u"tin\r\ntra"_s;
+    settings.serverPassword = u"sec\nret"_s;
     IrcChatSender sender(settings, Quick);
     sender.send("Hi");
 
@@ -133,86 +123,71 @@ TEST(IrcChatSender, SendsOverTlsToAServerWhoseCertificateTheSettingsTrust)
                                  ":digest!~tintra@127.0.0.1 PRIVMSG #tintra :Hi\r\n"}));
 }
 
-// Each problem ends in one report; the line either never left and comes back, or reached the
-// server, which refused it. The problems hold {port} for the port connected to and {fingerprint}
-// for the server certificate's.
+// Each problem ends in one report that names what the user needs; the line either never left
+// and comes back, or reached the server, which refused it.
 TEST(IrcChatSender, ReportsEachProblemOnceAndLosesNoLine)
 {
+    const quint16 unused = FreePort();
     const struct
     {
-        const char *name;
         NgircdServer::Options server; // TLS, server password, channel modes
         std::function<void(IrcSettings &, const NgircdServer &)> change;
-        const char16_t *problem;
+        QString named; // {fingerprint}: the server certificate's
         bool lineWritten;
     } rows[] = {
-        {"wrong server password",
-         {false, "secret", {}},
+        {{false, "secret", {}},
          [](IrcSettings &settings, auto &) { settings.serverPassword = u"wrong"_s; },
-         u"The IRC server 127.0.0.1 closed the connection: Access denied: Bad password?",
+         u"Bad password"_s,
          false},
-        {"nothing listening",
-         {false, {}, {}},
-         [](IrcSettings &settings, auto &) { settings.port = FreePort(); },
-         u"The IRC server 127.0.0.1 refused the connection on port {port}.",
+        {{},
+         [&](IrcSettings &settings, auto &) { settings.port = unused; },
+         u"port %1."_s.arg(unused),
          false},
-        {"untrusted certificate",
-         {true, {}, {}},
+        {{true, {}, {}},
          [](IrcSettings &settings, const NgircdServer &server) {
              settings.tls = true;
              settings.port = server.tlsPort();
          },
-         u"The IRC server 127.0.0.1 showed a certificate that is not trusted (The certificate is "
-         u"self-signed, and untrusted). Its SHA-256 fingerprint is {fingerprint}; trust it only "
-         u"if the server's operators confirm that fingerprint.",
+         u"fingerprint is {fingerprint};"_s,
          false},
-        {"SASL not offered",
-         {false, {}, {}},
+        {{},
          [](IrcSettings &settings, auto &) {
-             settings.sasl = {{u"tintra"_s, u"secret"_s}};
+             settings.sasl = {{u"tintra"_s, {}}};
          },
-         u"The IRC server 127.0.0.1 does not offer the SASL login that the settings ask for.",
+         u"SASL"_s,
          false},
-        {"invite-only channel",
-         {false, {}, "+i"},
-         nullptr,
-         u"#tintra on 127.0.0.1 lets in only those invited.",
-         false},
-        {"moderated channel",
-         {false, {}, "+m"},
-         nullptr,
-         u"#tintra on 127.0.0.1 did not take the message: Cannot send to channel",
-         true},
+        {{false, {}, "+i"}, nullptr, u"invited"_s, false},
+        {{false, {}, "+m"}, nullptr, u"did not take the message: Cannot send to channel"_s, true},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
         const NgircdServer server(row.server);
         IrcSettings settings = plainSettings(server.plainPort());
         if (row.change)
             row.change(settings, server);
         const QByteArray digest = server.certificate().digest(QCryptographicHash::Sha256);
-        const QString expected =
-            QString::fromUtf16(row.problem)
-                .replace(u"{port}"_s, QString::number(settings.effectivePort()))
-                .replace(u"{fingerprint}"_s, QString::fromLatin1(digest.toHex(':').toUpper()));
+        const QString named = QString(row.named).replace(
+            u"{fingerprint}"_s, QString::fromLatin1(digest.toHex(':').toUpper()));
         IrcChatSender sender(settings, Quick);
         QSignalSpy problems(&sender, &IrcChatSender::problem);
         QSignalSpy undelivered(&sender, &IrcChatSender::undelivered);
         sender.send("Hi");
 
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, WaitLimitMs));
-        EXPECT_EQ(texts(problems), QStringList {expected});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, 10000))
+            << named.toStdString();
+        EXPECT_EQ(problems.size(), 1);
+        EXPECT_TRUE(texts(problems).join(u' ').contains(named))
+            << texts(problems).join(u' ').toStdString();
         EXPECT_EQ(texts(undelivered), row.lineWritten ? QStringList() : QStringList {u"Hi"_s});
     }
 }
 
 // "Delivered" is "written to the socket": what was written before the server dropped us is not
-// sent again, and what still waited for its turn is reported, not sent on a new connection.
+// sent again, and what still waited for its turn, the burst of two spent, is reported, not sent
+// on a new connection.
 TEST(IrcChatSender, ReportsWhatWaitedWhenTheServerDropsItAndSendsNothingTwice)
 {
     const NgircdServer server;
     IrcObserver observer(server.plainPort(), "watcher");
-    // Two messages at once, then none for an hour: the rest waits when the server drops us.
     IrcChatSender sender(plainSettings(server.plainPort()), {2, 1h});
     QSignalSpy problems(&sender, &IrcChatSender::problem);
     QSignalSpy undelivered(&sender, &IrcChatSender::undelivered);
@@ -222,10 +197,8 @@ TEST(IrcChatSender, ReportsWhatWaitedWhenTheServerDropsItAndSendsNothingTwice)
     observer.send("OPER tester tester");
     observer.send("KILL tintra :dropped");
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, WaitLimitMs));
-    EXPECT_EQ(texts(problems),
-              QStringList {u"The IRC server 127.0.0.1 closed the connection: KILLed by watcher: "
-                           "dropped"_s});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, 10000));
+    EXPECT_TRUE(texts(problems).join(u' ').endsWith(u"dropped"_s));
     EXPECT_EQ(texts(undelivered), QStringList({u"three"_s, u"four"_s}));
 
     sender.send("five");
