@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,7 +24,7 @@ namespace {
 using Outcome = WineChatBridge::Outcome;
 
 // A wine that runs no Windows program: it notes its arguments and the line it is given, then
-// does what the test asks. It complains in a file when two of it run at once.
+// does what the test asks. It leaves a file "overlapped" when two of it run at once.
 class FakeWine
 {
 public:
@@ -39,40 +38,27 @@ echo $$ > pid
 printf '%s\n' "$*" >> arguments
 { cat; echo; } >> lines
 rm running
-)sh"_s + then +
-            u'\n';
-        WriteBytes(path(), script.toUtf8());
-        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+)sh"_s;
+        WriteBytes(path(), QString(script).append(then).toUtf8());
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    QString folder() const { return m_folder.path(); }
-    QString path() const { return m_folder.filePath(u"wine"_s); }
-    QByteArray file(const QString &name) const { return ReadBytes(m_folder.filePath(name)); }
-    bool ran() const { return QFile::exists(m_folder.filePath(u"arguments"_s)); }
-
-    bool lastRunHasEnded() const
-    {
-        const pid_t pid = file(u"pid"_s).trimmed().toInt();
-        return pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH;
-    }
+    QString path(const QString &name = u"wine"_s) const { return m_folder.filePath(name); }
+    QByteArray file(const QString &name) const { return ReadBytes(path(name)); }
+    bool ran() const { return QFile::exists(path(u"arguments"_s)); }
 
 private:
     QTemporaryDir m_folder;
 };
 
-// A Wine prefix as Wine leaves it once it has set it up, named by WINEPREFIX while it lives.
-class PreparedWinePrefix
+// Fresh user folders, and WINEPREFIX naming a prefix in them as Wine leaves it once set up.
+struct PreparedWinePrefix : FreshUserFolders
 {
-public:
     PreparedWinePrefix()
     {
-        WriteBytes(m_folder.filePath(u"system.reg"_s), "WINE REGISTRY Version 2\n");
+        set("WINEPREFIX", home().toLocal8Bit());
+        WriteBytes(home() + u"/system.reg"_s, "WINE REGISTRY Version 2\n");
     }
-
-private:
-    QTemporaryDir m_folder;
-    decltype(SetVariableInScope("", {})) m_named =
-        SetVariableInScope("WINEPREFIX", m_folder.path().toLocal8Bit());
 };
 
 // Waits, running events, until the bridge has dealt with count lines.
@@ -85,25 +71,30 @@ std::vector<Outcome> outcomes(QSignalSpy &done, qsizetype count)
     return seen;
 }
 
-// The helper's exit status gives the outcome; it is handed the line on its standard input.
-TEST(WineChatBridge, GivesTheHelpersAnswerForTheLineItHandsOn)
+// The helper's exit status gives the outcome of each line, which it is handed on its standard
+// input; a wine that does not start fails every line.
+TEST(WineChatBridge, GivesTheHelpersAnswerForEachLineItHandsOn)
 {
     const PreparedWinePrefix prefix;
     const std::pair<const char *, Outcome> answers[] = {{"exit 0", Outcome::Posted},
                                                         {"exit 3", Outcome::NoRoom},
                                                         {"exit 2", Outcome::Failed},
-                                                        {"kill -SEGV $$", Outcome::Failed}};
+                                                        {"kill -SEGV $$", Outcome::Failed},
+                                                        {nullptr, Outcome::Failed}};
     for (const auto &[then, outcome] : answers) {
-        SCOPED_TRACE(then);
+        SCOPED_TRACE(then ? then : "no wine");
         FakeWine wine(QString::fromUtf8(then));
-        WineChatBridge bridge(wine.path(), u"/opt/helper/tintra-post.exe"_s);
+        WineChatBridge bridge(then ? wine.path() : wine.path(u"none"_s), u"C:/tintra-post.exe"_s);
         QSignalSpy done(&bridge, &WineChatBridge::lineDone);
 
         bridge.send("<FONT COLOR=#FF0000>\xD0\xB6\r\nline two");
+        bridge.send("again");
 
-        EXPECT_EQ(outcomes(done, 1), std::vector {outcome});
-        EXPECT_EQ(wine.file(u"arguments"_s), "/opt/helper/tintra-post.exe\n");
-        EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\n");
+        EXPECT_EQ(outcomes(done, 2), std::vector(2, outcome));
+        if (then) {
+            EXPECT_EQ(wine.file(u"arguments"_s), "C:/tintra-post.exe\nC:/tintra-post.exe\n");
+            EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\nagain\n");
+        }
     }
 }
 
@@ -124,20 +115,7 @@ TEST(WineChatBridge, SendsOneLineAtATimeInOrderUntilTheLastEvenWhenItGoes)
     bridge.reset();
 
     EXPECT_EQ(wine.file(u"lines"_s), "first\nsecond\nthird\nsent\nand closed at once\n");
-    EXPECT_FALSE(QFile::exists(wine.folder() + u"/overlapped"_s));
-}
-
-TEST(WineChatBridge, FailsEveryLineWhenWineDoesNotStart)
-{
-    const PreparedWinePrefix prefix;
-    const QTemporaryDir folder;
-    WineChatBridge bridge(folder.filePath(u"wine"_s), u"tintra-post.exe"_s);
-    QSignalSpy done(&bridge, &WineChatBridge::lineDone);
-
-    bridge.send("first");
-    bridge.send("second");
-
-    EXPECT_EQ(outcomes(done, 2), std::vector(2, Outcome::Failed));
+    EXPECT_FALSE(QFile::exists(wine.path(u"overlapped"_s)));
 }
 
 // A helper that hangs holds up neither the sender, so the chat window stays usable, nor the
@@ -157,7 +135,8 @@ TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTimeWithoutWaitingForIt)
     ASSERT_TRUE(QTest::qWaitFor([&] { return wine.ran(); }, 5000));
     EXPECT_TRUE(done.isEmpty());
     EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::TimedOut});
-    EXPECT_TRUE(wine.lastRunHasEnded());
+    const pid_t pid = wine.file(u"pid"_s).trimmed().toInt();
+    EXPECT_TRUE(pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH);
 }
 
 // No client can run in a prefix that does not exist or that Wine has not set up, so Wine is
@@ -166,32 +145,31 @@ TEST(WineChatBridge, RunsWineOnlyInAPrefixThatIsSetUp)
 {
     const struct
     {
-        const char *name;
         const char *prefixVariable; // relative to a fresh home; null: unset
         const char *registry; // the file made in the prefix, or null
         Outcome outcome;
     } prefixes[] = {
-        {"no ~/.wine", nullptr, nullptr, Outcome::NoRoom},
-        {"~/.wine set up", nullptr, ".wine/system.reg", Outcome::Posted},
-        {"empty WINEPREFIX, ~/.wine set up", "", ".wine/system.reg", Outcome::Posted},
-        {"WINEPREFIX missing", "prefix", nullptr, Outcome::NoRoom},
-        {"WINEPREFIX without a registry", "prefix", "prefix/user.reg", Outcome::NoRoom},
-        {"WINEPREFIX set up, ~/.wine not", "prefix", "prefix/system.reg", Outcome::Posted},
-        {"WINEPREFIX not set up, ~/.wine is", "prefix", ".wine/system.reg", Outcome::NoRoom},
+        {nullptr, nullptr, Outcome::NoRoom},
+        {nullptr, ".wine/system.reg", Outcome::Posted},
+        {"", ".wine/system.reg", Outcome::Posted},
+        {"prefix", nullptr, Outcome::NoRoom},
+        {"prefix", "prefix/user.reg", Outcome::NoRoom},
+        {"prefix", "prefix/system.reg", Outcome::Posted},
+        {"prefix", ".wine/system.reg", Outcome::NoRoom},
     };
     for (const auto &prefix : prefixes) {
-        SCOPED_TRACE(prefix.name);
+        SCOPED_TRACE(testing::Message() << prefix.prefixVariable << " " << prefix.registry);
         FreshUserFolders folders;
         const QDir home(folders.home());
-        const QString named = QString::fromUtf8(prefix.prefixVariable);
         if (!prefix.prefixVariable)
             folders.unset("WINEPREFIX");
-        else
+        else if (*prefix.prefixVariable)
             folders.set("WINEPREFIX",
-                        named.isEmpty() ? QByteArray() : home.filePath(named).toLocal8Bit());
-        const QString registry =
-            prefix.registry ? home.filePath(QString::fromUtf8(prefix.registry)) : QString();
-        if (!registry.isEmpty()) {
+                        home.filePath(QString::fromUtf8(prefix.prefixVariable)).toLocal8Bit());
+        else
+            folders.set("WINEPREFIX", {});
+        if (prefix.registry) {
+            const QString registry = home.filePath(QString::fromUtf8(prefix.registry));
             home.mkpath(QFileInfo(registry).path());
             WriteBytes(registry, "");
         }
@@ -203,47 +181,31 @@ TEST(WineChatBridge, RunsWineOnlyInAPrefixThatIsSetUp)
 
         EXPECT_EQ(outcomes(done, 1), std::vector {prefix.outcome});
         EXPECT_EQ(wine.ran(), prefix.outcome == Outcome::Posted);
-        EXPECT_EQ(home.exists(u".wine"_s), registry.startsWith(home.filePath(u".wine"_s)));
+        EXPECT_EQ(home.exists(u".wine"_s), prefix.registry && *prefix.registry == '.');
     }
 }
 
-// The program's folder, with or without tintra-post.exe where it is installed beside it.
-class ProgramFolder
-{
-public:
-    explicit ProgramFolder(bool withHelper)
-    {
-        QDir().mkpath(program());
-        if (withHelper) {
-            const QString helper = ChatHelperPath(program());
-            QDir().mkpath(QFileInfo(helper).path());
-            WriteBytes(helper, "MZ");
-        }
-    }
-
-    QString program() const { return m_root.filePath(u"bin"_s); }
-
-private:
-    QTemporaryDir m_root;
-};
-
-// The chat window takes the Wine bridge only when both wine and the helper are there; otherwise
-// "Send Text!" goes nowhere, as on a desktop without a client.
+// The chat window takes the Wine bridge only when both wine and the helper, installed where the
+// program looks for it, are there; otherwise "Send Text!" goes nowhere, as on a desktop without
+// a client.
 TEST(WineChatBridge, IsTheDesktopsSenderOnlyWithWineAndTheHelper)
 {
     const PreparedWinePrefix prefix;
-    // Whether wine is on the PATH and the helper installed.
     const std::pair<bool, bool> installations[] = {{true, true}, {false, true}, {true, false}};
     for (const auto &[wineOnPath, helperInstalled] : installations) {
         SCOPED_TRACE(testing::Message() << wineOnPath << helperInstalled);
         FakeWine wine(u"exit 0"_s);
-        const QTemporaryDir withoutWine;
-        const ProgramFolder folder(helperInstalled);
+        const QTemporaryDir root;
+        const QString program = root.filePath(u"bin"_s), helper = ChatHelperPath(program);
+        QDir().mkpath(program);
+        if (helperInstalled) {
+            QDir().mkpath(QFileInfo(helper).path());
+            WriteBytes(helper, "MZ");
+        }
         // The fake needs the usual tools, and no other wine may be found.
         const auto path = SetVariableInScope(
-            "PATH",
-            (wineOnPath ? wine.folder() + u":/usr/bin:/bin"_s : withoutWine.path()).toLocal8Bit());
-        const std::unique_ptr<ChatSender> sender = MakeDesktopChatSender(folder.program());
+            "PATH", (wineOnPath ? wine.path(u"."_s) + u":/usr/bin:/bin"_s : program).toLocal8Bit());
+        const std::unique_ptr<ChatSender> sender = MakeDesktopChatSender(program);
         auto *bridge = dynamic_cast<WineChatBridge *>(sender.get());
         ASSERT_EQ(bridge != nullptr, wineOnPath && helperInstalled);
 
@@ -252,11 +214,9 @@ TEST(WineChatBridge, IsTheDesktopsSenderOnlyWithWineAndTheHelper)
         if (bridge) {
             QSignalSpy done(bridge, &WineChatBridge::lineDone);
             EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::Posted});
-            EXPECT_EQ(QString::fromUtf8(wine.file(u"arguments"_s).trimmed()),
-                      ChatHelperPath(folder.program()));
-        } else {
-            EXPECT_FALSE(wine.ran());
+            EXPECT_EQ(QString::fromUtf8(wine.file(u"arguments"_s).trimmed()), helper);
         }
+        EXPECT_EQ(wine.ran(), bridge != nullptr);
     }
 }
 
