@@ -50,7 +50,7 @@ QByteArray times(int count, const QByteArray &unit)
 
 // A line of 512 bytes, CR LF included, leaves 512 - 2 - Head.size() = 467 bytes for text. A cut
 // falls before a letter or a colour code with its letter, and the rest opens with the colour in
-// force. A line break or a NUL never reaches the server inside a message.
+// force. A line break or a NUL never reaches the server inside a message, nor an empty message.
 TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
 {
     const QByteArray zhe = "\xD0\xB6", smile = "\xF0\x9F\x98\x80", red = "\00304",
@@ -67,6 +67,7 @@ TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
         {red + times(300, zhe), {red + times(232, zhe), red + times(68, zhe)}},
         {times(59, fade), {times(58, fade), fade}},
         {QByteArray("a\r\nQUIT :b\0c\rd\n", 15), {"a", "QUIT :bc", "d"}},
+        {QByteArray("\r\n\0\n", 4), {}},
     };
     const NgircdServer server;
     IrcObserver observer(server.plainPort(), "watcher");
