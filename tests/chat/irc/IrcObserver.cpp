@@ -5,19 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-namespace {
-
-constexpr int WaitLimitMs = 10000;
-
-bool isMessage(const QByteArray &line)
-{
-    return line.contains(" PRIVMSG ");
-}
-
-} // namespace
-
 IrcObserver::IrcObserver(quint16 port, const QByteArray &nickname, const QByteArray &password)
 {
     QObject::connect(&m_socket, &QTcpSocket::readyRead, &m_socket, [this] {
@@ -31,9 +18,8 @@ IrcObserver::IrcObserver(quint16 port, const QByteArray &nickname, const QByteAr
     send("USER observer 0 * :Observer");
     send("JOIN #tintra");
     // The list of names ends the join.
-    const bool joined =
-        QTest::qWaitFor([&] { return m_lines.join().contains(" 366 "); }, WaitLimitMs);
-    EXPECT_TRUE(joined) << m_lines.join().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_lines.join().contains(" 366 "); }, 10000))
+        << m_lines.join().toStdString();
 }
 
 void IrcObserver::send(const QByteArray &line)
@@ -44,11 +30,14 @@ void IrcObserver::send(const QByteArray &line)
 QList<QByteArray> IrcObserver::messages() const
 {
     QList<QByteArray> messages;
-    std::copy_if(m_lines.begin(), m_lines.end(), std::back_inserter(messages), isMessage);
+    for (const QByteArray &line : m_lines) {
+        if (line.contains(" PRIVMSG "))
+            messages << line;
+    }
     return messages;
 }
 
 bool IrcObserver::waitForMessages(qsizetype count) const
 {
-    return QTest::qWaitFor([&] { return messages().size() >= count; }, WaitLimitMs);
+    return QTest::qWaitFor([&] { return messages().size() >= count; }, 10000);
 }

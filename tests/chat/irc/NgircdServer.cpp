@@ -13,17 +13,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int StartLimitMs = 10000;
-
 // Runs openssl, keeping what it prints unless it fails.
 void runOpenssl(const QStringList &arguments)
 {
     QProcess openssl;
     openssl.setProcessChannelMode(QProcess::MergedChannels);
     openssl.start(u"openssl"_s, arguments);
-    const bool done = openssl.waitForFinished() && openssl.exitStatus() == QProcess::NormalExit &&
-        openssl.exitCode() == 0;
-    EXPECT_TRUE(done) << openssl.readAll().toStdString();
+    EXPECT_TRUE(openssl.waitForFinished() && openssl.exitStatus() == QProcess::NormalExit &&
+                openssl.exitCode() == 0)
+        << openssl.readAll().toStdString();
 }
 
 } // namespace
@@ -43,7 +41,7 @@ NgircdServer::NgircdServer(const Options &options)
             log += m_process.readAll();
             return log.contains(" ready.") || m_process.state() == QProcess::NotRunning;
         },
-        StartLimitMs);
+        10000);
     EXPECT_TRUE(readyOrEnded && log.contains(" ready.")) << log.toStdString();
 }
 
