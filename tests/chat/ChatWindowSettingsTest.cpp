@@ -78,10 +78,8 @@ TEST(ChatWindowSettings, KeepsEverythingButThePasswords)
     EXPECT_FALSE(written.contains("secret")) << written.toStdString();
     const ChatWindowSettings read = LoadChatWindowSettings(file);
     EXPECT_EQ(summary(read), "1 1 6697 2 account 0");
-    EXPECT_EQ(read.irc.host, settings.irc.host);
-    EXPECT_EQ(read.irc.nickname, settings.irc.nickname);
-    EXPECT_EQ(read.irc.channel, settings.irc.channel);
-    EXPECT_EQ(read.passwordKey(), u"sasl account@irc.example.org:6697"_s);
+    EXPECT_EQ(QStringList({read.irc.nickname, read.irc.channel, read.passwordKey()}),
+              QStringList({u"ник"_s, u"#tintra"_s, u"sasl account@irc.example.org:6697"_s}));
 }
 
 } // namespace

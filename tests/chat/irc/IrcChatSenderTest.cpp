@@ -43,29 +43,24 @@ QStringList texts(const QSignalSpy &spy)
     return texts;
 }
 
-QByteArray times(int count, const QByteArray &unit)
-{
-    return unit.repeated(count);
-}
-
 // A line of 512 bytes, CR LF included, leaves 512 - 2 - Head.size() = 467 bytes for text. A cut
 // falls before a letter or a colour code with its letter, and the rest opens with the colour in
 // force. A line break or a NUL never reaches the server inside a message, nor an empty message.
 TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
 {
-    const QByteArray zhe = "\xD0\xB6", smile = "\xF0\x9F\x98\x80", red = "\00304",
+    const QByteArray x = "x", zhe = "\xD0\xB6", smile = "\xF0\x9F\x98\x80", red = "\00304",
                      fade = "\00304,12\xD0\xB6";
     const struct
     {
         QByteArray line;
         QList<QByteArray> texts;
     } rows[] = {
-        {times(467, "x"), {times(467, "x")}},
-        {times(468, "x"), {times(467, "x"), "x"}},
-        {times(300, zhe), {times(233, zhe), times(67, zhe)}},
-        {times(117, smile), {times(116, smile), smile}},
-        {red + times(300, zhe), {red + times(232, zhe), red + times(68, zhe)}},
-        {times(59, fade), {times(58, fade), fade}},
+        {x.repeated(467), {x.repeated(467)}},
+        {x.repeated(468), {x.repeated(467), "x"}},
+        {zhe.repeated(300), {zhe.repeated(233), zhe.repeated(67)}},
+        {smile.repeated(117), {smile.repeated(116), smile}},
+        {red + zhe.repeated(300), {red + zhe.repeated(232), red + zhe.repeated(68)}},
+        {fade.repeated(59), {fade.repeated(58), fade}},
         {QByteArray("a\r\nQUIT :b\0c\rd\n", 15), {"a", "QUIT :bc", "d"}},
         {QByteArray("\r\n\0\n", 4), {}},
     };
