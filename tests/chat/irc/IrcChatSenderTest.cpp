@@ -45,7 +45,8 @@ QStringList texts(const QSignalSpy &spy)
 
 // A line of 512 bytes, CR LF included, leaves 512 - 2 - Head.size() = 467 bytes for text. A cut
 // falls before a letter or a colour code with its letter, and the rest opens with the colour in
-// force. A line break or a NUL never reaches the server inside a message, nor an empty message.
+// force. A line break never reaches the server inside a message, nor a NUL, which takes no room,
+// nor an empty message.
 TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
 {
     const QByteArray x = "x", zhe = "\xD0\xB6", smile = "\xF0\x9F\x98\x80", red = "\00304",
@@ -57,6 +58,7 @@ TEST(IrcChatSender, DeliversALineWholeInMessagesThatFitTheLineLimit)
     } rows[] = {
         {x.repeated(467), {x.repeated(467)}},
         {x.repeated(468), {x.repeated(467), "x"}},
+        {x.repeated(466) + QByteArray("\0yy", 3), {x.repeated(466) + "y", "y"}},
         {zhe.repeated(300), {zhe.repeated(233), zhe.repeated(67)}},
         {smile.repeated(117), {smile.repeated(116), smile}},
         {red + zhe.repeated(300), {red + zhe.repeated(232), red + zhe.repeated(68)}},
