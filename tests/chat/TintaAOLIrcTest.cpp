@@ -58,8 +58,8 @@ public:
     QHash<QString, QString> kept;
 };
 
-// The chat window in a fresh configuration folder, with colour 2 as red as colour 1 in Normal
-// Fade, so that each line is one run of IRC's red, 04.
+// The chat window in a fresh configuration folder, with colour 2 as red as colour 1 in Repeater,
+// which asks for no count in the chat window, so that each line is one run of IRC's red, 04.
 class IrcChatWindow : public testing::Test
 {
 protected:
@@ -78,7 +78,8 @@ protected:
         QApplication::setActiveWindow(window);
         QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll4"_s), Qt::Key_End);
         QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll6"_s), Qt::Key_Home);
-        QTest::keyClick(FindControl<QComboBox>(*window, u"Combo1"_s), Qt::Key_Home);
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(FindControl<QComboBox>(*window, u"Combo1"_s), key);
     }
 
     // Home picks the first place to send to, the chat client; End the last, the IRC channel.
