@@ -94,10 +94,16 @@ protected:
                const QString &fingerprint = {})
     {
         dialogs.answerForm([=](QDialog &dialog) {
-            if (!tls)
-                QTest::mouseClick(FindControl<QCheckBox>(dialog, u"tls"_s), Qt::LeftButton, {},
-                                  QPoint(8, 8));
+            // TLS is offered on its usual port; turned off, the port follows and a warning shows.
+            auto *tlsBox = FindControl<QCheckBox>(dialog, u"tls"_s);
             auto *portBox = FindControl<QSpinBox>(dialog, u"port"_s);
+            for (const bool on : {true, false, true}) {
+                EXPECT_EQ(portBox->value(), on ? 6697 : 6667);
+                EXPECT_EQ(FindControl<QLabel>(dialog, u"plainWarning"_s)->isVisible(), !on);
+                QTest::mouseClick(tlsBox, Qt::LeftButton, {}, QPoint(8, 8));
+            }
+            if (tls)
+                QTest::mouseClick(tlsBox, Qt::LeftButton, {}, QPoint(8, 8));
             portBox->selectAll();
             QTest::keyClicks(portBox, QString::number(port));
             if (serverPassword)
@@ -140,28 +146,14 @@ protected:
     TintaAOL *window = nullptr;
 };
 
-// The dialog offers TLS on the usual port, warns when it is turned off, and the certificate the
-// user trusts by its fingerprint lets the connection through. The password goes to the secret
-// store, the rest into the configuration, and the next window sends as the last one did, to
-// the channel or, chosen again, to the chat client.
+// The certificate the user trusts by its fingerprint lets the connection through. The password goes
+// to the secret store, the rest into the configuration, and the next window sends as the last one
+// did, to the channel or, chosen again, to the chat client.
 TEST_F(IrcChatWindow, SendsInIrcColoursOverTlsAndRemembersAllButThePassword)
 {
     const NgircdServer server({true, "secret", {}});
     IrcObserver observer(server.plainPort(), "watcher", "secret");
     open();
-    dialogs.answerForm([](QDialog &dialog) {
-        auto *tls = FindControl<QCheckBox>(dialog, u"tls"_s);
-        auto *warning = FindControl<QLabel>(dialog, u"plainWarning"_s);
-        auto *port = FindControl<QSpinBox>(dialog, u"port"_s);
-        for (const bool on : {true, false, true}) {
-            EXPECT_EQ(tls->isChecked(), on);
-            EXPECT_EQ(port->value(), on ? 6697 : 6667);
-            EXPECT_EQ(warning->isVisible(), !on);
-            QTest::mouseClick(tls, Qt::LeftButton, {}, QPoint(8, 8));
-        }
-        return false;
-    });
-    QTest::mouseClick(FindControl<QPushButton>(*window, u"Command2"_s), Qt::LeftButton);
     const QByteArray digest = server.certificate().digest(QCryptographicHash::Sha256);
     setUp(server.tlsPort(), true, u"secret"_s, QString::fromLatin1(digest.toHex(':')));
     sendTo(Qt::Key_End);

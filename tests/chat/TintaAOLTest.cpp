@@ -94,11 +94,17 @@ protected:
     QPointer<TintaAOL> window;
 };
 
-// The window opens in "TTinta", with no font picked and its options white on black. The fade
-// type, the bars and the swatches are wired: a fade type that leaves colour 3 out greys its
-// swatch and disables its bars, and a double click on a swatch chooses its colour.
-TEST_F(ChatWindow, OpensInTTintaAndItsSwatchesFollowTheFadeTypeAndTheBars)
+// The window opens centred on the bottom of the screen, on top, in "TTinta", with no font
+// picked and its options white on black. The fade type, the bars and the swatches are wired: a
+// fade type that leaves colour 3 out greys its swatch and disables its bars, and a double click
+// on a swatch chooses its colour. On close the window slides away.
+TEST_F(ChatWindow, OpensOnTheBottomInTTintaFollowsTheBarsAndSlidesAwayOnClose)
 {
+    const QRect screen = window->screen()->geometry();
+    const QRect opened = window->frameGeometry();
+    EXPECT_NEAR(opened.bottom(), screen.bottom(), 1);
+    EXPECT_NEAR(opened.left(), (screen.width() - opened.width()) / 2, 1);
+    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 0, 0));
     EXPECT_EQ(swatch(u"Picture4"_s), QColor(0, 255, 0));
     EXPECT_EQ(ChartBand(*FindControl<PictureBox>(*window, u"Picture3"_s), 41), QColor(0, 0, 255));
@@ -116,6 +122,13 @@ TEST_F(ChatWindow, OpensInTTintaAndItsSwatchesFollowTheFadeTypeAndTheBars)
     DoubleClick(FindControl<QWidget>(*window, u"Picture2"_s));
     EXPECT_EQ(dialogs.colorsOffered(), std::vector {RGB(0, 0, 255)});
     EXPECT_EQ(swatch(u"Picture2"_s), QColor(1, 2, 3));
+
+    const QSignalSpy closed(window, &TintaAOL::closed);
+    window->close();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_GT(window->frameGeometry().top(), screen.height());
+    EXPECT_EQ(closed.size(), 1);
 }
 
 // The markup is the engine's: the window hands it the fade type, the options, the picked font
@@ -149,25 +162,6 @@ TEST_F(ChatWindow, WhiteLosesOneStepOfBlueBeforeItIsSent)
     EXPECT_TRUE(send(u"Hi"_s).starts_with("<FONT COLOR=#FFFFFE>H"));
     EXPECT_EQ(bar(3)->value(), 254);
     EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 255, 254));
-}
-
-// On open the chat window rests centred on the bottom of the screen, on top; on close it slides
-// away.
-TEST_F(ChatWindow, OpensOnTheBottomOnTopAndOnCloseSlidesAway)
-{
-    const QRect screen = window->screen()->geometry();
-    const QRect opened = window->frameGeometry();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_NEAR(opened.bottom(), screen.bottom(), 1);
-    EXPECT_NEAR(opened.left(), (screen.width() - opened.width()) / 2, 1);
-    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-
-    const QSignalSpy closed(window, &TintaAOL::closed);
-    window->close();
-    ASSERT_FALSE(window.isNull());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_GT(window->frameGeometry().top(), screen.height());
-    EXPECT_EQ(closed.size(), 1);
 }
 
 } // namespace
