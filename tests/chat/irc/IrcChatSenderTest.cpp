@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 using namespace Qt::StringLiterals;
@@ -128,40 +128,28 @@ TEST(IrcChatSender, ReportsEachProblemOnceAndLosesNoLine)
     const quint16 unused = FreePort();
     const struct
     {
-        NgircdServer::Options server; // TLS, server password, channel modes
-        std::function<void(IrcSettings &, const NgircdServer &)> change;
+        NgircdServer::Options server; // TLS, server password, channel modes; TLS is used if offered
+        std::optional<quint16> port; // else the server's
+        QString serverPassword;
+        bool sasl;
         QString named; // {fingerprint}: the server certificate's
         bool lineWritten;
     } rows[] = {
-        {{false, "secret", {}},
-         [](IrcSettings &settings, auto &) { settings.serverPassword = u"wrong"_s; },
-         u"Bad password"_s,
-         false},
-        {{},
-         [&](IrcSettings &settings, auto &) { settings.port = unused; },
-         u"port %1."_s.arg(unused),
-         false},
-        {{true, {}, {}},
-         [](IrcSettings &settings, const NgircdServer &server) {
-             settings.tls = true;
-             settings.port = server.tlsPort();
-         },
-         u"fingerprint is {fingerprint};"_s,
-         false},
-        {{},
-         [](IrcSettings &settings, auto &) {
-             settings.sasl = {{u"tintra"_s, {}}};
-         },
-         u"SASL"_s,
-         false},
-        {{false, {}, "+i"}, nullptr, u"invited"_s, false},
-        {{false, {}, "+m"}, nullptr, u"did not take the message: Cannot send to channel"_s, true},
+        {{false, "secret", {}}, {}, u"wrong"_s, false, u"Bad password"_s, false},
+        {{}, unused, {}, false, u"port %1."_s.arg(unused), false},
+        {{true, {}, {}}, {}, {}, false, u"fingerprint is {fingerprint};"_s, false},
+        {{}, {}, {}, true, u"SASL"_s, false},
+        {{false, {}, "+i"}, {}, {}, false, u"invited"_s, false},
+        {{false, {}, "+m"}, {}, {}, false, u"did not take the message: Cannot send"_s, true},
     };
     for (const auto &row : rows) {
         const NgircdServer server(row.server);
-        IrcSettings settings = plainSettings(server.plainPort());
-        if (row.change)
-            row.change(settings, server);
+        IrcSettings settings = plainSettings(
+            row.port.value_or(row.server.tls ? server.tlsPort() : server.plainPort()));
+        settings.tls = row.server.tls;
+        settings.serverPassword = row.serverPassword;
+        if (row.sasl)
+            settings.sasl = {{u"tintra"_s, {}}};
         const QByteArray digest = server.certificate().digest(QCryptographicHash::Sha256);
         const QString named = QString(row.named).replace(
             u"{fingerprint}"_s, QString::fromLatin1(digest.toHex(':').toUpper()));
