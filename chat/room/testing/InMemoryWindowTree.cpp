@@ -3,27 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
-
-constexpr WindowHandle HandleStride =
-    sizeof(WindowHandle) > 4 ? WindowHandle {1} << 32 : WindowHandle {1} << 16;
-
-bool equalIgnoringCase(std::string_view left, std::string_view right)
-{
-    return std::ranges::equal(left, right, [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) ==
-            std::toupper(static_cast<unsigned char>(b));
-    });
-}
-
-} // namespace
-
-WindowHandle InMemoryWindowTree::add(WindowHandle parent, const std::string &className)
-{
-    m_windows.push_back({className, parent, {}});
-    return HandleStride * m_windows.size();
-}
-
 std::size_t InMemoryWindowTree::indexOf(WindowHandle window) const
 {
     const bool exists = window != NoWindow && window % HandleStride == 0 &&
@@ -42,9 +21,14 @@ WindowHandle InMemoryWindowTree::firstFrom(std::size_t index, WindowHandle paren
 
 WindowHandle InMemoryWindowTree::topLevelWindowOfClass(std::string_view className) const
 {
+    const auto sameName = [&](const Window &window) {
+        return std::ranges::equal(window.className, className, [](char a, char b) {
+            return std::toupper(static_cast<unsigned char>(a)) ==
+                std::toupper(static_cast<unsigned char>(b));
+        });
+    };
     for (std::size_t index = 0; index < m_windows.size(); ++index) {
-        const Window &window = m_windows[index];
-        if (window.parent == NoWindow && equalIgnoringCase(window.className, className))
+        if (m_windows[index].parent == NoWindow && sameName(m_windows[index]))
             return HandleStride * (index + 1);
     }
     return NoWindow;
@@ -81,16 +65,4 @@ void InMemoryWindowTree::setText(WindowHandle window, const std::string &utf8Tex
     m_deliveries.push_back({Delivery::Text, window, utf8Text});
     if (const std::size_t index = indexOf(window); index < m_windows.size())
         m_windows[index].text = utf8Text;
-}
-
-void InMemoryWindowTree::typeCharacter(WindowHandle window, char character)
-{
-    m_deliveries.push_back({Delivery::Character, window, std::string(1, character)});
-}
-
-void InMemoryWindowTree::processPendingEvents()
-{
-    ++m_pumpRuns;
-    if (m_pendingEvents)
-        m_pendingEvents();
 }

@@ -23,10 +23,12 @@ public:
         bool operator==(const Delivery &) const = default;
     };
 
-    WindowHandle addTopLevel(const std::string &className) { return add(NoWindow, className); }
+    WindowHandle addTopLevel(const std::string &className) { return addChild(NoWindow, className); }
+    // Siblings stand in z-order as they were added.
     WindowHandle addChild(WindowHandle parent, const std::string &className)
     {
-        return add(parent, className);
+        m_windows.push_back({className, parent, {}});
+        return HandleStride * m_windows.size();
     }
 
     std::string textOf(WindowHandle window) const { return m_windows.at(indexOf(window)).text; }
@@ -41,19 +43,28 @@ public:
     WindowHandle nextSibling(WindowHandle window) const override;
     void readClassName(WindowHandle window, ClassNameBuffer &buffer) const override;
     void setText(WindowHandle window, const std::string &utf8Text) override;
-    void typeCharacter(WindowHandle window, char character) override;
-    void processPendingEvents() override;
+    void typeCharacter(WindowHandle window, char character) override
+    {
+        m_deliveries.push_back({Delivery::Character, window, std::string(1, character)});
+    }
+    void processPendingEvents() override
+    {
+        ++m_pumpRuns;
+        if (m_pendingEvents)
+            m_pendingEvents();
+    }
 
 private:
-    // Siblings stand in the order they were added, which is their z-order.
+    static constexpr WindowHandle HandleStride =
+        sizeof(WindowHandle) > 4 ? WindowHandle {1} << 32 : WindowHandle {1} << 16;
+
     struct Window
     {
         std::string className;
-        WindowHandle parent;
+        WindowHandle parent; // NoWindow for a top-level window
         std::string text;
     };
 
-    WindowHandle add(WindowHandle parent, const std::string &className);
     // The window's place in m_windows; m_windows.size() for a window that does not exist.
     std::size_t indexOf(WindowHandle window) const;
     // The first window from index on whose parent is parent.
