@@ -71,54 +71,42 @@ std::vector<Outcome> outcomes(QSignalSpy &done, qsizetype count)
 }
 
 // The helper's exit status gives the outcome of each line, which it is handed on its standard
-// input; a wine that does not start fails every line. A helper that hangs holds up neither the
-// sender, so the chat window stays usable, nor the lines after it for long: it is stopped.
-TEST(WineChatBridge, GivesTheHelpersAnswerForEachLineItHandsOn)
+// input; a wine that does not start fails every line. The lines go one at a time and in order,
+// and one still on its way when the bridge goes is delivered all the same. A helper that hangs
+// holds up neither the sender, so the chat window stays usable, nor the lines after it for long:
+// it is stopped.
+TEST(WineChatBridge, GivesTheHelpersAnswerForEachLineItHandsOnOneAtATime)
 {
     const PreparedWinePrefix prefix;
     const std::pair<const char *, Outcome> answers[] = {
-        {"exit 0", Outcome::Posted},          {"exit 3", Outcome::NoRoom},
-        {"exit 2", Outcome::Failed},          {"kill -SEGV $$", Outcome::Failed},
-        {"exec sleep 30", Outcome::TimedOut}, {nullptr, Outcome::Failed}};
+        {"exit 0", Outcome::Posted},        {"sleep 0.1", Outcome::Posted},
+        {"exit 3", Outcome::NoRoom},        {"exit 2", Outcome::Failed},
+        {"kill -SEGV $$", Outcome::Failed}, {"exec sleep 30", Outcome::TimedOut},
+        {nullptr, Outcome::Failed}};
     for (const auto &[then, outcome] : answers) {
         SCOPED_TRACE(then ? then : "no wine");
         FakeWine wine(QString::fromUtf8(then));
-        WineChatBridge bridge(then ? wine.path() : wine.path(u"none"_s), u"C:/tintra-post.exe"_s,
-                              outcome == Outcome::TimedOut ? 1s : WineChatBridge::DefaultTimeLimit);
-        QSignalSpy done(&bridge, &WineChatBridge::lineDone);
+        auto bridge = std::make_unique<WineChatBridge>(
+            then ? wine.path() : wine.path(u"none"_s), u"C:/tintra-post.exe"_s,
+            outcome == Outcome::TimedOut ? 1s : WineChatBridge::DefaultTimeLimit);
+        QSignalSpy done(bridge.get(), &WineChatBridge::lineDone);
 
-        bridge.send("<FONT COLOR=#FF0000>\xD0\xB6\r\nline two");
-        bridge.send("again");
+        bridge->send("<FONT COLOR=#FF0000>\xD0\xB6\r\nline two");
+        bridge->send("again");
 
         EXPECT_TRUE(done.isEmpty());
         EXPECT_EQ(outcomes(done, 2), std::vector(2, outcome));
+        bridge->send("closed at once");
+        bridge.reset();
         if (then) {
-            EXPECT_EQ(wine.file(u"arguments"_s), "C:/tintra-post.exe\nC:/tintra-post.exe\n");
-            EXPECT_EQ(wine.file(u"lines"_s), "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\nagain\n");
+            EXPECT_EQ(wine.file(u"arguments"_s), QByteArray("C:/tintra-post.exe\n").repeated(3));
+            EXPECT_EQ(wine.file(u"lines"_s),
+                      "<FONT COLOR=#FF0000>\xD0\xB6\r\nline two\nagain\nclosed at once\n");
+            EXPECT_FALSE(QFile::exists(wine.path(u"overlapped"_s)));
             const pid_t pid = wine.file(u"pid"_s).trimmed().toInt();
             EXPECT_TRUE(pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH);
         }
     }
-}
-
-// Lines go one at a time, in order, and those still on their way when the bridge goes are
-// delivered all the same.
-TEST(WineChatBridge, SendsOneLineAtATimeInOrderUntilTheLastEvenWhenItGoes)
-{
-    const PreparedWinePrefix prefix;
-    FakeWine wine(u"sleep 0.1"_s);
-    auto bridge = std::make_unique<WineChatBridge>(wine.path(), u"tintra-post.exe"_s);
-    QSignalSpy done(bridge.get(), &WineChatBridge::lineDone);
-
-    for (const char *line : {"first", "second", "third"})
-        bridge->send(line);
-    EXPECT_EQ(outcomes(done, 3), std::vector(3, Outcome::Posted));
-    bridge->send("sent");
-    bridge->send("and closed at once");
-    bridge.reset();
-
-    EXPECT_EQ(wine.file(u"lines"_s), "first\nsecond\nthird\nsent\nand closed at once\n");
-    EXPECT_FALSE(QFile::exists(wine.path(u"overlapped"_s)));
 }
 
 // No client can run in a prefix that does not exist or that Wine has not set up, so Wine is
