@@ -1,37 +1,23 @@
 #include "chat/ChatWindowSettings.h"
-#include "chat/SecretStore.h"
-#include "chat/TintaAOL.h"
-#include "engine/RandomSource.h"
-#include "tests/chat/RecordingSender.h"
+#include "tests/chat/ChatWindowTest.h"
 #include "tests/chat/irc/IrcObserver.h"
 #include "tests/chat/irc/NgircdServer.h"
 #include "tests/testing/GuiTests.h"
 #include "tests/testing/TestFiles.h"
-#include "winhelpers/Services.h"
-#include "winhelpers/testing/AnsweringDialogs.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -40,42 +26,14 @@ namespace {
 // What the others in the channel see before each of the window's messages.
 const QByteArray Head = ":tintra!~tintra@127.0.0.1 PRIVMSG #tintra :";
 
-class FakeSecretStore : public SecretStore
-{
-public:
-    void read(const QString &key, std::function<void(std::optional<QString>)> done) override
-    {
-        done(available && kept.contains(key) ? std::optional(kept.value(key)) : std::nullopt);
-    }
-    void write(const QString &key, const QString &secret, std::function<void(bool)> done) override
-    {
-        if (available)
-            kept.insert(key, secret);
-        done(available);
-    }
-
-    bool available = true;
-    QHash<QString, QString> kept;
-};
-
-// The chat window in a fresh configuration folder, with colour 2 as red as colour 1 in Repeater,
-// which asks for no count in the chat window, so that each line is one run of IRC's red, 04.
-class IrcChatWindow : public testing::Test
+// The chat window with colour 2 as red as colour 1 in Repeater, which asks for no count in the
+// chat window, so that each line is one run of IRC's red, 04.
+class IrcChatWindow : public ChatWindowTest
 {
 protected:
-    IrcChatWindow() { QFile::remove(ChatWindowSettingsFile()); }
-    ~IrcChatWindow() override
-    {
-        delete window;
-        QFile::remove(ChatWindowSettingsFile());
-    }
-
     void open()
     {
-        delete window;
-        window = new TintaAOL(services, {}, std::make_unique<RecordingSender>(wineLines), secrets,
-                              &mainWindow);
-        QApplication::setActiveWindow(window);
+        ChatWindowTest::open();
         QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll4"_s), Qt::Key_End);
         QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll6"_s), Qt::Key_Home);
         for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
@@ -122,12 +80,6 @@ protected:
         QTest::mouseClick(FindControl<QPushButton>(*window, u"Command2"_s), Qt::LeftButton);
     }
 
-    void send(const QString &message) const
-    {
-        FindControl<QPlainTextEdit>(*window, u"Text7"_s)->setPlainText(message);
-        QTest::mouseClick(FindControl<QPushButton>(*window, u"Command1"_s), Qt::LeftButton);
-    }
-
     // Waits for the status line to end as given.
     QString statusEndingWith(const QString &end) const
     {
@@ -136,14 +88,6 @@ protected:
             << line->text().toStdString();
         return line->text();
     }
-
-    AnsweringDialogs dialogs;
-    RandomSource random {7};
-    Services services {dialogs, random};
-    FakeSecretStore secrets;
-    std::vector<std::string> wineLines;
-    QWidget mainWindow;
-    TintaAOL *window = nullptr;
 };
 
 // The certificate the user trusts by its fingerprint lets the connection through. The password goes
@@ -169,7 +113,7 @@ TEST_F(IrcChatWindow, SendsInIrcColoursOverTlsAndRemembersAllButThePassword)
     send(u"x"_s);
     EXPECT_EQ(observer.messages(),
               QList<QByteArray>({Head + "\00304Hi\r\n", Head + "\00304again\r\n"}));
-    EXPECT_EQ(wineLines, std::vector<std::string> {"<FONT COLOR=#FF0000>x"});
+    EXPECT_EQ(sent, std::vector<std::string> {"<FONT COLOR=#FF0000>x"});
     EXPECT_TRUE(dialogs.questions().empty());
     EXPECT_TRUE(FindControl<QLineEdit>(*window, u"Text2"_s)->text().isEmpty());
 }

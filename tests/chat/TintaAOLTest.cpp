@@ -1,52 +1,23 @@
-#include "chat/TintaAOL.h"
-
-#include "engine/RandomSource.h"
-#include "tests/chat/RecordingSender.h"
+#include "tests/chat/ChatWindowTest.h"
 #include "tests/testing/GuiTests.h"
 #include "winhelpers/PictureBox.h"
-#include "winhelpers/Services.h"
-#include "winhelpers/WindowMotion.h"
-#include "winhelpers/testing/AnsweringDialogs.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The chat window, the main window slid away.
-class ChatWindow : public testing::Test
+class ChatWindow : public ChatWindowTest
 {
 protected:
-    ChatWindow()
-    {
-        mainWindow.resize(400, 300);
-        mainWindow.show();
-        SlideOut(mainWindow);
-        window = new TintaAOL(services, {u"Abadi"_s, u"Arial"_s, u"Comic Sans MS"_s},
-                              std::make_unique<RecordingSender>(sent), &mainWindow);
-        QApplication::setActiveWindow(window);
-    }
-
-    QComboBox *fonts() const { return FindControl<QComboBox>(*window, u"Combo2"_s); }
     QScrollBar *bar(int number) const
     {
         return FindControl<QScrollBar>(*window, u"HScroll%1"_s.arg(number));
@@ -58,40 +29,6 @@ protected:
         QWidget *box = FindControl<QWidget>(*window, name);
         return box->grab().toImage().pixelColor(box->width() / 2, box->height() / 2);
     }
-
-    void pick(const QString &list, int index) const
-    {
-        auto *box = FindControl<QComboBox>(*window, list);
-        box->showPopup();
-        QAbstractItemView *view = box->view();
-        const QRect item = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-    }
-
-    void check(const QString &name) const
-    {
-        QCheckBox *box = FindControl<QCheckBox>(*window, name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    }
-
-    // Types the message over whatever the box held, a carriage return as a press of Enter, and
-    // presses "Send Text!"; a line goes without a word to the user.
-    std::string send(const QString &message)
-    {
-        auto *text = FindControl<QPlainTextEdit>(*window, u"Text7"_s);
-        text->clear();
-        QTest::keyClicks(text, message);
-        QTest::mouseClick(FindControl<QPushButton>(*window, u"Command1"_s), Qt::LeftButton);
-        EXPECT_TRUE(dialogs.notices().empty());
-        return sent.empty() ? std::string() : sent.back();
-    }
-
-    std::vector<std::string> sent;
-    AnsweringDialogs dialogs;
-    RandomSource random {7};
-    Services services {dialogs, random};
-    QWidget mainWindow;
-    QPointer<TintaAOL> window;
 };
 
 // The window opens centred on the bottom of the screen, on top, in "TTinta", with no font
@@ -108,7 +45,7 @@ TEST_F(ChatWindow, OpensOnTheBottomInTTintaFollowsTheBarsAndSlidesAwayOnClose)
     EXPECT_EQ(swatch(u"Picture1"_s), QColor(255, 0, 0));
     EXPECT_EQ(swatch(u"Picture4"_s), QColor(0, 255, 0));
     EXPECT_EQ(ChartBand(*FindControl<PictureBox>(*window, u"Picture3"_s), 41), QColor(0, 0, 255));
-    EXPECT_EQ(fonts()->currentIndex(), -1);
+    EXPECT_EQ(FindControl<QComboBox>(*window, u"Combo2"_s)->currentIndex(), -1);
     const QImage option = FindControl<QCheckBox>(*window, u"Check2"_s)->grab().toImage();
     EXPECT_EQ(option.pixelColor(option.width() - 2, 1), QColor(0, 0, 0));
 
@@ -139,8 +76,9 @@ TEST_F(ChatWindow, SendsTheMessageWithItsOptionsAndThePickedFont)
     pick(u"Combo1"_s, 0);
     EXPECT_EQ(send(u"Hi"_s), "<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i");
     pick(u"Combo1"_s, 8);
-    fonts()->lineEdit()->selectAll();
-    QTest::keyClicks(fonts()->lineEdit(), u"Arial"_s);
+    QLineEdit *font = FindControl<QComboBox>(*window, u"Combo2"_s)->lineEdit();
+    font->selectAll();
+    QTest::keyClicks(font, u"Arial"_s);
     check(u"Check1"_s);
     check(u"Check2"_s);
     EXPECT_EQ(send(u"a"_s), R"(<FONT FACE=""><B><sup>a)");
