@@ -8,24 +8,21 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <windows.h>
 
 namespace {
 
-constexpr const char *InputLineMark = "TintraInputLine";
-
 HINSTANCE instance = nullptr;
+HWND inputLine = nullptr;
 // The system edit control's procedure, to which the client's rich text controls defer.
 WNDPROC editProcedure = nullptr;
 
 void writeFile(const char *name, const std::string &bytes)
 {
-    if (FILE *file = std::fopen(name, "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    std::ofstream(name, std::ios::binary) << bytes;
 }
 
 // Through the control's messages, as another process would read it.
@@ -42,9 +39,8 @@ LRESULT CALLBACK richTextProcedure(HWND control, UINT message, WPARAM wParam, LP
 {
     if (message != WM_CHAR || wParam != '\r')
         return CallWindowProcA(editProcedure, control, message, wParam, lParam);
-    const bool inputLine = GetPropA(control, InputLineMark) != nullptr;
-    writeFile(inputLine ? "received.txt" : "misdelivered.txt", textOf(control));
-    if (inputLine)
+    writeFile(control == inputLine ? "received.txt" : "misdelivered.txt", textOf(control));
+    if (control == inputLine)
         PostQuitMessage(0);
     return 0;
 }
@@ -122,8 +118,7 @@ int main(int argc, char **argv)
     addChild(room, "RICHCNTL");
     addChild(room, "_AOL_Icon");
     if (roomKind == "room") {
-        const HWND inputLine = addChild(room, "RICHCNTL");
-        SetPropA(inputLine, InputLineMark, reinterpret_cast<HANDLE>(1));
+        inputLine = addChild(room, "RICHCNTL");
         SetWindowTextA(inputLine, "an old half-typed line, longer than any message");
     }
     addChild(room, "_AOL_Listbox");
