@@ -36,14 +36,7 @@ protected:
         ChatWindowTest::open();
         QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll4"_s), Qt::Key_End);
         QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll6"_s), Qt::Key_Home);
-        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(FindControl<QComboBox>(*window, u"Combo1"_s), key);
-    }
-
-    // Home picks the first place to send to, the chat client; End the last, the IRC channel.
-    void sendTo(Qt::Key key) const
-    {
-        QTest::keyClick(FindControl<QComboBox>(*window, u"Combo3"_s), key);
+        pick(u"Combo1"_s, 3);
     }
 
     // Fills in the settings dialog as the user does, for the test's server, and presses OK; the
@@ -100,7 +93,7 @@ TEST_F(IrcChatWindow, SendsInIrcColoursOverTlsAndRemembersAllButThePassword)
     open();
     const QByteArray digest = server.certificate().digest(QCryptographicHash::Sha256);
     setUp(server.tlsPort(), true, u"secret"_s, QString::fromLatin1(digest.toHex(':')));
-    sendTo(Qt::Key_End);
+    pick(u"Combo3"_s, 1);
     send(u"Hi"_s);
     ASSERT_TRUE(observer.waitForMessages(1));
 
@@ -109,7 +102,7 @@ TEST_F(IrcChatWindow, SendsInIrcColoursOverTlsAndRemembersAllButThePassword)
     open();
     send(u"again"_s);
     ASSERT_TRUE(observer.waitForMessages(2));
-    sendTo(Qt::Key_Home);
+    pick(u"Combo3"_s, 0);
     send(u"x"_s);
     EXPECT_EQ(observer.messages(),
               QList<QByteArray>({Head + "\00304Hi\r\n", Head + "\00304again\r\n"}));
@@ -127,7 +120,7 @@ TEST_F(IrcChatWindow, ShowsWhatWentWrongAndAsksForThePasswordThatNoStoreKeeps)
     IrcObserver observer(server.plainPort(), "watcher", "secret");
     secrets.available = false;
     open();
-    sendTo(Qt::Key_End);
+    pick(u"Combo3"_s, 1);
     send(u"one"_s);
     EXPECT_TRUE(statusEndingWith(u"Not sent: “one”"_s).contains(u"IRC Settings…"_s));
     setUp(server.plainPort(), false, QString());
