@@ -16,8 +16,6 @@ TEST(IrcMessagePieceLength, FillsTheRoomWithoutCuttingACharacterOrAColourCodeFro
         qsizetype room;
         qsizetype length;
     } rows[] = {
-        {"fits exactly", "abcde", 5, 5},
-        {"cut before the last byte of a four-byte letter", "a😀b", 4, 1},
         {"cut inside the colour's digits", "ab\00304,12c", 4, 2},
         {"cut inside a hexadecimal colour", "a\004FF8800,000000b", 14, 1},
         {"a room smaller than the first letter", "жx", 1, 2},
