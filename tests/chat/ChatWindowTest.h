@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,18 @@ protected:
             {QStringLiteral("Abadi"), QStringLiteral("Arial"), QStringLiteral("Comic Sans MS")},
             std::make_unique<RecordingSender>(sent), secrets, &mainWindow);
         QApplication::setActiveWindow(window);
+    }
+
+    QScrollBar *bar(int number) const
+    {
+        return FindControl<QScrollBar>(*window, QStringLiteral("HScroll%1").arg(number));
+    }
+
+    // What the user sees in the middle of a swatch.
+    QColor swatch(const QString &name) const
+    {
+        QWidget *box = FindControl<QWidget>(*window, name);
+        return box->grab().toImage().pixelColor(box->width() / 2, box->height() / 2);
     }
 
     // Picks an entry of a list from its open popup, as the user does.

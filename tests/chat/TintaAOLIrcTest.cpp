@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 
@@ -32,8 +31,8 @@ protected:
     void open()
     {
         ChatWindowTest::open();
-        QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll4"_s), Qt::Key_End);
-        QTest::keyClick(FindControl<QScrollBar>(*window, u"HScroll6"_s), Qt::Key_Home);
+        QTest::keyClick(bar(4), Qt::Key_End);
+        QTest::keyClick(bar(6), Qt::Key_Home);
         pick(u"Combo1"_s, 3);
     }
 

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -15,21 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class ChatWindow : public ChatWindowTest
-{
-protected:
-    QScrollBar *bar(int number) const
-    {
-        return FindControl<QScrollBar>(*window, u"HScroll%1"_s.arg(number));
-    }
-
-    // What the user sees in the middle of a swatch.
-    QColor swatch(const QString &name) const
-    {
-        QWidget *box = FindControl<QWidget>(*window, name);
-        return box->grab().toImage().pixelColor(box->width() / 2, box->height() / 2);
-    }
-};
+using ChatWindow = ChatWindowTest;
 
 // The window opens centred on the bottom of the screen, on top, in "TTinta", with no font
 // picked and its options white on black. The fade type, the bars and the swatches are wired: a

@@ -127,18 +127,15 @@ TEST(WineChatBridge, RunsWineOnlyInAPrefixThatIsSetUp)
         SCOPED_TRACE(testing::Message() << prefix.prefixVariable << " " << prefix.registry);
         FreshUserFolders folders;
         const QDir home(folders.home());
-        if (!prefix.prefixVariable)
-            folders.unset("WINEPREFIX");
-        else if (*prefix.prefixVariable)
+        const QString named = QString::fromUtf8(prefix.prefixVariable);
+        const QString registry = home.filePath(QString::fromUtf8(prefix.registry));
+        if (prefix.prefixVariable)
             folders.set("WINEPREFIX",
-                        home.filePath(QString::fromUtf8(prefix.prefixVariable)).toLocal8Bit());
+                        named.isEmpty() ? QByteArray() : home.filePath(named).toLocal8Bit());
         else
-            folders.set("WINEPREFIX", {});
-        if (prefix.registry) {
-            const QString registry = home.filePath(QString::fromUtf8(prefix.registry));
-            home.mkpath(QFileInfo(registry).path());
+            folders.unset("WINEPREFIX");
+        if (prefix.registry && home.mkpath(QFileInfo(registry).path()))
             WriteBytes(registry, "");
-        }
         FakeWine wine(u"exit 0"_s);
         WineChatBridge bridge(wine.path(), u"tintra-post.exe"_s);
         QSignalSpy done(&bridge, &WineChatBridge::lineDone);
