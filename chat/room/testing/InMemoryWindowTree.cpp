@@ -3,108 +3,66 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
-
-constexpr WindowHandle HandleStride =
-    sizeof(WindowHandle) > 4 ? WindowHandle {1} << 32 : WindowHandle {1} << 16;
-
-bool equalIgnoringCase(std::string_view left, std::string_view right)
+std::size_t InMemoryWindowTree::indexOf(WindowHandle window) const
 {
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) ==
-            std::toupper(static_cast<unsigned char>(b));
-    });
+    const bool exists = window != NoWindow && window % HandleStride == 0 &&
+        window / HandleStride <= m_windows.size();
+    return exists ? window / HandleStride - 1 : m_windows.size();
 }
 
-} // namespace
-
-WindowHandle InMemoryWindowTree::addTopLevel(const std::string &className)
+WindowHandle InMemoryWindowTree::firstFrom(std::size_t index, WindowHandle parent) const
 {
-    const WindowHandle window = add(NoWindow, className, m_topLevel.size());
-    m_topLevel.push_back(window);
-    return window;
-}
-
-WindowHandle InMemoryWindowTree::addChild(WindowHandle parent, const std::string &className)
-{
-    std::vector<WindowHandle> &siblings = m_windows.at(parent).children;
-    const WindowHandle window = add(parent, className, siblings.size());
-    siblings.push_back(window);
-    return window;
-}
-
-WindowHandle InMemoryWindowTree::add(WindowHandle parent, const std::string &className,
-                                     std::size_t position)
-{
-    const WindowHandle window = HandleStride * (m_windows.size() + 1);
-    m_windows[window] = Window {className, parent, {}, {}, position};
-    return window;
-}
-
-const InMemoryWindowTree::Window *InMemoryWindowTree::find(WindowHandle window) const
-{
-    const auto found = m_windows.find(window);
-    return found == m_windows.end() ? nullptr : &found->second;
-}
-
-std::string InMemoryWindowTree::textOf(WindowHandle window) const
-{
-    return m_windows.at(window).text;
+    for (; index < m_windows.size(); ++index) {
+        if (m_windows[index].parent == parent)
+            return HandleStride * (index + 1);
+    }
+    return NoWindow;
 }
 
 WindowHandle InMemoryWindowTree::topLevelWindowOfClass(std::string_view className) const
 {
-    const auto found = std::find_if(m_topLevel.begin(), m_topLevel.end(), [&](WindowHandle w) {
-        return equalIgnoringCase(m_windows.at(w).className, className);
-    });
-    return found == m_topLevel.end() ? NoWindow : *found;
+    const auto sameName = [&](const Window &window) {
+        return std::ranges::equal(window.className, className, [](char a, char b) {
+            return std::toupper(static_cast<unsigned char>(a)) ==
+                std::toupper(static_cast<unsigned char>(b));
+        });
+    };
+    for (std::size_t index = 0; index < m_windows.size(); ++index) {
+        if (m_windows[index].parent == NoWindow && sameName(m_windows[index]))
+            return HandleStride * (index + 1);
+    }
+    return NoWindow;
 }
 
 WindowHandle InMemoryWindowTree::firstChild(WindowHandle window) const
 {
-    const Window *parent = find(window);
-    return parent == nullptr || parent->children.empty() ? NoWindow : parent->children.front();
+    const std::size_t index = indexOf(window);
+    return index < m_windows.size() ? firstFrom(index + 1, window) : NoWindow;
 }
 
 WindowHandle InMemoryWindowTree::nextSibling(WindowHandle window) const
 {
-    const Window *current = find(window);
-    if (current == nullptr || current->parent == NoWindow) {
+    const std::size_t index = indexOf(window);
+    if (index == m_windows.size() || m_windows[index].parent == NoWindow)
         return NoWindow;
-    }
-    const std::vector<WindowHandle> &siblings = m_windows.at(current->parent).children;
-    return current->position + 1 < siblings.size() ? siblings[current->position + 1] : NoWindow;
+    return firstFrom(index + 1, m_windows[index].parent);
 }
 
 // As the platform does: at most buffer size - 1 characters and a NUL, the rest left alone.
 void InMemoryWindowTree::readClassName(WindowHandle window, ClassNameBuffer &buffer) const
 {
-    const Window *found = find(window);
-    if (found == nullptr) {
+    const std::size_t index = indexOf(window);
+    if (index == m_windows.size())
         return;
-    }
-    const std::size_t length = std::min(found->className.size(), buffer.size() - 1);
-    std::copy_n(found->className.begin(), length, buffer.begin());
+    const std::string &name = m_windows[index].className;
+    const std::size_t length = std::min(name.size(), buffer.size() - 1);
+    std::copy_n(name.begin(), length, buffer.begin());
     buffer[length] = '\0';
 }
 
 void InMemoryWindowTree::setText(WindowHandle window, const std::string &utf8Text)
 {
     m_deliveries.push_back({Delivery::Text, window, utf8Text});
-    if (const auto found = m_windows.find(window); found != m_windows.end()) {
-        found->second.text = utf8Text;
-    }
-}
-
-void InMemoryWindowTree::typeCharacter(WindowHandle window, char character)
-{
-    m_deliveries.push_back({Delivery::Character, window, std::string(1, character)});
-}
-
-void InMemoryWindowTree::processPendingEvents()
-{
-    ++m_pumpRuns;
-    if (m_pendingEvents) {
-        m_pendingEvents();
-    }
+    if (const std::size_t index = indexOf(window); index < m_windows.size())
+        m_windows[index].text = utf8Text;
 }

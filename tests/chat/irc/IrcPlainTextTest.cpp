@@ -13,26 +13,11 @@ TEST(IrcPlainText, DropsEveryFormattingCode)
         QString text;
         QString plain;
     } rows[] = {
-        {u"\x03"
-         "04,12a"_s,
-         u"a"_s},
-        {u"\x03"
-         "4a"_s,
-         u"a"_s},
-        {u"\x03"
-         "123"_s,
-         u"3"_s},
-        {u"\x03,5e"_s, u",5e"_s},
-        {u"\x04"
-         "FF00aab"_s,
-         u"b"_s},
-        {u"\x04"
-         "FF00AA,000000c"_s,
-         u"c"_s},
-        {u"\x02\x1D\x1F\x1E\x11\x16\x0F"
-         "d"_s,
-         u"d"_s},
-        {u"\x01ж😀"_s, u"\x01ж😀"_s},
+        {u"\00304,12a"_s, u"a"_s},      {u"\0034a"_s, u"a"_s},
+        {u"\003123"_s, u"3"_s},         {u"\003,5e"_s, u",5e"_s},
+        {u"\004FF00aab"_s, u"b"_s},     {u"\004FF00AA,000000c"_s, u"c"_s},
+        {u"\004FF00Ax"_s, u"FF00Ax"_s}, {u"\002\035\037\036\021\026\017d"_s, u"d"_s},
+        {u"\001ж😀"_s, u"\001ж😀"_s},
     };
     for (const auto &row : rows)
         EXPECT_EQ(IrcPlainText(row.text), row.plain) << row.text.toStdString();

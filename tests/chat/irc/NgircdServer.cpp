@@ -13,28 +13,53 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int StartLimitMs = 10000;
-
 // Runs openssl, keeping what it prints unless it fails.
 void runOpenssl(const QStringList &arguments)
 {
     QProcess openssl;
     openssl.setProcessChannelMode(QProcess::MergedChannels);
     openssl.start(u"openssl"_s, arguments);
-    const bool done = openssl.waitForFinished() && openssl.exitStatus() == QProcess::NormalExit &&
-        openssl.exitCode() == 0;
-    EXPECT_TRUE(done) << openssl.readAll().toStdString();
+    EXPECT_TRUE(openssl.waitForFinished() && openssl.exitStatus() == QProcess::NormalExit &&
+                openssl.exitCode() == 0)
+        << openssl.readAll().toStdString();
 }
 
 } // namespace
 
+// No lookups that would slow a login, nicknames long enough for "_" to be added, and no penalty
+// for the tests' quick succession of messages. ngircd does not serve as root: started by root,
+// as in CI, it reads its files first and then goes on as nobody.
 NgircdServer::NgircdServer(const Options &options)
     : m_plainPort(FreePort())
     , m_tlsPort(options.tls ? FreePort() : 0)
 {
-    if (options.tls)
-        makeCertificate();
-    WriteBytes(file("ngircd.conf"), configuration(options));
+    QByteArray configuration = "[Global]\nName = irc.tintra.test\nInfo = Tintra test server\n"
+                               "Listen = 127.0.0.1\nMotdPhrase = Tintra test server\nPorts = " +
+        QByteArray::number(m_plainPort) + '\n';
+    if (!options.password.isEmpty())
+        configuration += "Password = " + options.password + '\n';
+    if (::geteuid() == 0)
+        configuration += "ServerUID = nobody\nServerGID = nogroup\n";
+    configuration += "[Limits]\nMaxNickLength = 30\nMaxPenaltyTime = 0\n"
+                     "[Options]\nDNS = no\nIdent = no\nPAM = no\n"
+                     "[Operator]\nName = tester\nPassword = tester\n"
+                     "[Channel]\nName = #tintra\n";
+    if (!options.channelModes.isEmpty())
+        configuration += "Modes = " + options.channelModes + '\n';
+    if (options.tls) {
+        // An elliptic-curve key and the standard Diffie-Hellman group are made at once, where
+        // ngircd would otherwise spend a second on parameters of its own.
+        runOpenssl({u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s,
+                    u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s, u"-days"_s, u"2"_s, u"-subj"_s,
+                    u"/CN=127.0.0.1"_s, u"-addext"_s, u"subjectAltName=IP:127.0.0.1"_s,
+                    u"-keyout"_s, file("key.pem"), u"-out"_s, file("cert.pem")});
+        runOpenssl({u"genpkey"_s, u"-genparam"_s, u"-algorithm"_s, u"DH"_s, u"-pkeyopt"_s,
+                    u"group:ffdhe2048"_s, u"-out"_s, file("dh.pem")});
+        configuration += "[SSL]\nCertFile = " + file("cert.pem").toUtf8() +
+            "\nKeyFile = " + file("key.pem").toUtf8() + "\nDHFile = " + file("dh.pem").toUtf8() +
+            "\nPorts = " + QByteArray::number(m_tlsPort) + '\n';
+    }
+    WriteBytes(file("ngircd.conf"), configuration);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start(u"/usr/sbin/ngircd"_s, {u"--nodaemon"_s, u"--config"_s, file("ngircd.conf")});
     QByteArray log;
@@ -43,7 +68,7 @@ NgircdServer::NgircdServer(const Options &options)
             log += m_process.readAll();
             return log.contains(" ready.") || m_process.state() == QProcess::NotRunning;
         },
-        StartLimitMs);
+        10000);
     EXPECT_TRUE(readyOrEnded && log.contains(" ready.")) << log.toStdString();
 }
 
@@ -56,44 +81,6 @@ NgircdServer::~NgircdServer()
 QSslCertificate NgircdServer::certificate() const
 {
     return QSslCertificate(ReadBytes(file("cert.pem")));
-}
-
-// An elliptic-curve key and the standard Diffie-Hellman group are made at once, where ngircd
-// would otherwise spend a second on parameters of its own.
-void NgircdServer::makeCertificate()
-{
-    runOpenssl({u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s,
-                u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s, u"-days"_s, u"2"_s, u"-subj"_s,
-                u"/CN=127.0.0.1"_s, u"-addext"_s, u"subjectAltName=IP:127.0.0.1"_s, u"-keyout"_s,
-                file("key.pem"), u"-out"_s, file("cert.pem")});
-    runOpenssl({u"genpkey"_s, u"-genparam"_s, u"-algorithm"_s, u"DH"_s, u"-pkeyopt"_s,
-                u"group:ffdhe2048"_s, u"-out"_s, file("dh.pem")});
-}
-
-// No lookups that would slow a login, nicknames long enough for "_" to be added, and no penalty
-// for the tests' quick succession of messages. ngircd does not serve as root: started by root,
-// as in CI, it reads its files first and then goes on as nobody.
-QByteArray NgircdServer::configuration(const Options &options) const
-{
-    QByteArray text = "[Global]\nName = irc.tintra.test\nInfo = Tintra test server\n"
-                      "Listen = 127.0.0.1\nMotdPhrase = Tintra test server\nPorts = " +
-        QByteArray::number(m_plainPort) + '\n';
-    if (!options.password.isEmpty())
-        text += "Password = " + options.password + '\n';
-    if (::geteuid() == 0)
-        text += "ServerUID = nobody\nServerGID = nogroup\n";
-    text += "[Limits]\nMaxNickLength = 30\nMaxPenaltyTime = 0\n"
-            "[Options]\nDNS = no\nIdent = no\nPAM = no\n"
-            "[Operator]\nName = tester\nPassword = tester\n"
-            "[Channel]\nName = #tintra\n";
-    if (!options.channelModes.isEmpty())
-        text += "Modes = " + options.channelModes + '\n';
-    if (options.tls) {
-        text += "[SSL]\nCertFile = " + file("cert.pem").toUtf8() +
-            "\nKeyFile = " + file("key.pem").toUtf8() + "\nDHFile = " + file("dh.pem").toUtf8() +
-            "\nPorts = " + QByteArray::number(m_tlsPort) + '\n';
-    }
-    return text;
 }
 
 QString NgircdServer::file(const char *name) const

@@ -29,8 +29,6 @@ public:
     QSslCertificate certificate() const;
 
 private:
-    void makeCertificate();
-    QByteArray configuration(const Options &options) const;
     QString file(const char *name) const;
 
     QTemporaryDir m_folder;

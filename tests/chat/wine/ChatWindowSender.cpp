@@ -35,8 +35,6 @@ int main(int argc, char **argv)
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return 1;
-    const QString line = QString::fromUtf8(input.readAll());
-
     std::unique_ptr<ChatSender> sender =
         MakeDesktopChatSender(QStringLiteral(TINTRA_PROGRAM_FOLDER));
     auto *bridge = dynamic_cast<WineChatBridge *>(sender.get());
@@ -49,19 +47,18 @@ int main(int argc, char **argv)
     Services services {dialogs, random};
     QWidget owner;
     auto *window = new TintaAOL(services, {}, std::move(sender), &owner);
-
     QElapsedTimer clock;
     int status = 1;
     QObject::connect(bridge, &WineChatBridge::lineDone, &app, [&](WineChatBridge::Outcome outcome) {
         std::printf("\"Send Text!\" to the helper's answer: %lld ms\n", clock.elapsed());
-        if (outcome == WineChatBridge::Outcome::Posted)
-            status = 0;
-        else if (outcome == WineChatBridge::Outcome::NoRoom)
-            status = 3;
+        status = outcome == WineChatBridge::Outcome::Posted ? 0
+            : outcome == WineChatBridge::Outcome::NoRoom    ? 3
+                                                            : 1;
         app.quit();
     });
     window->findChild<QComboBox *>(u"Combo1"_s)->setCurrentIndex(0);
-    window->findChild<QPlainTextEdit *>(u"Text7"_s)->setPlainText(line);
+    window->findChild<QPlainTextEdit *>(u"Text7"_s)
+        ->setPlainText(QString::fromUtf8(input.readAll()));
     clock.start();
     QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     app.exec();

@@ -8,140 +8,89 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <windows.h>
 
 namespace {
 
-constexpr const char *ReadyFile = "ready.txt";
-constexpr const char *ReceivedFile = "received.txt";
-constexpr const char *MisdeliveredFile = "misdelivered.txt";
-constexpr const char *InputLineMark = "TintraInputLine";
-constexpr UINT LifetimeMilliseconds = 60000;
-
+HINSTANCE instance = nullptr;
+HWND inputLine = nullptr;
 // The system edit control's procedure, to which the client's rich text controls defer.
 WNDPROC editProcedure = nullptr;
 
 void writeFile(const char *name, const std::string &bytes)
 {
-    if (FILE *file = std::fopen(name, "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    std::ofstream(name, std::ios::binary) << bytes;
 }
 
 // Through the control's messages, as another process would read it.
 std::string textOf(HWND control)
 {
-    const auto length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied =
-        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied));
+    std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                     '\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
 LRESULT CALLBACK richTextProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CHAR && wParam == '\r') {
-        if (GetPropA(control, InputLineMark) != nullptr) {
-            writeFile(ReceivedFile, textOf(control));
-            PostQuitMessage(0);
-        } else {
-            writeFile(MisdeliveredFile, textOf(control));
-        }
-        return 0;
-    }
-    return CallWindowProcA(editProcedure, control, message, wParam, lParam);
+    if (message != WM_CHAR || wParam != '\r')
+        return CallWindowProcA(editProcedure, control, message, wParam, lParam);
+    writeFile(control == inputLine ? "received.txt" : "misdelivered.txt", textOf(control));
+    if (control == inputLine)
+        PostQuitMessage(0);
+    return 0;
 }
 
-bool registerClasses(HINSTANCE instance)
+bool registerClasses()
 {
     WNDCLASSA richText {};
-    if (!GetClassInfoA(nullptr, "EDIT", &richText)) {
+    if (!GetClassInfoA(nullptr, "EDIT", &richText))
         return false;
-    }
     editProcedure = richText.lpfnWndProc;
     richText.style &= ~CS_GLOBALCLASS;
     richText.lpfnWndProc = richTextProcedure;
     richText.hInstance = instance;
     richText.lpszClassName = "RICHCNTL";
-    if (!RegisterClassA(&richText)) {
-        return false;
-    }
+    bool registered = RegisterClassA(&richText) != 0;
     for (const char *name :
          {"AOL Frame25", "AOL Toolbar", "AOL Child", "_AOL_Listbox", "_AOL_Icon"}) {
         WNDCLASSA plain {};
         plain.lpfnWndProc = DefWindowProcA;
         plain.hInstance = instance;
         plain.lpszClassName = name;
-        if (!RegisterClassA(&plain)) {
-            return false;
-        }
+        registered = registered && RegisterClassA(&plain) != 0;
     }
-    return true;
+    return registered;
 }
 
-class StandInTree
+HWND addChild(HWND parent, const char *className, DWORD style = 0, void *parameter = nullptr)
 {
-public:
-    explicit StandInTree(HINSTANCE instance)
-        : m_instance(instance)
-    { }
+    const DWORD textStyle = std::string_view(className) == "RICHCNTL" ? ES_MULTILINE : 0;
+    const HWND child = CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style | textStyle,
+                                       0, 0, 200, 100, parent, nullptr, instance, parameter);
+    // Each new child goes below its older siblings, so child order is creation order; were it
+    // not, the rooms among the first 101 documents and the input line would be others, and the
+    // scenarios would fail.
+    SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return child;
+}
 
-    void build(int documentsBeforeRoom, bool roomHasInputLine)
-    {
-        const HWND frame =
-            CreateWindowExA(0, "AOL Frame25", "Stand-in client", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                            0, 0, 800, 600, nullptr, nullptr, m_instance, nullptr);
-        addChild(frame, "AOL Toolbar");
-        CLIENTCREATESTRUCT documentArea {nullptr, 1000};
-        const HWND mdi = addChild(frame, "MDIClient", WS_CLIPCHILDREN, &documentArea);
-        for (int index = 0; index < documentsBeforeRoom; ++index) {
-            addDecoy(mdi, index);
-        }
-        const HWND room = addChild(mdi, "AOL Child");
-        addChild(room, "RICHCNTL");
-        addChild(room, "_AOL_Icon");
-        if (roomHasInputLine) {
-            const HWND inputLine = addChild(room, "RICHCNTL");
-            SetPropA(inputLine, InputLineMark, reinterpret_cast<HANDLE>(1));
-            SetWindowTextA(inputLine, "an old half-typed line, longer than any message");
-        }
-        addChild(room, "_AOL_Listbox");
-        addDecoy(mdi, 1);
+// Documents that look a little like a room: nothing inside, rich text without the list of
+// people, the list without rich text.
+void addDecoy(HWND documentArea, int index)
+{
+    const HWND document = addChild(documentArea, "AOL Child");
+    if (index % 3 == 1) {
+        addChild(document, "RICHCNTL");
+        addChild(document, "RICHCNTL");
+    } else if (index % 3 == 2) {
+        addChild(document, "_AOL_Listbox");
     }
-
-private:
-    // Documents that look a little like a room: nothing inside, rich text without the list of
-    // people, the list without rich text.
-    void addDecoy(HWND mdi, int index)
-    {
-        const HWND document = addChild(mdi, "AOL Child");
-        if (index % 3 == 1) {
-            addChild(document, "RICHCNTL");
-            addChild(document, "RICHCNTL");
-        } else if (index % 3 == 2) {
-            addChild(document, "_AOL_Listbox");
-        }
-    }
-
-    HWND addChild(HWND parent, const char *className, DWORD style = 0, void *parameter = nullptr)
-    {
-        const DWORD textStyle = std::string_view(className) == "RICHCNTL" ? ES_MULTILINE : 0;
-        const HWND child =
-            CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style | textStyle, 0, 0, 200,
-                            100, parent, nullptr, m_instance, parameter);
-        // Each new child goes below its older siblings, so child order is creation order; were it
-        // not, the rooms among the first 101 documents and the input line would be others, and the
-        // scenarios would fail.
-        SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return child;
-    }
-
-    HINSTANCE m_instance;
-};
+}
 
 } // namespace
 
@@ -152,21 +101,35 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: StandInClient DOCUMENTS-BEFORE-ROOM room|single-richcntl\n");
         return 2;
     }
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!registerClasses(instance)) {
+    instance = GetModuleHandleA(nullptr);
+    if (!registerClasses()) {
         std::fprintf(stderr, "cannot register the client's window classes\n");
         return 1;
     }
-    StandInTree tree(instance);
-    tree.build(std::atoi(argv[1]), roomKind == "room");
-    writeFile(ReadyFile, "ready\n");
+    const HWND frame =
+        CreateWindowExA(0, "AOL Frame25", "Stand-in client", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                        800, 600, nullptr, nullptr, instance, nullptr);
+    addChild(frame, "AOL Toolbar");
+    CLIENTCREATESTRUCT documents {nullptr, 1000};
+    const HWND documentArea = addChild(frame, "MDIClient", WS_CLIPCHILDREN, &documents);
+    for (int index = 0; index < std::atoi(argv[1]); ++index)
+        addDecoy(documentArea, index);
+    const HWND room = addChild(documentArea, "AOL Child");
+    addChild(room, "RICHCNTL");
+    addChild(room, "_AOL_Icon");
+    if (roomKind == "room") {
+        inputLine = addChild(room, "RICHCNTL");
+        SetWindowTextA(inputLine, "an old half-typed line, longer than any message");
+    }
+    addChild(room, "_AOL_Listbox");
+    addDecoy(documentArea, 1);
+    writeFile("ready.txt", "ready\n");
 
-    SetTimer(nullptr, 0, LifetimeMilliseconds, nullptr);
+    // The client lives a minute at most.
+    SetTimer(nullptr, 0, 60000, nullptr);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER && message.hwnd == nullptr) {
-            break;
-        }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0 &&
+           !(message.message == WM_TIMER && message.hwnd == nullptr)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
