@@ -5,27 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <random>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
-
-// Ties go to the even neighbour, as the library rounds by default.
-TEST(RoundHalfEven, AgreesWithTheLibraryRoundingEverywhere)
-{
-    std::vector<double> values;
-    for (int eighths = -4096; eighths <= 4096; ++eighths)
-        values.push_back(eighths / 8.0);
-    for (const double edge : {0x1p20, 0x1p30, 0x1p31 - 4})
-        values.insert(values.end(), {edge - 0.5, edge, edge + 0.5, edge + 1.5, -edge - 0.5});
-    std::mt19937_64 generator(7);
-    std::uniform_real_distribution<double> colour(-300, 300);
-    for (int i = 0; i < 10000; ++i)
-        values.push_back(colour(generator));
-    for (const double value : values)
-        EXPECT_EQ(RoundHalfEven(value), static_cast<int>(std::nearbyint(value))) << value;
-}
 
 // Published OKLab values of sRGB colours, and back.
 TEST(OkLab, MatchesPublishedValues)
