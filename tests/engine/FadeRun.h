@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <random>
 
 // Failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -96,4 +97,20 @@ inline QStringList letterColors(const QString &markup)
     for (const QRegularExpressionMatch &match : color.globalMatch(markup))
         colors << match.captured(1);
     return colors;
+}
+
+// A message of 1 to `longest` letters, each drawn from `letters`, which '|' separates.
+inline QString RandomMessage(std::mt19937 &random, const QString &letters, int longest)
+{
+    const QStringList choices = letters.split(u'|');
+    QString message;
+    for (int length = std::uniform_int_distribution(1, longest)(random); length > 0; --length)
+        message += choices[std::uniform_int_distribution<qsizetype>(0, choices.size() - 1)(random)];
+    return message;
+}
+
+inline Rgb RandomColor(std::mt19937 &random)
+{
+    std::uniform_int_distribution component(0, 255);
+    return {component(random), component(random), component(random)};
 }

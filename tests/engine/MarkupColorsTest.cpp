@@ -5,30 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString randomMessage(std::mt19937 &random)
-{
-    static const QStringList letters =
-        u"a|Z| |é|👍🏽|🇫🇷|e\u0301|\r\n|ж|1"_s.split(u'|');
-    QString message;
-    for (int length = std::uniform_int_distribution(1, 200)(random); length > 0; --length)
-        message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
-    return message;
-}
-
-QList<Rgb> randomStops(std::mt19937 &random)
-{
-    std::uniform_int_distribution component(0, 255);
-    QList<Rgb> stops(std::uniform_int_distribution(2, 10)(random));
-    for (Rgb &stop : stops)
-        stop = {component(random), component(random), component(random)};
-    return stops;
-}
+const QString MessageLetters = u"a|Z| |é|👍🏽|🇫🇷|e\u0301|\r\n|ж|1"_s;
 
 bool near(const std::optional<Rgb> &a, const std::optional<Rgb> &b)
 {
@@ -55,8 +36,10 @@ TEST(MarkupColors, FittedStopsFadeTheReadMarkupAgain)
 {
     std::mt19937 random(2024);
     for (int round = 0; round < 30; ++round) {
-        const QString message = randomMessage(random);
-        const QList<Rgb> stops = randomStops(random);
+        const QString message = RandomMessage(random, MessageLetters, 200);
+        QList<Rgb> stops(std::uniform_int_distribution(2, 10)(random));
+        for (Rgb &stop : stops)
+            stop = RandomColor(random);
         for (const OutputFormat format : AllFormats()) {
             // The formats of palettes write each colour whole.
             if (format == OutputFormat::Ansi256 || format == OutputFormat::Irc ||
