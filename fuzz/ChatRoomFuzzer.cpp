@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cctype>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <iterator>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -98,21 +98,23 @@ std::string shownName(const Window &window)
     return upperCased(window.className.substr(0, ClassNameLength));
 }
 
+// The first child of the window whose class name, as the search reads it, passes the test.
 std::optional<std::size_t> firstChildWhere(const Desktop &desktop, std::size_t parent,
-                                           auto &&matches)
+                                           auto &&passes)
 {
     for (const std::size_t child : desktop.windows[parent].children) {
-        if (matches(shownName(desktop.windows[child])))
+        if (passes(shownName(desktop.windows[child])))
             return child;
     }
     return std::nullopt;
 }
 
-auto containing(const std::string &text)
+std::optional<std::size_t> firstChildHolding(const Desktop &desktop, std::size_t parent,
+                                             const std::string &text)
 {
-    return [text](const std::string &name) {
+    return firstChildWhere(desktop, parent, [&](const std::string &name) {
         return name.find(text) != std::string::npos;
-    };
+    });
 }
 
 // What the rules say the search finds and where the line goes.
@@ -122,7 +124,6 @@ struct Expected
     std::optional<std::size_t> documentArea;
     std::vector<std::size_t> examined;
     std::optional<std::size_t> room;
-    std::size_t roomPosition = 0;
     std::optional<std::size_t> inputLine;
 };
 
@@ -135,26 +136,22 @@ Expected expectedFor(const Desktop &desktop)
     if (client == desktop.topLevel.end())
         return expected;
     expected.client = *client;
-    expected.documentArea = firstChildWhere(desktop, *client, containing("MDICLIENT"));
+    expected.documentArea = firstChildHolding(desktop, *client, "MDICLIENT");
     if (!expected.documentArea)
         return expected;
     const std::vector<std::size_t> &documents = desktop.windows[*expected.documentArea].children;
     expected.examined.assign(documents.begin(),
                              documents.begin() +
                                  std::ptrdiff_t(std::min(documents.size(), ExaminedDocuments)));
-    for (std::size_t position = 0; position < expected.examined.size(); ++position) {
-        const std::size_t document = expected.examined[position];
-        if (firstChildWhere(desktop, document, containing("RICHCNTL")) &&
-            firstChildWhere(desktop, document, containing("_AOL_LISTBOX"))) {
-            expected.room = document;
-            expected.roomPosition = position;
-            break;
-        }
-    }
-    if (!expected.room)
+    const auto room = std::ranges::find_if(expected.examined, [&](std::size_t document) {
+        return firstChildHolding(desktop, document, "RICHCNTL") &&
+            firstChildHolding(desktop, document, "_AOL_LISTBOX");
+    });
+    if (room == expected.examined.end())
         return expected;
+    expected.room = *room;
     int richTextSeen = 0;
-    expected.inputLine = firstChildWhere(desktop, *expected.room, [&](const std::string &name) {
+    expected.inputLine = firstChildWhere(desktop, *room, [&](const std::string &name) {
         return name.starts_with("RICHCNTL") && ++richTextSeen == 2;
     });
     return expected;
@@ -194,24 +191,19 @@ WindowHandle handleOf(const Desktop &desktop, std::optional<std::size_t> window)
 // the class names of their children only.
 void checkWhereTheSearchLooked(const Desktop &desktop, const Expected &expected)
 {
-    std::vector<WindowHandle> mayLookInto {NoWindow, handleOf(desktop, expected.client),
-                                           handleOf(desktop, expected.documentArea)};
-    std::vector<WindowHandle> mayRead;
-    const auto mayReadChildrenOf = [&](std::size_t window) {
-        for (const std::size_t child : desktop.windows[window].children)
-            mayRead.push_back(desktop.windows[child].handle);
-    };
+    std::set<WindowHandle> mayLookInto {NoWindow, handleOf(desktop, expected.documentArea)};
+    std::set<WindowHandle> mayRead;
+    std::vector<std::size_t> parents = expected.examined;
     if (expected.client)
-        mayReadChildrenOf(*expected.client);
-    for (const std::size_t document : expected.examined) {
-        mayLookInto.push_back(desktop.windows[document].handle);
-        mayReadChildrenOf(document);
+        parents.push_back(*expected.client);
+    for (const std::size_t parent : parents) {
+        mayLookInto.insert(desktop.windows[parent].handle);
+        for (const std::size_t child : desktop.windows[parent].children)
+            mayRead.insert(desktop.windows[child].handle);
     }
     const auto allIn = [](const std::vector<WindowHandle> &windows,
-                          std::vector<WindowHandle> allowed) {
-        std::ranges::sort(allowed);
-        return std::ranges::all_of(
-            windows, [&](WindowHandle w) { return std::ranges::binary_search(allowed, w); });
+                          const std::set<WindowHandle> &allowed) {
+        return std::ranges::all_of(windows, [&](WindowHandle w) { return allowed.contains(w); });
     };
     Expect(allIn(desktop.tree.lookedInto, mayLookInto),
            "the search looks into no window but the client, its document area and the first "
@@ -232,7 +224,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 
     Expect(LocateChatRoom(desktop.tree) == handleOf(desktop, expected.room),
            "the room found is the first room among the first 101 documents");
-    Expect(desktop.tree.pumpRuns() == (expected.room ? int(expected.roomPosition) : SearchSteps),
+    const auto examinedBeforeTheRoom =
+        std::ranges::find(expected.examined, expected.room) - expected.examined.begin();
+    Expect(desktop.tree.pumpRuns() == (expected.room ? int(examinedBeforeTheRoom) : SearchSteps),
            "events run once before each document after the first, and always 100 times when "
            "no room is found");
     checkWhereTheSearchLooked(desktop, expected);
