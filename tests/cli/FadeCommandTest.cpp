@@ -196,20 +196,6 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
     EXPECT_EQ(fade({}, QByteArray(1400, 'x')).exitCode, 0);
 }
 
-// The formats other than the page take a whole file, which goes out in blocks as it is faded,
-// whatever piece boundary an emoji falls on.
-TEST(FadeCommand, ColoursAWholeFileForTheTerminal)
-{
-    const Outcome outcome = fade({u"-f"_s, u"ansi"_s},
-                                 QByteArray("Hello, 👍🏽 world\n").repeated(20000), u"24bit"_s);
-    EXPECT_EQ(outcome.exitCode, 0);
-    EXPECT_EQ(outcome.output.count("\x1b[38;2;"), 14 * 20000);
-    EXPECT_EQ(outcome.output.count("👍🏽"), 20000);
-    EXPECT_EQ(outcome.output.count("\x1b[0m\n"), 20000);
-    EXPECT_FALSE(outcome.output.contains("\xEF\xBF\xBD"));
-    EXPECT_TRUE(outcome.output.startsWith("\x1b[38;2;255;0;0mH"));
-}
-
 TEST(FadeCommand, AnArgumentThatIsNotUtf8IsAUsageError)
 {
     QProcess process;
