@@ -163,8 +163,6 @@ TEST(GenerateFade, PageMarkupFraming)
          page(u"<br>"_s)},
         {"markup characters are not escaped", u"<&"_s, FadeMode::Normal, false, false, false, false,
          page(letter(u"FF0000"_s, u"<"_s) + letter(u"800080"_s, u"&"_s))},
-        {"bold and underline keep their order", u"x"_s, FadeMode::Normal, true, false, true, false,
-         uR"(<FONT FACE="Arial" SIZE=2><B><U><FONT COLOR="#FF0000">x</FONT></B></U></FONT>)"_s},
         {"all three styles", u"x"_s, FadeMode::Normal, true, true, true, false,
          uR"(<FONT FACE="Arial" SIZE=2><B><I><U><FONT COLOR="#FF0000">x</FONT></B></I></U></FONT>)"_s},
         {"waving raises, levels, lowers and levels", u"abcd"_s, FadeMode::Normal, false, false,

@@ -79,6 +79,7 @@ TEST(Letters, AgreeWithEveryLineOfUnicodesGraphemeBreakTest)
     EXPECT_GT(checked, 600);
 }
 
+// Where a cluster outgrows its window, the letters still never cut a surrogate pair.
 TEST(Letters, WindowsFindTheSameLettersAsOneRunOverTheMessage)
 {
     const QString message =
@@ -87,15 +88,9 @@ TEST(Letters, WindowsFindTheSameLettersAsOneRunOverTheMessage)
     const QStringList whole = lettersOf(message);
     for (const qsizetype window : {9, 10, 11, 16, 31})
         EXPECT_EQ(lettersOf(message, window), whole) << window;
-}
-
-TEST(Letters, NeverCutASurrogatePairEvenWhereAClusterOutgrowsItsWindow)
-{
-    const QString message = u"👍🏽👍🏽😀x"_s;
     for (const qsizetype window : {1, 2, 3}) {
-        for (const QString &letter : lettersOf(message, window)) {
-            EXPECT_FALSE(letter.front().isLowSurrogate()) << window;
-            EXPECT_FALSE(letter.back().isHighSurrogate()) << window;
-        }
+        for (const QString &letter : lettersOf(u"👍🏽👍🏽😀x"_s, window))
+            EXPECT_TRUE(!letter.front().isLowSurrogate() && !letter.back().isHighSurrogate())
+                << window;
     }
 }
