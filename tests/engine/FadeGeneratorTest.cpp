@@ -242,12 +242,6 @@ TEST(GenerateFade, APageHoldsAtMost1400LettersAndItsUnits)
 // their bars to 0..254; Rainbow draws each new target 1..255 without re-seeding.
 TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
 {
-    const auto rounded = [](double u) {
-        return int(std::nearbyint(u * 255));
-    };
-    const auto bar = [](double u) {
-        return int(std::floor(u * 255));
-    };
     const auto target = [](double u) {
         return int(std::floor(u * 255 + 1));
     };
@@ -256,7 +250,7 @@ TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
         QStringList colors;
         for (int letter = 0; letter < 4; ++letter) {
             randomize.reseed();
-            colors << randomize.color(rounded);
+            colors << randomize.color([](double u) { return int(std::nearbyint(u * 255)); });
         }
         FadeRun run(u"abcd"_s, FadeMode::Randomize);
         run.random = RandomSource(seed, [] { return quint64(0); });
@@ -276,7 +270,7 @@ TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
             mystery.reseed();
             QList<std::pair<int, int>> bars;
             for (int which = 1; which <= (mode == FadeMode::TWMystery ? 6 : 9); ++which)
-                bars.append({which, bar(mystery.next())});
+                bars.append({which, int(std::floor(mystery.next() * 255))});
             FadeRun drawn(u"abc"_s, mode);
             drawn.random = RandomSource(seed, [] { return quint64(0); });
             const QStringList shown = letterColors(drawn.markup());

@@ -29,11 +29,8 @@ bool refusesSectionSigns(OutputFormat format)
 // Markup characters and tags of every format, Latin-1, emoji with modifiers, families and flags,
 // and line breaks; no capital, so no letter can spell a page's colour tag.
 const QString MessageLetters =
-    u"a|b|z|0| "
-    u"|<|>|&|\"|'|[|]|\\|/"
-    u"|=|#|;|à|é|ß|¿|©|ÿ|👍🏽|👨‍👩‍👧|🇫🇷|😀|e\u0301|\r\n|[b]|[/"
-    u"color]|<b>"
-    u"|<#ff0000>|&amp;|\\<|<newline>|&|&#|&x|&l|&r|§|§x|#a|\u2028|\uFEFF|,|1|`|```"_s;
+    u"a|b|z|0| |<|>|&|\"|'|[|]|\\|/|=|#|;|à|é|ß|¿|©|ÿ|e\u0301|\r\n|[b]|[/color]|<b>|<#ff0000>"
+    u"|👍🏽|👨‍👩‍👧|🇫🇷|😀|&amp;|\\<|<newline>|&|&#|&x|&l|&r|§|§x|#a|\u2028|\uFEFF|,|1|`|```"_s;
 
 QList<ColorValue> pageColors(const QString &markup)
 {
@@ -75,7 +72,9 @@ TEST(Formats, ShowThePagesLettersInThePagesColours)
             page.request.options = options;
             page.request.keepColors = true;
             const FadeResult kept = page.generate();
-            EXPECT_EQ(WriteFadeAs(page.request, kept.letterColors), kept.output);
+            // A message of line breaks alone keeps no colour to tell its fade from "No Fade".
+            const bool rewritable = !kept.letterColors.isEmpty() || mode == FadeMode::NoFade;
+            EXPECT_TRUE(!rewritable || WriteFadeAs(page.request, kept.letterColors) == kept.output);
             const QList<ColorValue> colors = pageColors(*kept.output);
             QList<ColorValue> held;
             for (qsizetype at = 0; at < colors.size(); ++at)
@@ -93,7 +92,8 @@ TEST(Formats, ShowThePagesLettersInThePagesColours)
                 FadeRequest request = page.request;
                 request.format = format;
                 request.every = every;
-                EXPECT_EQ(WriteFadeAs(request, kept.letterColors), markup) << int(format);
+                EXPECT_TRUE(!rewritable || WriteFadeAs(request, kept.letterColors) == markup)
+                    << int(format) << ": " << markup.toStdString();
             }
         }
     }

@@ -89,11 +89,7 @@ TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
          u"<&\r\né"_s,
          {SplitColor(0x0000FF), SplitColor(0x0000FF), std::nullopt, SplitColor(0xFF0000)}},
         {"IRC palette and hex",
-         u"\x02\x03"
-         u"04a\x03"
-         u"12,01b\x04"
-         u"00FF00c\x0f"
-         u"d"_s,
+         u"\u0002\u000304a\u000312,01b\u000400FF00c\u000fd"_s,
          u"abcd"_s,
          {SplitColor(0x0000FF), SplitColor(0xFC0000), SplitColor(0x00FF00), std::nullopt}},
         {"terminal",
