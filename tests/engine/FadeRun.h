@@ -23,8 +23,7 @@ inline const Rgb Red {255, 0, 0};
 inline const Rgb Blue {0, 0, 255};
 inline const Rgb Green {0, 255, 0};
 
-// Stands in for a window: remembers the bars the run set, the count boxes it opened and
-// whether it showed its progress.
+// Stands in for a window: remembers the bars the run set and whether it showed its progress.
 class RecordingHost : public PlainFadeHost
 {
 public:
@@ -39,16 +38,9 @@ public:
         PlainFadeHost::setChannel(bar, value);
     }
     void showProgress() override { ++progressShown; }
-    QString askCount(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
-    {
-        countBoxes.append({prompt, title, defaultText});
-        return PlainFadeHost::askCount(prompt, title, defaultText);
-    }
 
     QList<std::pair<int, int>> channelsSet; // bar, value
     int progressShown = 0;
-    QList<QStringList> countBoxes;
 };
 
 // One run of the generator, as the engine tests set it up: Arial, size 2, red, blue and green.
