@@ -1,5 +1,4 @@
 #include "FadeRun.h"
-#include "engine/MarkupBuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -290,21 +289,4 @@ TEST(GenerateFade, ReportsTheLastTurnsColour)
     EXPECT_EQ(*result.lastColor, RGB(128, 0, 128)); // the line break's turn, 2 steps from red
     FadeRun noFade(u"ab"_s, FadeMode::NoFade);
     EXPECT_FALSE(noFade.generate().lastColor);
-}
-
-TEST(GenerateFade, ABufferServesRunAfterRunAndLeavesHeldMarkupAlone)
-{
-    FadeRun first(u"Hello"_s);
-    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, OutputFormat::ChatLine);
-    const QString firstAlone = first.markup();
-    const QString secondAlone = second.markup();
-    MarkupBuffer buffer;
-    for (int round = 0; round < 2; ++round) {
-        const FadeResult held =
-            GenerateFade(first.request, first.host, first.segments, first.random, buffer);
-        EXPECT_EQ(GenerateFade(second.request, second.host, second.segments, second.random, buffer)
-                      .output,
-                  secondAlone);
-        EXPECT_EQ(held.output, firstAlone);
-    }
 }

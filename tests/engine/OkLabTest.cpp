@@ -1,32 +1,12 @@
-#include "engine/ColorValue.h"
+#include "engine/OkLab.h"
 
 #include "FadeRun.h"
-#include "engine/OkLab.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 using namespace Qt::StringLiterals;
-
-// Published OKLab values of sRGB colours, and back.
-TEST(OkLab, MatchesPublishedValues)
-{
-    const std::tuple<Rgb, OkLab, double> cases[] = {
-        {{255, 0, 0}, {0.62796, 0.22486, 0.12585}, 1e-5},
-        {{0, 128, 0}, {0.51975, -0.1403, 0.10768}, 1e-4},
-        {{0, 255, 0}, {0.8664, -0.2339, 0.1795}, 1e-4},
-        {{0, 0, 255}, {0.452, -0.0325, -0.3115}, 1e-3},
-        {{255, 255, 255}, {1, 0, 0}, 1e-4},
-    };
-    for (const auto &[color, published, within] : cases) {
-        const OkLab lab = ToOkLab(color);
-        EXPECT_NEAR(lab.L, published.L, within) << RGB(color);
-        EXPECT_NEAR(lab.a, published.a, within) << RGB(color);
-        EXPECT_NEAR(lab.b, published.b, within) << RGB(color);
-        EXPECT_EQ(FromOkLab(lab), color);
-    }
-}
 
 // A fade moves evenly through OKLab; where its middles lie outside sRGB, its letters take the
 // nearest sRGB colours, clamped to 0 and 255. The colours worked out apart, in double precision.
