@@ -21,18 +21,16 @@ QStringList lettersOf(const QString &message, qsizetype window = Letters::Longes
 
 } // namespace
 
+// Unicode's own rules are pinned by its conformance cases below; these add a few of their kinds
+// and the letters' own: CR and LF apart, and clusters across the edges of the pieces read.
 TEST(Letters, KeepsEachUserPerceivedCharacterWhole)
 {
     const std::pair<QString, QStringList> cases[] = {
         {u""_s, {}},
-        {u"Hi"_s, {u"H"_s, u"i"_s}},
         {u"a\r\nb"_s, {u"a"_s, u"\r"_s, u"\n"_s, u"b"_s}},
         {u"e\u0301!"_s, {u"e\u0301"_s, u"!"_s}},
-        {u"👍🏽"_s, {u"👍🏽"_s}},
-        {u"🇫🇷🇩🇪"_s, {u"🇫🇷"_s, u"🇩🇪"_s}},
         {u"🎉🇫🇷🇩🇪🇪"_s, {u"🎉"_s, u"🇫🇷"_s, u"🇩🇪"_s, u"🇪"_s}},
         {u"नमस्ते"_s, {u"न"_s, u"म"_s, u"स्ते"_s}},
-        {u"👨‍👩‍👧"_s, {u"👨‍👩‍👧"_s}},
         {u"😀\r\n\r\n"_s, {u"😀"_s, u"\r"_s, u"\n"_s, u"\r"_s, u"\n"_s}},
         {u"\r\u0301"_s, {u"\r"_s, u"\u0301"_s}},
         // Letters of three units, one of them across the 64th unit.
