@@ -346,7 +346,6 @@ TEST(Formats, WriteFontSizesOneToSevenAndNoneOutsideThem)
         {u"-2"_s, u"<span style=\"font-size:x-small\">"_s, u"[size=1]"_s, 16},
         {u"-6"_s, u"<span style=\"font-size:x-small\">"_s, u"[size=1]"_s, 16},
         {u"+4"_s, u"<span style=\"font-size:xxx-large\">"_s, u"[size=7]"_s, 72},
-        {u"+6"_s, u"<span style=\"font-size:xxx-large\">"_s, u"[size=7]"_s, 72},
         {u"0"_s, u"<span>"_s, u"x"_s, 24},
         {u"8"_s, u"<span>"_s, u"x"_s, 24},
     };

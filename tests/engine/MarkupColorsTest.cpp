@@ -15,9 +15,8 @@ bool near(const std::optional<Rgb> &a, const std::optional<Rgb> &b)
 {
     if (!a || !b)
         return a.has_value() == b.has_value();
-    return std::abs(a->red - b->red) <= StopsFitTolerance &&
-        std::abs(a->green - b->green) <= StopsFitTolerance &&
-        std::abs(a->blue - b->blue) <= StopsFitTolerance;
+    return std::max({std::abs(a->red - b->red), std::abs(a->green - b->green),
+                     std::abs(a->blue - b->blue)}) <= StopsFitTolerance;
 }
 
 QList<std::optional<Rgb>> colors(std::initializer_list<ColorValue> values)
@@ -113,9 +112,8 @@ TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
 
 TEST(FitStops, TakesTheFewestStopsAndRefusesColoursOfNoGradient)
 {
-    ColoredMessage normal {QString(40, u'x'), {}};
-    for (const std::optional<Rgb> &color : StopsTurnColors(normal.message, {Red, Blue}))
-        normal.turnColors << color;
+    const ColoredMessage normal {QString(40, u'x'),
+                                 StopsTurnColors(QString(40, u'x'), {Red, Blue})};
     EXPECT_EQ(FitStops(normal), (QList<Rgb> {Red, Blue}));
 
     ColoredMessage stripes {QString(40, u'x'), {}};
