@@ -125,11 +125,9 @@ std::pair<QString, QString> frame(const FadeRequest &request)
     const FadeOptions &options = request.options;
     if (request.format == OutputFormat::ChatLine)
         return {options.bold ? u"<FONT FACE=\""_s + options.fontFace + u"\"><B>"_s : QString(), {}};
-    QString styles;
-    for (const auto &[on, tag] :
-         {std::pair(options.bold, u"<B>"_s), std::pair(options.italic, u"<I>"_s),
-          std::pair(options.underline, u"<U>"_s)})
-        styles += on ? tag : QString();
+    QString styles = options.bold ? u"<B>"_s : QString();
+    styles += options.italic ? u"<I>"_s : QString();
+    styles += options.underline ? u"<U>"_s : QString();
     return {u"<FONT FACE=\""_s + options.fontFace + u"\" SIZE="_s + options.fontSize + u'>' +
                 styles,
             styles.replace(u"<"_s, u"</"_s) + u"</FONT>"_s};
