@@ -112,10 +112,7 @@ TEST(Formats, FrameTheLettersInTheirOwnTags)
     } cases[] = {
         {OutputFormat::Html, FadeMode::Normal, u"Comic 'Sans'"_s, u"-1"_s,
          uR"(<span style="font-family:'Comic \'Sans\'';font-size:small"><b><u><sup><span style="color:#ff0000">H</span></sup><br><sub><span style="color:#aa0055">[</span></sub><span style="color:#800080">b</span><sup><span style="color:#5500aa">]</span></sup></u></b></span>)"_s},
-        {OutputFormat::Html,
-         FadeMode::NoFade,
-         {},
-         u"x"_s,
+        {OutputFormat::Html, FadeMode::NoFade, u""_s, u"x"_s,
          u"<span><b><u><sup>H</sup><br>[<sub>b</sub>]</u></b></span>"_s},
         {OutputFormat::BBCode, FadeMode::Normal, u"Ar[ia]l"_s, u"+6"_s,
          u"[font=Arial][size=7][b][u][color=#FF0000]H[/color]\n[color=#AA0055][[/color]"
