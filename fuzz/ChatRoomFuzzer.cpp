@@ -11,8 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <iterator>
-#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,103 +57,78 @@ public:
     mutable std::vector<WindowHandle> namesRead;
 };
 
-struct Window
-{
-    std::string className;
-    WindowHandle handle;
-    std::vector<std::size_t> children;
-};
-
-// The tree under test and, beside it, the same windows as plain data.
-struct Desktop
-{
-    Desktop() { windows.reserve(MostWindows); }
-
-    void add(std::optional<std::size_t> parent, const std::string &className)
-    {
-        if (parent) {
-            windows.push_back({className, tree.addChild(windows[*parent].handle, className), {}});
-            windows[*parent].children.push_back(windows.size() - 1);
-        } else {
-            windows.push_back({className, tree.addTopLevel(className), {}});
-            topLevel.push_back(windows.size() - 1);
-        }
-    }
-
-    WatchedTree tree;
-    std::vector<Window> windows;
-    std::vector<std::size_t> topLevel;
-};
-
 std::string upperCased(std::string text)
 {
     std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
     return text;
 }
 
-// The class name as the search reads it: cut to the platform's length, in capitals.
-std::string shownName(const Window &window)
+// The children of a window, asked of the tree past its watch, each with its class name as the
+// search reads it: cut to the platform's length, in capitals.
+std::vector<std::pair<WindowHandle, std::string>> childrenOf(const WatchedTree &tree,
+                                                             WindowHandle parent)
 {
-    return upperCased(window.className.substr(0, ClassNameLength));
+    std::vector<std::pair<WindowHandle, std::string>> children;
+    for (WindowHandle child = tree.InMemoryWindowTree::firstChild(parent); child != NoWindow;
+         child = tree.nextSibling(child)) {
+        ClassNameBuffer name {};
+        tree.InMemoryWindowTree::readClassName(child, name);
+        children.emplace_back(child, upperCased(std::string(name.data(), name.size())));
+    }
+    return children;
 }
 
-std::optional<std::size_t> firstChildWhere(const Desktop &desktop, std::size_t parent,
-                                           auto &&matches)
+// The first child of the window whose class name, as the search reads it, passes the test.
+WindowHandle firstChildWhere(const WatchedTree &tree, WindowHandle parent, auto &&passes)
 {
-    for (const std::size_t child : desktop.windows[parent].children) {
-        if (matches(shownName(desktop.windows[child])))
+    for (const auto &[child, name] : childrenOf(tree, parent)) {
+        if (passes(name))
             return child;
     }
-    return std::nullopt;
+    return NoWindow;
 }
 
-auto containing(const std::string &text)
+bool hasChildHolding(const WatchedTree &tree, WindowHandle parent, const std::string &text)
 {
-    return [text](const std::string &name) {
-        return name.find(text) != std::string::npos;
-    };
+    return firstChildWhere(tree, parent, [&](const std::string &name) {
+               return name.find(text) != std::string::npos;
+           }) != NoWindow;
 }
 
 // What the rules say the search finds and where the line goes.
 struct Expected
 {
-    std::optional<std::size_t> client;
-    std::optional<std::size_t> documentArea;
-    std::vector<std::size_t> examined;
-    std::optional<std::size_t> room;
-    std::size_t roomPosition = 0;
-    std::optional<std::size_t> inputLine;
+    WindowHandle client = NoWindow;
+    WindowHandle documentArea = NoWindow;
+    std::vector<WindowHandle> examined;
+    WindowHandle room = NoWindow;
+    WindowHandle inputLine = NoWindow;
 };
 
-Expected expectedFor(const Desktop &desktop)
+Expected expectedFor(const WatchedTree &tree)
 {
     Expected expected;
-    const auto client = std::ranges::find_if(desktop.topLevel, [&](std::size_t window) {
-        return upperCased(desktop.windows[window].className) == "AOL FRAME25";
+    expected.client = tree.topLevelWindowOfClass("AOL Frame25");
+    if (expected.client == NoWindow)
+        return expected;
+    expected.documentArea = firstChildWhere(tree, expected.client, [](const std::string &name) {
+        return name.find("MDICLIENT") != std::string::npos;
     });
-    if (client == desktop.topLevel.end())
+    if (expected.documentArea == NoWindow)
         return expected;
-    expected.client = *client;
-    expected.documentArea = firstChildWhere(desktop, *client, containing("MDICLIENT"));
-    if (!expected.documentArea)
-        return expected;
-    const std::vector<std::size_t> &documents = desktop.windows[*expected.documentArea].children;
-    expected.examined.assign(documents.begin(),
-                             documents.begin() +
-                                 std::ptrdiff_t(std::min(documents.size(), ExaminedDocuments)));
-    for (std::size_t position = 0; position < expected.examined.size(); ++position) {
-        const std::size_t document = expected.examined[position];
-        if (firstChildWhere(desktop, document, containing("RICHCNTL")) &&
-            firstChildWhere(desktop, document, containing("_AOL_LISTBOX"))) {
-            expected.room = document;
-            expected.roomPosition = position;
-            break;
-        }
+    for (const auto &[document, name] : childrenOf(tree, expected.documentArea)) {
+        if (expected.examined.size() < ExaminedDocuments)
+            expected.examined.push_back(document);
     }
-    if (!expected.room)
+    const auto room = std::ranges::find_if(expected.examined, [&](WindowHandle document) {
+        return hasChildHolding(tree, document, "RICHCNTL") &&
+            hasChildHolding(tree, document, "_AOL_LISTBOX");
+    });
+    if (room == expected.examined.end())
         return expected;
+    expected.room = *room;
     int richTextSeen = 0;
-    expected.inputLine = firstChildWhere(desktop, *expected.room, [&](const std::string &name) {
+    expected.inputLine = firstChildWhere(tree, *room, [&](const std::string &name) {
         return name.starts_with("RICHCNTL") && ++richTextSeen == 2;
     });
     return expected;
@@ -168,55 +142,47 @@ std::string classNameFrom(FuzzedDataProvider &data)
 }
 
 // Top-level windows, single children and rows of documents, as the fuzzer's bytes say.
-void build(Desktop &desktop, FuzzedDataProvider &data)
+void build(WatchedTree &tree, FuzzedDataProvider &data)
 {
-    while (data.remaining_bytes() > 0 && desktop.windows.size() < MostWindows) {
-        const int step = desktop.windows.empty() ? 0 : data.ConsumeIntegralInRange(0, 2);
+    std::vector<WindowHandle> windows;
+    while (data.remaining_bytes() > 0 && windows.size() < MostWindows) {
+        const int step = windows.empty() ? 0 : data.ConsumeIntegralInRange(0, 2);
         if (step == 0) {
-            desktop.add(std::nullopt, classNameFrom(data));
+            windows.push_back(tree.addTopLevel(classNameFrom(data)));
             continue;
         }
-        const auto parent = data.ConsumeIntegralInRange<std::size_t>(0, desktop.windows.size() - 1);
+        const WindowHandle parent =
+            windows[data.ConsumeIntegralInRange<std::size_t>(0, windows.size() - 1)];
         const std::size_t count =
             step == 1 ? 1 : data.ConsumeIntegralInRange<std::size_t>(1, MostDocumentsInARow);
         const std::string className = classNameFrom(data);
-        for (std::size_t i = 0; i < count && desktop.windows.size() < MostWindows; ++i)
-            desktop.add(parent, className);
+        for (std::size_t i = 0; i < count && windows.size() < MostWindows; ++i)
+            windows.push_back(tree.addChild(parent, className));
     }
-}
-
-WindowHandle handleOf(const Desktop &desktop, std::optional<std::size_t> window)
-{
-    return window ? desktop.windows[*window].handle : NoWindow;
 }
 
 // The search looks into the client, its document area and the documents it examines, and reads
 // the class names of their children only.
-void checkWhereTheSearchLooked(const Desktop &desktop, const Expected &expected)
+void checkWhereTheSearchLooked(const WatchedTree &tree, const Expected &expected)
 {
-    std::vector<WindowHandle> mayLookInto {NoWindow, handleOf(desktop, expected.client),
-                                           handleOf(desktop, expected.documentArea)};
-    std::vector<WindowHandle> mayRead;
-    const auto mayReadChildrenOf = [&](std::size_t window) {
-        for (const std::size_t child : desktop.windows[window].children)
-            mayRead.push_back(desktop.windows[child].handle);
-    };
-    if (expected.client)
-        mayReadChildrenOf(*expected.client);
-    for (const std::size_t document : expected.examined) {
-        mayLookInto.push_back(desktop.windows[document].handle);
-        mayReadChildrenOf(document);
+    std::set<WindowHandle> mayLookInto {NoWindow, expected.documentArea};
+    std::set<WindowHandle> mayRead;
+    std::vector<WindowHandle> parents = expected.examined;
+    if (expected.client != NoWindow)
+        parents.push_back(expected.client);
+    for (const WindowHandle parent : parents) {
+        mayLookInto.insert(parent);
+        for (const auto &[child, name] : childrenOf(tree, parent))
+            mayRead.insert(child);
     }
     const auto allIn = [](const std::vector<WindowHandle> &windows,
-                          std::vector<WindowHandle> allowed) {
-        std::ranges::sort(allowed);
-        return std::ranges::all_of(
-            windows, [&](WindowHandle w) { return std::ranges::binary_search(allowed, w); });
+                          const std::set<WindowHandle> &allowed) {
+        return std::ranges::all_of(windows, [&](WindowHandle w) { return allowed.contains(w); });
     };
-    Expect(allIn(desktop.tree.lookedInto, mayLookInto),
+    Expect(allIn(tree.lookedInto, mayLookInto),
            "the search looks into no window but the client, its document area and the first "
            "101 documents");
-    Expect(allIn(desktop.tree.namesRead, mayRead),
+    Expect(allIn(tree.namesRead, mayRead),
            "the search reads the class names of those windows' children only");
 }
 
@@ -226,27 +192,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     const std::string message = data.ConsumeRandomLengthString(256);
-    Desktop desktop;
-    build(desktop, data);
-    const Expected expected = expectedFor(desktop);
+    WatchedTree tree;
+    build(tree, data);
+    const Expected expected = expectedFor(tree);
 
-    Expect(LocateChatRoom(desktop.tree) == handleOf(desktop, expected.room),
+    Expect(LocateChatRoom(tree) == expected.room,
            "the room found is the first room among the first 101 documents");
-    Expect(desktop.tree.pumpRuns() == (expected.room ? int(expected.roomPosition) : SearchSteps),
+    const auto examinedBeforeTheRoom =
+        std::ranges::find(expected.examined, expected.room) - expected.examined.begin();
+    Expect(tree.pumpRuns() ==
+               (expected.room != NoWindow ? int(examinedBeforeTheRoom) : SearchSteps),
            "events run once before each document after the first, and always 100 times when "
            "no room is found");
-    checkWhereTheSearchLooked(desktop, expected);
+    checkWhereTheSearchLooked(tree, expected);
 
-    const bool posted = PostToChat(desktop.tree, message);
-    const WindowHandle inputLine = handleOf(desktop, expected.inputLine);
-    Expect(posted == (inputLine != NoWindow),
+    const bool posted = PostToChat(tree, message);
+    Expect(posted == (expected.inputLine != NoWindow),
            "a line is posted exactly when the room has an input line");
     using Delivery = InMemoryWindowTree::Delivery;
     const std::vector<Delivery> deliveries = posted
-        ? std::vector<Delivery> {{Delivery::Text, inputLine, message},
-                                 {Delivery::Character, inputLine, "\r"}}
+        ? std::vector<Delivery> {{Delivery::Text, expected.inputLine, message},
+                                 {Delivery::Character, expected.inputLine, "\r"}}
         : std::vector<Delivery> {};
-    Expect(desktop.tree.deliveries() == deliveries,
+    Expect(tree.deliveries() == deliveries,
            "the line goes whole into the input line with one Enter, and nothing else is touched");
     return 0;
 }

@@ -12,9 +12,7 @@
 #include "engine/formats/IrcWriter.h"
 #include "engine/testing/ExpectedTurns.h"
 
-#include <QString>
 #include <QStringDecoder>
-#include <QStringList>
 
 #include <algorithm>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -71,23 +69,31 @@ Run runFrom(FuzzedDataProvider &data)
     for (int stop = data.ConsumeIntegralInRange(0, 11); stop > 0; --stop)
         run.request.stops << colorFrom();
     // Repeated, so the message can pass the page limits.
-    const int repeats = data.ConsumeIntegralInRange(1, 8);
-    run.request.message = textFrom(data, 8192).repeated(repeats);
+    run.request.message = textFrom(data, 8192).repeated(data.ConsumeIntegralInRange(1, 8));
     return run;
 }
 
-FadeResult generate(const Run &run, MarkupBuffer &buffer, SegmentState &segments,
-                    PlainFadeHost &host)
+// One fade of the run in the given format into the buffer, with a host and a cycle of its own.
+struct Fade
 {
-    RandomSource random(run.seed, [] { return quint64(0); });
-    return GenerateFade(run.request, host, segments, random, buffer);
-}
+    Fade(const Run &run, OutputFormat format, MarkupBuffer &buffer)
+        : host(run.colors[0], run.colors[1], run.colors[2], run.countAnswer)
+    {
+        FadeRequest request = run.request;
+        request.format = format;
+        RandomSource random(run.seed, [] { return quint64(0); });
+        result = GenerateFade(request, host, segments, random, buffer);
+    }
+
+    PlainFadeHost host;
+    SegmentState segments;
+    FadeResult result;
+};
 
 void checkLetters(const QString &message, const Letters &letters, int window)
 {
     QString joined;
     qsizetype longest = 0;
-    qsizetype count = 0;
     for (const QStringView letter : letters) {
         Expect(!letter.isEmpty(), "no letter is empty");
         Expect(!letter.front().isLowSurrogate() || joined.isEmpty() ||
@@ -97,14 +103,13 @@ void checkLetters(const QString &message, const Letters &letters, int window)
                "CR and LF are letters of their own");
         joined += letter;
         longest = std::max(longest, letter.size());
-        ++count;
     }
     Expect(joined == message, "the letters joined give back the message");
-    Expect(count == letters.size(), "the letters are as many as they say");
+    Expect(std::distance(letters.begin(), letters.end()) == letters.size(),
+           "the letters are as many as they say");
     // A window finds the same letters wherever no letter is too long to be seen whole in it.
     if (longest <= window - 2) {
         const Letters windowed(message, window);
-        Expect(windowed.size() == letters.size(), "windows find as many letters");
         Expect(std::equal(windowed.begin(), windowed.end(), letters.begin(), letters.end(),
                           [](QStringView a, QStringView b) {
                               return a.data() == b.data() && a.size() == b.size();
@@ -113,14 +118,19 @@ void checkLetters(const QString &message, const Letters &letters, int window)
     }
 }
 
-QString opening(const FadeRequest &request)
+// The tags before and after the letters: a page's face, size and styles, closed in the order
+// they opened, or a bold chat line's face, never closed.
+std::pair<QString, QString> frame(const FadeRequest &request)
 {
     const FadeOptions &options = request.options;
     if (request.format == OutputFormat::ChatLine)
-        return options.bold ? u"<FONT FACE=\""_s + options.fontFace + u"\"><B>"_s : QString();
-    return u"<FONT FACE=\""_s + options.fontFace + u"\" SIZE="_s + options.fontSize + u">"_s +
-        (options.bold ? u"<B>"_s : QString()) + (options.italic ? u"<I>"_s : QString()) +
-        (options.underline ? u"<U>"_s : QString());
+        return {options.bold ? u"<FONT FACE=\""_s + options.fontFace + u"\"><B>"_s : QString(), {}};
+    QString styles = options.bold ? u"<B>"_s : QString();
+    styles += options.italic ? u"<I>"_s : QString();
+    styles += options.underline ? u"<U>"_s : QString();
+    return {u"<FONT FACE=\""_s + options.fontFace + u"\" SIZE="_s + options.fontSize + u'>' +
+                styles,
+            styles.replace(u"<"_s, u"</"_s) + u"</FONT>"_s};
 }
 
 // The markup the letters must make: after the opening, every letter in exactly one colour tag
@@ -130,9 +140,9 @@ QString expectedMarkup(const FadeRequest &request, const Letters &letters, bool 
                        const QStringList &colors)
 {
     static constexpr QStringView noFadeTags[] = {u"<sup>", u"</sup>", u"<sub>", u"</sub>"};
-    const FadeOptions &options = request.options;
     const bool page = request.format == OutputFormat::Page;
-    QString markup = opening(request);
+    const auto [opening, closing] = frame(request);
+    QString markup = opening;
     int turn = 0;
     int noFadeTurn = 0;
     qsizetype shown = 0;
@@ -145,7 +155,7 @@ QString expectedMarkup(const FadeRequest &request, const Letters &letters, bool 
         } else if (!colourMode) {
             markup.append(noFadeTags[noFadeTurn++ % 4]).append(letter);
         } else {
-            const int phase = options.waving ? turn % 4 : 1;
+            const int phase = request.options.waving ? turn % 4 : 1;
             const QString hex = colors.value(shown++);
             markup += phase == 0 ? u"<sup>"_s : phase == 2 ? u"<sub>"_s : QString();
             markup +=
@@ -154,23 +164,7 @@ QString expectedMarkup(const FadeRequest &request, const Letters &letters, bool 
             markup += phase == 0 ? u"</sup>"_s : phase == 2 ? u"</sub>"_s : QString();
         }
     }
-    if (page)
-        markup += (options.bold ? u"</B>"_s : QString()) +
-            (options.italic ? u"</I>"_s : QString()) + (options.underline ? u"</U>"_s : QString()) +
-            u"</FONT>"_s;
-    return markup;
-}
-
-// Whether the last turn is a letter rather than a line break.
-bool endsWithLetter(const Letters &letters)
-{
-    bool letter = false;
-    for (auto next = letters.begin(); next != letters.end(); ++next) {
-        letter = !isCarriageReturn(*next);
-        if (!letter && !next.isLast())
-            ++next;
-    }
-    return letter;
+    return markup + closing;
 }
 
 // The colours of the letters' tags after the opening, found without a regular expression,
@@ -180,12 +174,10 @@ QStringList tagColors(const QString &markup, const FadeRequest &request)
     const QString tag =
         request.format == OutputFormat::Page ? u"<FONT COLOR=\"#"_s : u"<FONT COLOR=#"_s;
     QStringList colors;
-    for (qsizetype at = markup.indexOf(tag, opening(request).size()); at >= 0;
+    for (qsizetype at = markup.indexOf(tag, frame(request).first.size()); at >= 0;
          at = markup.indexOf(tag, at + 1)) {
         colors << markup.mid(at + tag.size(), 6);
-        Expect(std::ranges::all_of(
-                   colors.last(),
-                   [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }),
+        Expect(Hex6(ColorOfHex6(colors.last())) == colors.last(),
                "colours are six uppercase hex digits");
     }
     return colors;
@@ -195,22 +187,17 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 {
     const FadeRequest &request = run.request;
     const bool page = request.format == OutputFormat::Page;
-    if (request.message.isEmpty())
-        return FadeResult::Status::Refused;
-    if (page && (request.message.size() > MaximumPageUnits || letters.size() > MaximumLetters))
+    if (request.message.isEmpty() ||
+        (page && (request.message.size() > MaximumPageUnits || letters.size() > MaximumLetters)))
         return FadeResult::Status::Refused;
     const int mode = request.fadeMode;
     if (!page ||
         (mode != FadeMode::Rainbow && mode != FadeMode::Repeater && mode != FadeMode::TCRepeater))
         return FadeResult::Status::Done;
-    switch (CheckCount(run.countAnswer).status) {
-    case CountAnswer::Status::Accepted:
-        return FadeResult::Status::Done;
-    case CountAnswer::Status::Cancelled:
-        return FadeResult::Status::Cancelled;
-    default:
-        return FadeResult::Status::Refused;
-    }
+    const CountAnswer::Status count = CheckCount(run.countAnswer).status;
+    return count == CountAnswer::Status::Accepted ? FadeResult::Status::Done
+        : count == CountAnswer::Status::Cancelled ? FadeResult::Status::Cancelled
+                                                  : FadeResult::Status::Refused;
 }
 
 // Whether a reader of the format can tell the message's letters from its markup: no reader
@@ -220,36 +207,34 @@ FadeResult::Status expectedStatus(const Run &run, const Letters &letters)
 // colour codes refuse a section sign, which the game never shows, and IRC control characters.
 bool readableIn(OutputFormat format, const FadeRequest &request, const Letters &letters)
 {
-    if (!whole({request.message, request.options.fontFace}))
-        return false;
-    const bool gameCodes = format == OutputFormat::AmpHex || format == OutputFormat::AmpX ||
-        format == OutputFormat::Section;
-    if (gameCodes && request.message.contains(u'§'))
-        return false;
-    const bool irc = format == OutputFormat::Irc || format == OutputFormat::IrcHex;
-    if (irc && IrcProblem(request.message))
-        return false;
+    const auto among = [format](std::initializer_list<OutputFormat> formats) {
+        return std::ranges::find(formats, format) != formats.end();
+    };
     const auto xmlCanHold = [](QStringView text) {
         return std::none_of(text.begin(), text.end(), [](QChar c) {
             return (c < u' ' && c != u'\t' && c != u'\n' && c != u'\r') || c == u'\uFFFE' ||
                 c == u'\uFFFF';
         });
     };
-    if (format == OutputFormat::Html)
-        return xmlCanHold(request.message) && xmlCanHold(request.options.fontFace);
-    if ((format == OutputFormat::Pango || format == OutputFormat::Matrix) &&
-        !xmlCanHold(request.message))
+    const QString &message = request.message;
+    if (!whole({message, request.options.fontFace}) ||
+        (among({OutputFormat::AmpHex, OutputFormat::AmpX, OutputFormat::Section}) &&
+         message.contains(u'§')) ||
+        (among({OutputFormat::Irc, OutputFormat::IrcHex}) && IrcProblem(message)) ||
+        (among({OutputFormat::Html, OutputFormat::Pango, OutputFormat::Matrix}) &&
+         !xmlCanHold(message)) ||
+        (among({OutputFormat::Ansi, OutputFormat::Ansi256, OutputFormat::Discord}) &&
+         message.contains(u'\x1b')))
         return false;
+    if (format == OutputFormat::Html)
+        return xmlCanHold(request.options.fontFace);
     for (auto next = letters.begin(); next != letters.end(); ++next) {
-        const QStringView letter = *next;
-        if (isCarriageReturn(letter) && !next.isLast())
+        if (isCarriageReturn(*next) && !next.isLast())
             ++next;
-        else if (letter == u"\n" && format != OutputFormat::MiniMessage)
+        else if (*next == u"\n" && format != OutputFormat::MiniMessage)
             return false;
     }
-    const bool terminal = format == OutputFormat::Ansi || format == OutputFormat::Ansi256 ||
-        format == OutputFormat::Discord;
-    return !terminal || !request.message.contains(u'\x1b');
+    return true;
 }
 
 // Every other format shows the page's letters, whole, in the page's colours.
@@ -262,22 +247,13 @@ void checkOtherFormats(const Run &run, const Letters &letters, const QStringList
         const auto format = OutputFormat(each);
         if (!readableIn(format, run.request, letters))
             continue;
-        Run other = run;
-        other.request.format = format;
         MarkupBuffer buffer;
-        SegmentState segments;
-        PlainFadeHost host(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
-        const FadeResult result = generate(other, buffer, segments, host);
+        const FadeResult result = Fade(run, format, buffer).result;
         Expect(result.status == FadeResult::Status::Done, "every format fades what a page does");
         Expect(ReadShownTurns(format, *result.output) ==
                    ExpectedTurns(format, letters, colors, run.request.options.waving),
                "every format shows the page's letters in the page's colours");
     }
-}
-
-bool isColourMode(int mode)
-{
-    return (mode >= FadeMode::Normal && mode <= FadeMode::TWMystery) || mode == FadeMode::Stops;
 }
 
 } // namespace
@@ -293,11 +269,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     checkLetters(request.message, letters, window);
 
     MarkupBuffer buffer;
-    SegmentState segments;
-    PlainFadeHost host(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
-    const FadeResult result = generate(run, buffer, segments, host);
+    const Fade fade(run, request.format, buffer);
+    const FadeResult &result = fade.result;
     Expect(result.status == expectedStatus(run, letters), "the run ends as its input asks");
-    Expect(segments.StageIndex == 0, "every run leaves the segment cycle at its start");
+    Expect(fade.segments.StageIndex == 0, "every run leaves the segment cycle at its start");
     if (result.status != FadeResult::Status::Done) {
         const bool tooBig = !request.message.isEmpty() &&
             result.status == FadeResult::Status::Refused && !result.notice;
@@ -314,33 +289,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
                                 QStringDecoder::Flag::Stateless);
         Expect(utf8(markup.toUtf8()) == markup && !utf8.hasError(), "the markup survives UTF-8");
     }
-    const bool page = request.format == OutputFormat::Page;
-    const bool colourMode = isColourMode(request.fadeMode);
+    const int mode = request.fadeMode;
+    const bool colourMode =
+        (mode >= FadeMode::Normal && mode <= FadeMode::TWMystery) || mode == FadeMode::Stops;
     const QStringList colors = colourMode ? tagColors(markup, request) : QStringList();
     if (colourMode || request.options.waving)
         Expect(markup == expectedMarkup(request, letters, colourMode, colors),
                "every letter sits in its tags between the opening and the closing");
     else
         Expect(markup == request.message, "no fade without waving is the message itself");
-    if (page)
+    if (request.format == OutputFormat::Page)
         checkOtherFormats(run, letters, colors);
     if (colourMode && !colors.isEmpty()) {
-        const bool gradient = request.fadeMode == FadeMode::Normal ||
-            request.fadeMode == FadeMode::TTintra || request.fadeMode == FadeMode::DUDadodov ||
-            request.fadeMode == FadeMode::TWMystery;
+        const bool gradient = mode == FadeMode::Normal || mode == FadeMode::TTintra ||
+            mode == FadeMode::DUDadodov || mode == FadeMode::TWMystery;
         if (gradient && !isCarriageReturn(*letters.begin()))
-            Expect(colors.first() == Hex6(RGB(host.color(1))), "a gradient starts at colour 1");
-        if (endsWithLetter(letters))
+            Expect(colors.first() == Hex6(RGB(fade.host.color(1))),
+                   "a gradient starts at colour 1");
+        // The last turn is a letter unless the markup ends on a line break before its closing.
+        if (!markup.chopped(frame(request).second.size()).endsWith(u"<br>"))
             Expect(result.lastColor && Hex6(*result.lastColor) == colors.last(),
                    "the last colour is that of the last letter");
     }
 
     // The same run into the same buffer, while the first markup is still held.
     const QString copy(markup.constData(), markup.size());
-    SegmentState againSegments;
-    PlainFadeHost againHost(run.colors[0], run.colors[1], run.colors[2], run.countAnswer);
-    const FadeResult again = generate(run, buffer, againSegments, againHost);
-    Expect(again.output == copy, "a run repeated with the same seed gives the same markup");
+    const Fade again(run, request.format, buffer);
+    Expect(again.result.output == copy, "a run repeated with the same seed gives the same markup");
     Expect(markup == copy, "a held markup keeps its text while the buffer serves again");
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <fuzzer/FuzzedDataProvider.h>
+#include <string_view>
 
 namespace {
 
@@ -54,13 +55,9 @@ QString openingLine(FuzzedDataProvider &data)
 // Where the text after the first line begins, or -1 when there is none.
 qsizetype secondLineStart(const QByteArray &page)
 {
-    const qsizetype cr = page.indexOf('\r');
-    const qsizetype lf = page.indexOf('\n');
-    if (cr < 0 && lf < 0)
-        return -1;
-    if (cr >= 0 && (lf < 0 || cr < lf))
-        return cr + (lf == cr + 1 ? 2 : 1);
-    return lf + 1;
+    const auto end =
+        qsizetype(std::string_view(page.data(), size_t(page.size())).find_first_of("\r\n"));
+    return end < 0 ? -1 : end + (page.mid(end, 2) == "\r\n" ? 2 : 1);
 }
 
 } // namespace

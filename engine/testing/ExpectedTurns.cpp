@@ -12,16 +12,10 @@ namespace {
 // engine tests; here they only check that each writer uses its own.
 ColorValue shownColor(OutputFormat format, ColorValue color)
 {
-    switch (format) {
-    case OutputFormat::Ansi256:
-        return Palette256Index(color);
-    case OutputFormat::Irc:
-        return IrcColorIndex(color);
-    case OutputFormat::Discord:
-        return DiscordColorCode(color);
-    default:
-        return color;
-    }
+    return format == OutputFormat::Ansi256 ? Palette256Index(color)
+        : format == OutputFormat::Irc      ? IrcColorIndex(color)
+        : format == OutputFormat::Discord  ? DiscordColorCode(color)
+                                           : color;
 }
 
 } // namespace

@@ -81,9 +81,7 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
         {"--read|auto", "[color=#FF0000]a[/color][color=#AA0055]b[/color][color=#5500AA]c[/color]",
          0, "#FF0000,#0000FF\n"},
         // The page's sizes at both ends and a face as given.
-        {"-m|none|-w|--face|x'&\\]{};y|--size|1|a",
-         {},
-         0,
+        {"-m|none|-w|--face|x'&\\]{};y|--size|1|a", "", 0,
          "<FONT FACE=\"x'&\\]{};y\" SIZE=1><sup>a</FONT>\n"},
         {"-m|none|-w|--face|F|--size|7|a", {}, 0, "<FONT FACE=\"F\" SIZE=7><sup>a</FONT>\n"},
         {"-m|none|-w|--face|F|--size|+6|a", {}, 0, "<FONT FACE=\"F\" SIZE=+6><sup>a</FONT>\n"},
@@ -100,7 +98,6 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
         {"-f|ansi|H", {}, 0, "\x1b[38;5;196mH\x1b[0m\n"},
         {"-f|ansi|H", {}, 0, "\x1b[38;2;255;0;0mH\x1b[0m\n", u"truecolor"_s},
         {"-f|ansi|H", {}, 0, "\x1b[38;2;255;0;0mH\x1b[0m\n", u"24bit"_s},
-        {"-f|ansi|H", {}, 0, "\x1b[38;5;196mH\x1b[0m\n", u"yes"_s},
         {"-f|ansi|H", {}, 0, "\x1b[38;5;196mH\x1b[0m\n", u"TrueColor"_s},
         {"-f|ansi|--ansi24|H", {}, 0, "\x1b[38;2;255;0;0mH\x1b[0m\n"},
         {"-f|ansi|--ansi256|H", {}, 0, "\x1b[38;5;196mH\x1b[0m\n", u"truecolor"_s},
@@ -196,20 +193,6 @@ TEST(FadeCommand, MapsArgumentsAndInputToMarkupOrANamedProblem)
     EXPECT_EQ(fade({}, QByteArray(1400, 'x')).exitCode, 0);
 }
 
-// The formats other than the page take a whole file, which goes out in blocks as it is faded,
-// whatever piece boundary an emoji falls on.
-TEST(FadeCommand, ColoursAWholeFileForTheTerminal)
-{
-    const Outcome outcome = fade({u"-f"_s, u"ansi"_s},
-                                 QByteArray("Hello, 👍🏽 world\n").repeated(20000), u"24bit"_s);
-    EXPECT_EQ(outcome.exitCode, 0);
-    EXPECT_EQ(outcome.output.count("\x1b[38;2;"), 14 * 20000);
-    EXPECT_EQ(outcome.output.count("👍🏽"), 20000);
-    EXPECT_EQ(outcome.output.count("\x1b[0m\n"), 20000);
-    EXPECT_FALSE(outcome.output.contains("\xEF\xBF\xBD"));
-    EXPECT_TRUE(outcome.output.startsWith("\x1b[38;2;255;0;0mH"));
-}
-
 TEST(FadeCommand, AnArgumentThatIsNotUtf8IsAUsageError)
 {
     QProcess process;
@@ -253,7 +236,6 @@ TEST(FadeCommand, ReadAndWriteFailuresAreNamed)
         const Outcome outcome = fade(args(c.arguments), {}, {}, c.from, c.to);
         EXPECT_EQ(outcome.exitCode, c.exitCode) << qPrintable(c.arguments);
         EXPECT_TRUE(outcome.errors.startsWith(c.errors)) << outcome.errors.constData();
-        EXPECT_GE(outcome.errors.size(), c.errors.size()) << qPrintable(c.arguments);
     }
 }
 

@@ -1,5 +1,4 @@
 #include "FadeRun.h"
-#include "engine/MarkupBuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -151,47 +150,43 @@ TEST(GenerateFade, PageMarkupFraming)
         const char *name;
         QString message;
         int mode;
-        bool bold, italic, underline, waving;
+        const char *styles; // b, i, u and w for waving
         QString markup;
     } cases[] = {
-        {"Hi in bold", u"Hi"_s, FadeMode::Normal, true, false, false, false,
+        {"Hi in bold", u"Hi"_s, FadeMode::Normal, "b",
          uR"(<FONT FACE="Arial" SIZE=2><B>)"_s + letter(u"FF0000"_s, u"H"_s) +
              letter(u"800080"_s, u"i"_s) + u"</B></FONT>"_s},
-        {"a line break takes a turn and a step", u"A\r\nB"_s, FadeMode::Normal, false, false, false,
-         false, page(letter(u"FF0000"_s, u"A"_s) + u"<br>"_s + letter(u"800080"_s, u"B"_s))},
-        {"a lone line break", u"\r\n"_s, FadeMode::Normal, false, false, false, false,
-         page(u"<br>"_s)},
-        {"markup characters are not escaped", u"<&"_s, FadeMode::Normal, false, false, false, false,
+        {"a line break takes a turn and a step", u"A\r\nB"_s, FadeMode::Normal, "",
+         page(letter(u"FF0000"_s, u"A"_s) + u"<br>"_s + letter(u"800080"_s, u"B"_s))},
+        {"a lone line break", u"\r\n"_s, FadeMode::Normal, "", page(u"<br>"_s)},
+        {"markup characters are not escaped", u"<&"_s, FadeMode::Normal, "",
          page(letter(u"FF0000"_s, u"<"_s) + letter(u"800080"_s, u"&"_s))},
-        {"bold and underline keep their order", u"x"_s, FadeMode::Normal, true, false, true, false,
-         uR"(<FONT FACE="Arial" SIZE=2><B><U><FONT COLOR="#FF0000">x</FONT></B></U></FONT>)"_s},
-        {"all three styles", u"x"_s, FadeMode::Normal, true, true, true, false,
+        {"all three styles", u"x"_s, FadeMode::Normal, "biu",
          uR"(<FONT FACE="Arial" SIZE=2><B><I><U><FONT COLOR="#FF0000">x</FONT></B></I></U></FONT>)"_s},
-        {"waving raises, levels, lowers and levels", u"abcd"_s, FadeMode::Normal, false, false,
-         false, true,
+        {"waving raises, levels, lowers and levels", u"abcd"_s, FadeMode::Normal, "w",
          page(u"<sup>"_s + letter(u"FF0000"_s, u"a"_s) + u"</sup>"_s + letter(u"BF0040"_s, u"b"_s) +
               u"<sub>"_s + letter(u"800080"_s, u"c"_s) + u"</sub>"_s +
               letter(u"4000BF"_s, u"d"_s))},
-        {"waving, a break takes a turn", u"a\r\nbc"_s, FadeMode::Normal, false, false, false, true,
+        {"waving, a break takes a turn", u"a\r\nbc"_s, FadeMode::Normal, "w",
          page(u"<sup>"_s + letter(u"FF0000"_s, u"a"_s) + u"</sup><br><sub>"_s +
               letter(u"990066"_s, u"b"_s) + u"</sub>"_s + letter(u"660099"_s, u"c"_s))},
-        {"no fade, waving, ends on an open lowering tag", u"abc"_s, FadeMode::NoFade, false, false,
-         false, true, page(u"<sup>a</sup>b<sub>c"_s)},
-        {"no fade, waving, a break keeps the phase", u"A\r\nB"_s, FadeMode::NoFade, false, false,
-         false, true, page(u"<sup>A<br></sup>B"_s)},
-        {"no fade without waving is the message itself", u"a<b\r\nc"_s, FadeMode::NoFade, true,
-         true, false, false, u"a<b\r\nc"_s},
-        {"an index past the list fades nothing", u"ab"_s, 10, false, false, false, false, u"ab"_s},
-        {"a negative index fades nothing", u"ab"_s, -1, false, false, false, false, u"ab"_s},
-        {"combining accents stay in their letter", u"e\u0301"_s, FadeMode::Normal, false, false,
-         false, false, page(letter(u"FF0000"_s, u"e\u0301"_s))},
+        {"no fade, waving, ends on an open lowering tag", u"abc"_s, FadeMode::NoFade, "w",
+         page(u"<sup>a</sup>b<sub>c"_s)},
+        {"no fade, waving, a break keeps the phase", u"A\r\nB"_s, FadeMode::NoFade, "w",
+         page(u"<sup>A<br></sup>B"_s)},
+        {"no fade without waving is the message itself", u"a<b\r\nc"_s, FadeMode::NoFade, "bi",
+         u"a<b\r\nc"_s},
+        {"an index past the list fades nothing", u"ab"_s, 10, "", u"ab"_s},
+        {"a negative index fades nothing", u"ab"_s, -1, "", u"ab"_s},
+        {"combining accents stay in their letter", u"e\u0301"_s, FadeMode::Normal, "",
+         page(letter(u"FF0000"_s, u"e\u0301"_s))},
     };
     for (const auto &c : cases) {
         FadeRun run(c.message, c.mode);
-        run.request.options.bold = c.bold;
-        run.request.options.italic = c.italic;
-        run.request.options.underline = c.underline;
-        run.request.options.waving = c.waving;
+        const QByteArray styles(c.styles);
+        run.request.options = {u"Arial"_s,           u"2"_s,
+                               styles.contains('b'), styles.contains('i'),
+                               styles.contains('u'), styles.contains('w')};
         EXPECT_EQ(run.markup(), c.markup) << c.name;
         EXPECT_EQ(run.host.progressShown, 1) << c.name;
     }
@@ -244,12 +239,6 @@ TEST(GenerateFade, APageHoldsAtMost1400LettersAndItsUnits)
 // their bars to 0..254; Rainbow draws each new target 1..255 without re-seeding.
 TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
 {
-    const auto rounded = [](double u) {
-        return int(std::nearbyint(u * 255));
-    };
-    const auto bar = [](double u) {
-        return int(std::floor(u * 255));
-    };
     const auto target = [](double u) {
         return int(std::floor(u * 255 + 1));
     };
@@ -258,7 +247,7 @@ TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
         QStringList colors;
         for (int letter = 0; letter < 4; ++letter) {
             randomize.reseed();
-            colors << randomize.color(rounded);
+            colors << randomize.color([](double u) { return int(std::nearbyint(u * 255)); });
         }
         FadeRun run(u"abcd"_s, FadeMode::Randomize);
         run.random = RandomSource(seed, [] { return quint64(0); });
@@ -278,7 +267,7 @@ TEST(GenerateFade, SeededRandomModesGiveExactlyTheOraclesColours)
             mystery.reseed();
             QList<std::pair<int, int>> bars;
             for (int which = 1; which <= (mode == FadeMode::TWMystery ? 6 : 9); ++which)
-                bars.append({which, bar(mystery.next())});
+                bars.append({which, int(std::floor(mystery.next() * 255))});
             FadeRun drawn(u"abc"_s, mode);
             drawn.random = RandomSource(seed, [] { return quint64(0); });
             const QStringList shown = letterColors(drawn.markup());
@@ -298,21 +287,4 @@ TEST(GenerateFade, ReportsTheLastTurnsColour)
     EXPECT_EQ(*result.lastColor, RGB(128, 0, 128)); // the line break's turn, 2 steps from red
     FadeRun noFade(u"ab"_s, FadeMode::NoFade);
     EXPECT_FALSE(noFade.generate().lastColor);
-}
-
-TEST(GenerateFade, ABufferServesRunAfterRunAndLeavesHeldMarkupAlone)
-{
-    FadeRun first(u"Hello"_s);
-    FadeRun second(u"Hi\r\nthere, a longer message"_s, FadeMode::TTintra, OutputFormat::ChatLine);
-    const QString firstAlone = first.markup();
-    const QString secondAlone = second.markup();
-    MarkupBuffer buffer;
-    for (int round = 0; round < 2; ++round) {
-        const FadeResult held =
-            GenerateFade(first.request, first.host, first.segments, first.random, buffer);
-        EXPECT_EQ(GenerateFade(second.request, second.host, second.segments, second.random, buffer)
-                      .output,
-                  secondAlone);
-        EXPECT_EQ(held.output, firstAlone);
-    }
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <random>
 
 // Failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -22,8 +23,7 @@ inline const Rgb Red {255, 0, 0};
 inline const Rgb Blue {0, 0, 255};
 inline const Rgb Green {0, 255, 0};
 
-// Stands in for a window: remembers the bars the run set, the count boxes it opened and
-// whether it showed its progress.
+// Stands in for a window: remembers the bars the run set and whether it showed its progress.
 class RecordingHost : public PlainFadeHost
 {
 public:
@@ -38,16 +38,9 @@ public:
         PlainFadeHost::setChannel(bar, value);
     }
     void showProgress() override { ++progressShown; }
-    QString askCount(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
-    {
-        countBoxes.append({prompt, title, defaultText});
-        return PlainFadeHost::askCount(prompt, title, defaultText);
-    }
 
     QList<std::pair<int, int>> channelsSet; // bar, value
     int progressShown = 0;
-    QList<QStringList> countBoxes;
 };
 
 // One run of the generator, as the engine tests set it up: Arial, size 2, red, blue and green.
@@ -96,4 +89,20 @@ inline QStringList letterColors(const QString &markup)
     for (const QRegularExpressionMatch &match : color.globalMatch(markup))
         colors << match.captured(1);
     return colors;
+}
+
+// A message of 1 to `longest` letters, each drawn from `letters`, which '|' separates.
+inline QString RandomMessage(std::mt19937 &random, const QString &letters, int longest)
+{
+    const QStringList choices = letters.split(u'|');
+    QString message;
+    for (int length = std::uniform_int_distribution(1, longest)(random); length > 0; --length)
+        message += choices[std::uniform_int_distribution<qsizetype>(0, choices.size() - 1)(random)];
+    return message;
+}
+
+inline Rgb RandomColor(std::mt19937 &random)
+{
+    std::uniform_int_distribution component(0, 255);
+    return {component(random), component(random), component(random)};
 }

@@ -21,18 +21,16 @@ QStringList lettersOf(const QString &message, qsizetype window = Letters::Longes
 
 } // namespace
 
+// Unicode's own rules are pinned by its conformance cases below; these add a few of their kinds
+// and the letters' own: CR and LF apart, and clusters across the edges of the pieces read.
 TEST(Letters, KeepsEachUserPerceivedCharacterWhole)
 {
     const std::pair<QString, QStringList> cases[] = {
         {u""_s, {}},
-        {u"Hi"_s, {u"H"_s, u"i"_s}},
         {u"a\r\nb"_s, {u"a"_s, u"\r"_s, u"\n"_s, u"b"_s}},
         {u"e\u0301!"_s, {u"e\u0301"_s, u"!"_s}},
-        {u"👍🏽"_s, {u"👍🏽"_s}},
-        {u"🇫🇷🇩🇪"_s, {u"🇫🇷"_s, u"🇩🇪"_s}},
         {u"🎉🇫🇷🇩🇪🇪"_s, {u"🎉"_s, u"🇫🇷"_s, u"🇩🇪"_s, u"🇪"_s}},
         {u"नमस्ते"_s, {u"न"_s, u"म"_s, u"स्ते"_s}},
-        {u"👨‍👩‍👧"_s, {u"👨‍👩‍👧"_s}},
         {u"😀\r\n\r\n"_s, {u"😀"_s, u"\r"_s, u"\n"_s, u"\r"_s, u"\n"_s}},
         {u"\r\u0301"_s, {u"\r"_s, u"\u0301"_s}},
         // Letters of three units, one of them across the 64th unit.
@@ -79,6 +77,7 @@ TEST(Letters, AgreeWithEveryLineOfUnicodesGraphemeBreakTest)
     EXPECT_GT(checked, 600);
 }
 
+// Where a cluster outgrows its window, the letters still never cut a surrogate pair.
 TEST(Letters, WindowsFindTheSameLettersAsOneRunOverTheMessage)
 {
     const QString message =
@@ -87,15 +86,9 @@ TEST(Letters, WindowsFindTheSameLettersAsOneRunOverTheMessage)
     const QStringList whole = lettersOf(message);
     for (const qsizetype window : {9, 10, 11, 16, 31})
         EXPECT_EQ(lettersOf(message, window), whole) << window;
-}
-
-TEST(Letters, NeverCutASurrogatePairEvenWhereAClusterOutgrowsItsWindow)
-{
-    const QString message = u"👍🏽👍🏽😀x"_s;
     for (const qsizetype window : {1, 2, 3}) {
-        for (const QString &letter : lettersOf(message, window)) {
-            EXPECT_FALSE(letter.front().isLowSurrogate()) << window;
-            EXPECT_FALSE(letter.back().isHighSurrogate()) << window;
-        }
+        for (const QString &letter : lettersOf(u"👍🏽👍🏽😀x"_s, window))
+            EXPECT_TRUE(!letter.front().isLowSurrogate() && !letter.back().isHighSurrogate())
+                << window;
     }
 }

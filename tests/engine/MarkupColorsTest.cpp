@@ -5,38 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString randomMessage(std::mt19937 &random)
-{
-    static const QStringList letters =
-        u"a|Z| |é|👍🏽|🇫🇷|e\u0301|\r\n|ж|1"_s.split(u'|');
-    QString message;
-    for (int length = std::uniform_int_distribution(1, 200)(random); length > 0; --length)
-        message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
-    return message;
-}
-
-QList<Rgb> randomStops(std::mt19937 &random)
-{
-    std::uniform_int_distribution component(0, 255);
-    QList<Rgb> stops(std::uniform_int_distribution(2, 10)(random));
-    for (Rgb &stop : stops)
-        stop = {component(random), component(random), component(random)};
-    return stops;
-}
+const QString MessageLetters = u"a|Z| |é|👍🏽|🇫🇷|e\u0301|\r\n|ж|1"_s;
 
 bool near(const std::optional<Rgb> &a, const std::optional<Rgb> &b)
 {
     if (!a || !b)
         return a.has_value() == b.has_value();
-    return std::abs(a->red - b->red) <= StopsFitTolerance &&
-        std::abs(a->green - b->green) <= StopsFitTolerance &&
-        std::abs(a->blue - b->blue) <= StopsFitTolerance;
+    return std::max({std::abs(a->red - b->red), std::abs(a->green - b->green),
+                     std::abs(a->blue - b->blue)}) <= StopsFitTolerance;
 }
 
 QList<std::optional<Rgb>> colors(std::initializer_list<ColorValue> values)
@@ -55,8 +35,10 @@ TEST(MarkupColors, FittedStopsFadeTheReadMarkupAgain)
 {
     std::mt19937 random(2024);
     for (int round = 0; round < 30; ++round) {
-        const QString message = randomMessage(random);
-        const QList<Rgb> stops = randomStops(random);
+        const QString message = RandomMessage(random, MessageLetters, 200);
+        QList<Rgb> stops(std::uniform_int_distribution(2, 10)(random));
+        for (Rgb &stop : stops)
+            stop = RandomColor(random);
         for (const OutputFormat format : AllFormats()) {
             // The formats of palettes write each colour whole.
             if (format == OutputFormat::Ansi256 || format == OutputFormat::Irc ||
@@ -106,11 +88,7 @@ TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
          u"<&\r\né"_s,
          {SplitColor(0x0000FF), SplitColor(0x0000FF), std::nullopt, SplitColor(0xFF0000)}},
         {"IRC palette and hex",
-         u"\x02\x03"
-         u"04a\x03"
-         u"12,01b\x04"
-         u"00FF00c\x0f"
-         u"d"_s,
+         u"\u0002\u000304a\u000312,01b\u000400FF00c\u000fd"_s,
          u"abcd"_s,
          {SplitColor(0x0000FF), SplitColor(0xFC0000), SplitColor(0x00FF00), std::nullopt}},
         {"terminal",
@@ -134,9 +112,8 @@ TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
 
 TEST(FitStops, TakesTheFewestStopsAndRefusesColoursOfNoGradient)
 {
-    ColoredMessage normal {QString(40, u'x'), {}};
-    for (const std::optional<Rgb> &color : StopsTurnColors(normal.message, {Red, Blue}))
-        normal.turnColors << color;
+    const ColoredMessage normal {QString(40, u'x'),
+                                 StopsTurnColors(QString(40, u'x'), {Red, Blue})};
     EXPECT_EQ(FitStops(normal), (QList<Rgb> {Red, Blue}));
 
     ColoredMessage stripes {QString(40, u'x'), {}};

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -12,21 +11,7 @@ namespace {
 
 const Rgb White {255, 255, 255};
 
-Rgb randomColor(std::mt19937 &random)
-{
-    std::uniform_int_distribution component(0, 255);
-    return {component(random), component(random), component(random)};
-}
-
-QString randomMessage(std::mt19937 &random, int longest)
-{
-    static const QStringList letters =
-        u"a|Z| |<|&|é|👍🏽|🇫🇷|e\u0301|\r\n|ж"_s.split(u'|');
-    QString message;
-    for (int length = std::uniform_int_distribution(1, longest)(random); length > 0; --length)
-        message += letters[std::uniform_int_distribution<qsizetype>(0, letters.size() - 1)(random)];
-    return message;
-}
+const QString MessageLetters = u"a|Z| |<|&|é|👍🏽|🇫🇷|e\u0301|\r\n|ж"_s;
 
 FadeResult fade(const QString &message, int mode, OutputFormat format, const QList<Rgb> &stops)
 {
@@ -44,8 +29,8 @@ TEST(StopsFade, TwoStopsFadeAsNormalFadeAndThreeAsTTintraFadeInEveryFormat)
 {
     std::mt19937 random(24);
     for (int round = 0; round < 40; ++round) {
-        const QString message = randomMessage(random, round < 10 ? 4 : 300);
-        const QList<Rgb> stops {randomColor(random), randomColor(random), randomColor(random)};
+        const QString message = RandomMessage(random, MessageLetters, round < 10 ? 4 : 300);
+        const QList<Rgb> stops {RandomColor(random), RandomColor(random), RandomColor(random)};
         for (const OutputFormat format : AllFormats()) {
             const FadeResult normal = fade(message, FadeMode::Normal, format, stops);
             const FadeResult two = fade(message, FadeMode::Stops, format, stops.first(2));
