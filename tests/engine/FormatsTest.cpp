@@ -7,6 +7,7 @@
 #include "engine/testing/ExpectedTurns.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -240,15 +241,29 @@ TEST(Formats, PangoMarkupParsesAsTheMessage)
     }
 }
 
-// Backslashes and braces escaped, and letters past ASCII written as signed UTF-16 units.
+// Backslashes and braces escaped, and letters past ASCII written as signed UTF-16 units, which
+// unrtf reads back as the letters in their colours.
 TEST(Formats, WriteRichTextEscapesAndLettersInTheirColours)
 {
-    EXPECT_EQ(FadeRun(u"a\\{}é👍"_s, FadeMode::Normal, OutputFormat::Rtf).markup(),
+    const QString rtf = FadeRun(u"a\\{}é👍"_s, FadeMode::Normal, OutputFormat::Rtf).markup();
+    EXPECT_EQ(rtf,
               uR"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;)"
               uR"(\red212\green0\blue42;\red170\green0\blue85;\red128\green0\blue128;)"
               uR"(\red85\green0\blue170;\red42\green0\blue212;})"
               u"\n"
               uR"(\f0\fs20 \cf1 a\cf2 \\\cf3 \{\cf4 \}\cf5 \u233?\cf6 \u-10179?\u-9139?})"_s);
+    QProcess unrtf;
+    unrtf.start(u"unrtf"_s, {u"--html"_s, u"/dev/stdin"_s});
+    unrtf.write(rtf.toLatin1());
+    unrtf.closeWriteChannel();
+    ASSERT_TRUE(unrtf.waitForFinished());
+    static const QRegularExpression colored(uR"x(<font color="#([0-9a-f]{6})">([^<]+)</font>)x"_s);
+    QStringList shown;
+    for (const auto &match : colored.globalMatch(QString::fromUtf8(unrtf.readAllStandardOutput())))
+        shown << match.captured(1) + u' ' + match.captured(2);
+    EXPECT_EQ(shown,
+              QStringList({u"ff0000 a"_s, u"d4002a \\"_s, u"aa0055 {"_s, u"800080 }"_s,
+                           u"5500aa &eacute;"_s, u"2a00d4 &#55357;&#56397;"_s}));
 }
 
 // A long fade streamed to a sink in blocks gives the same text as one kept whole, for the chat
