@@ -20,10 +20,10 @@ void AnsweringDialogs::messageBox(QWidget *, const Notice &notice)
     m_notices.push_back(notice);
 }
 
-QString AnsweringDialogs::inputBox(QWidget *, const QString &prompt, const QString &title,
-                                   const QString &defaultText)
+QString AnsweringDialogs::inputBox(QWidget *, const QString &prompt, const QString &,
+                                   const QString &)
 {
-    m_questions.push_back({prompt, title, defaultText});
+    m_questions.push_back(prompt);
     return takeFront(m_inputAnswers, QString());
 }
 

@@ -11,15 +11,6 @@
 class AnsweringDialogs : public Dialogs
 {
 public:
-    struct Question
-    {
-        QString prompt;
-        QString title;
-        QString defaultText;
-
-        friend bool operator==(const Question &, const Question &) = default;
-    };
-
     void answerInput(QString text) { m_inputAnswers.push_back(std::move(text)); }
     void answerColor(std::optional<ColorValue> color) { m_colorAnswers.push_back(color); }
     void answerOpenFile(QString fileName) { m_fileAnswers.push_back(std::move(fileName)); }
@@ -30,7 +21,8 @@ public:
     }
 
     const std::vector<Notice> &notices() const { return m_notices; }
-    const std::vector<Question> &questions() const { return m_questions; }
+    // The prompts of the input boxes shown.
+    const std::vector<QString> &questions() const { return m_questions; }
     // The colours the colour chooser opened at.
     const std::vector<ColorValue> &colorsOffered() const { return m_colorsOffered; }
     // The folder and the filter of each file chooser opened.
@@ -62,7 +54,7 @@ private:
     std::deque<QString> m_fileAnswers;
     std::deque<std::function<bool(QDialog &)>> m_formAnswers;
     std::vector<Notice> m_notices;
-    std::vector<Question> m_questions;
+    std::vector<QString> m_questions;
     std::vector<ColorValue> m_colorsOffered;
     std::vector<std::pair<QString, QString>> m_filesAsked;
 };
