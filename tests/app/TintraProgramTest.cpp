@@ -30,18 +30,12 @@ protected:
 
 TEST_F(TintraProgramTest, StartsWithTheFontListsFilledAndTheWindowInView)
 {
-    const QString cache = FontListFile::defaultPath();
-    EXPECT_TRUE(cache.startsWith(folders.home() + u'/')) << cache.toStdString();
-    EXPECT_FALSE(QFile::exists(cache));
-    TintraProgram program;
-    Tintra3 &window = program.mainWindow();
-    // Plain family names, each once, so the cache gives every one of them back.
-    const QStringList names = ItemTexts(window.fontNameList());
+    EXPECT_TRUE(FontListFile::defaultPath().startsWith(folders.home() + u'/'));
+    const TintraProgram program;
+    const QStringList names = ItemTexts(program.mainWindow().fontNameList());
     EXPECT_FALSE(names.isEmpty());
-    EXPECT_EQ(names.filter(u"["_s).size(), 0) << qPrintable(names.join(u','));
-    EXPECT_EQ(QStringList(names).removeDuplicates(), 0);
     EXPECT_EQ(FontListFile().read(), names);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(program.mainWindow().isVisible());
 }
 
 TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
@@ -52,11 +46,7 @@ TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
     };
     {
         const TintraProgram program;
-        const QStringList made = previewFolders();
-        ASSERT_EQ(made.size(), 1);
-        EXPECT_TRUE(
-            made[0].startsWith(u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid())))
-            << made[0].toStdString();
+        EXPECT_EQ(previewFolders().size(), 1);
     }
     EXPECT_EQ(previewFolders(), QStringList());
 }
