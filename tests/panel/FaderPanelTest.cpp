@@ -152,19 +152,6 @@ TEST_F(Panel, StopsKeepTheirFirstThreeOnTheBars)
     EXPECT_EQ(panel->stops(), (QList<Rgb> {white, black}));
 }
 
-TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
-{
-    QSignalSpy fading(panel, &FaderPanel::fading);
-    EXPECT_EQ(panel->fade({}), std::nullopt);
-    EXPECT_EQ(dialogs.notices().size(), 1U);
-
-    dialogs.answerInput(u"3"_s);
-    EXPECT_NE(panel->fade({u"Hi"_s, {}, FadeMode::Repeater}), std::nullopt);
-    EXPECT_EQ(dialogs.questions().size(), 1U);
-    EXPECT_EQ(fading.size(), 1);
-    EXPECT_EQ(lastColor.palette().color(QPalette::Base), QColor(128, 0, 128));
-}
-
 // A thumb dragged either way steps the value by one per pixel the pointer travels, through every
 // value in order, and stops at the ends, also with the pointer far off the bar.
 TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)

@@ -13,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -27,16 +26,13 @@ class OwnerWindow : public testing::Test
 protected:
     OwnerWindow()
     {
-        auto *layout = new QVBoxLayout(&window);
-        layout->addWidget(button);
-        layout->addWidget(box);
         window.show();
         QApplication::setActiveWindow(&window);
     }
 
     QWidget window;
-    QPushButton *button = new QPushButton(u"Press"_s);
-    QLineEdit *box = new QLineEdit;
+    QPushButton *button = new QPushButton(&window);
+    QLineEdit *box = new QLineEdit(&window);
     QtDialogs dialogs;
 };
 
