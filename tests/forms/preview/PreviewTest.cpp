@@ -125,20 +125,6 @@ using PreviewFileTest = PreviewWindow;
 using PreviewAccessibility = PreviewWindow;
 using HostileMarkup = PreviewWindow;
 
-TEST_F(PreviewFileTest, WritesThePlainOpeningLineThenTheFragmentInUtf8WithCrLf)
-{
-    const std::pair<QString, QByteArray> cases[] = {
-        {u"<B>\u00E5\u0192\u2020\u2021 \U0001F600</B>"_s,
-         "<B>\xC3\xA5\xC6\x92\xE2\x80\xA0\xE2\x80\xA1 \xF0\x9F\x98\x80</B>"},
-        {u"<B>a\nb\r\nc\rd</B>"_s, "<B>a\r\nb\r\nc\r\nd</B>"}};
-    for (const auto &[fragment, fragmentBytes] : cases) {
-        ASSERT_TRUE(file.writeForView(fragment));
-        EXPECT_EQ(fileBytes(), PageBytes("<HTML><BODY>", fragmentBytes));
-        // Writing again starts from scratch, whatever line 1 became meanwhile.
-        ASSERT_EQ(file.replaceOpeningLine(WhiteOpeningLine()), PreviewFile::Replaced::Yes);
-    }
-}
-
 TEST_F(PreviewFileTest, NeverWritesNorReadsThroughALinkPlantedUnderItsName)
 {
     QTemporaryDir elsewhere;
@@ -236,8 +222,8 @@ TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
                    {{"Command2"}, {}, {}, "<HTML><BODY>"}};
     for (const auto &[buttons, color, chosenPicture, line1] : cases) {
         SCOPED_TRACE(line1.toStdString());
-        // Viewing again writes the plain page afresh into the open window.
-        Tinta2 *preview = view(u"<B>a\nb</B>"_s);
+        // Viewing again writes the plain page afresh into the open window, in UTF-8 with CR LF.
+        Tinta2 *preview = view(u"<B>\u00E5\U0001F600 a\nb\r\nc\rd</B>"_s);
         ASSERT_NE(preview, nullptr);
         if (color)
             dialogs.answerColor(color);
@@ -245,7 +231,8 @@ TEST_F(PreviewWindow, BackgroundButtonsRewriteLineOneAndKeepTheRest)
             dialogs.answerOpenFile(chosenPicture);
         for (const char *button : buttons)
             click(*preview, button);
-        EXPECT_EQ(fileBytes(), PageBytes(line1, "<B>a\r\nb</B>"));
+        EXPECT_EQ(fileBytes(),
+                  PageBytes(line1, "<B>\xC3\xA5\xF0\x9F\x98\x80 a\r\nb\r\nc\r\nd</B>"));
     }
     EXPECT_TRUE(dialogs.notices().empty());
 }
