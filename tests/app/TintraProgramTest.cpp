@@ -65,10 +65,6 @@ TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
              FindControl<QAction>(window, u"BBCode"_s)->trigger();
              QTest::mouseClick(FindControl<QPushButton>(window, u"Command6"_s), Qt::LeftButton);
          }},
-        {"the colour chooser open",
-         [](Tintra3 &window) {
-             DoubleClick(FindControl(window, u"Text2"_s));
-         }},
     };
     for (const auto &[dialog, open] : closings) {
         SCOPED_TRACE(dialog);
