@@ -8,6 +8,7 @@
 #include "winhelpers/testing/AnsweringDialogs.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -79,16 +80,14 @@ TEST_F(Startup, FirstRunListsTheFamiliesOnceAndALaterRunReadsThemBack)
     start({u"Something"_s});
     EXPECT_EQ(listings, 1);
     EXPECT_EQ(ItemTexts(names()), families);
-    EXPECT_TRUE(m_dialogs.notices().empty());
-}
 
-TEST_F(Startup, AnUnwritableCacheFolderDoesNotStopTheProgram)
-{
-    WriteBytes(QFileInfo(cachePath()).path(), "x");
-    start({u"Alpha"_s, u"Beta"_s});
-    EXPECT_EQ(ItemTexts(names()), (QStringList {u"Alpha"_s, u"Beta"_s}));
+    // A cache that cannot be written does not stop the program, nor is it mentioned.
+    const QString cacheFolder = QFileInfo(cachePath()).path();
+    QDir(cacheFolder).removeRecursively();
+    WriteBytes(cacheFolder, "x");
+    EXPECT_TRUE(start({u"Alpha"_s}).mainWindow().isVisible());
+    EXPECT_EQ(ItemTexts(names()), QStringList {u"Alpha"_s});
     EXPECT_TRUE(m_dialogs.notices().empty());
-    EXPECT_TRUE(intro().mainWindow().isVisible());
 }
 
 // Comic Sans MS where it is listed, else the second font, else the only one; sizes 1 to 7 at 3.
