@@ -90,17 +90,6 @@ TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
     }
 }
 
-// Starts tintra on the X11 platform with no display to be reached.
-void startWithoutDisplay(QProcess &tintra, const QStringList &arguments)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"DISPLAY"_s);
-    environment.remove(u"WAYLAND_DISPLAY"_s);
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    tintra.setProcessEnvironment(environment);
-    tintra.start(QStringLiteral(TINTRA_PROGRAM), arguments);
-}
-
 // Help, version and refusals answer where the windowing system is out of reach: the X11
 // platform with no display aborts any program that gets as far as opening it. Qt's own options,
 // with their values, are no mistake.
@@ -123,10 +112,15 @@ TEST(TintraCommandLine, AnswersOnTheCommandLine)
          2,
          "tintra: unexpected argument \"notes.txt\"" + tryHelp},
     };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     for (const auto &c : cases) {
         const QString name = c.arguments.join(u' ');
         QProcess tintra;
-        startWithoutDisplay(tintra, c.arguments);
+        tintra.setProcessEnvironment(environment);
+        tintra.start(QStringLiteral(TINTRA_PROGRAM), c.arguments);
         ASSERT_TRUE(tintra.waitForFinished(30000)) << qPrintable(name);
         const QByteArray output = tintra.readAllStandardOutput();
         const QByteArray errors = tintra.readAllStandardError();

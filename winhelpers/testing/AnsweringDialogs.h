@@ -28,9 +28,12 @@ public:
     // The folder and the filter of each file chooser opened.
     const std::vector<std::pair<QString, QString>> &filesAsked() const { return m_filesAsked; }
 
-    void messageBox(QWidget *parent, const Notice &notice) override;
-    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
-                     const QString &defaultText) override;
+    void messageBox(QWidget *, const Notice &notice) override { m_notices.push_back(notice); }
+    QString inputBox(QWidget *, const QString &prompt, const QString &, const QString &) override
+    {
+        m_questions.push_back(prompt);
+        return takeFront(m_inputAnswers);
+    }
     // Asked as an input box with no default text, and answered from the same queue.
     QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) override
     {
@@ -38,9 +41,17 @@ public:
     }
     // An unanswered form is cancelled.
     bool form(QDialog &dialog) override;
-    std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
-    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
-                           const QString &filter) override;
+    std::optional<ColorValue> chooseColor(QWidget *, ColorValue initial) override
+    {
+        m_colorsOffered.push_back(initial);
+        return takeFront(m_colorAnswers);
+    }
+    QString chooseOpenFile(QWidget *, const QString &, const QString &folder,
+                           const QString &filter) override
+    {
+        m_filesAsked.push_back({folder, filter});
+        return takeFront(m_fileAnswers);
+    }
     // Answered from the same queue as the open-file chooser.
     QString chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
                            const QString &filter) override
@@ -49,6 +60,16 @@ public:
     }
 
 private:
+    // The first answer of the queue; an empty one is a cancel.
+    template<typename T> static T takeFront(std::deque<T> &answers)
+    {
+        if (answers.empty())
+            return T();
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+
     std::deque<QString> m_inputAnswers;
     std::deque<std::optional<ColorValue>> m_colorAnswers;
     std::deque<QString> m_fileAnswers;
