@@ -170,20 +170,6 @@ TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
     }
 }
 
-// Right and PageUp raise the value, as on a slider, by one and ten.
-TEST_F(Panel, TheKeysStepTheBar)
-{
-    QScrollBar *green = bar(2);
-    green->setValue(100);
-    green->setFocus();
-    const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_Right, 101}, {Qt::Key_PageUp, 111}, {Qt::Key_End, 255}, {Qt::Key_Home, 0}};
-    for (const auto &[key, value] : keys) {
-        QTest::keyClick(green, key);
-        EXPECT_EQ(green->value(), value) << key;
-    }
-}
-
 TEST_F(Panel, ADoubleClickOnADisplayChoosesItsColourOnceItIsInUse)
 {
     dialogs.answerColor(RGB(10, 20, 30));

@@ -442,8 +442,7 @@ TEST_F(MainWindow, ChatTalkerSwapsTheWindowForAFreshChatWindowEachPress)
     };
     const QPointer<TintaAOL> first = press();
     EXPECT_GT(window->frameGeometry().top(), screenHeight);
-    ASSERT_FALSE(first.isNull());
-    EXPECT_TRUE(first->isVisible());
+    ASSERT_TRUE(first && first->isVisible());
     EXPECT_EQ(ItemTexts(*first->findChild<QComboBox *>(u"Combo2"_s)),
               QStringList {u"Comic Sans MS"_s});
 
@@ -455,7 +454,7 @@ TEST_F(MainWindow, ChatTalkerSwapsTheWindowForAFreshChatWindowEachPress)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     const QPointer<TintaAOL> second = press();
-    ASSERT_FALSE(second.isNull());
+    ASSERT_TRUE(second);
     EXPECT_EQ(second->findChild<QComboBox *>(u"Combo1"_s)->currentText(), u"TTinta"_s);
 }
 
