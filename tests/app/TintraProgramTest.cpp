@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QPushButton>

@@ -47,7 +47,6 @@ protected:
         return *m_intro;
     }
 
-    TintraIntro &intro() const { return *m_intro; }
     QComboBox &names() const { return m_intro->mainWindow().fontNameList(); }
 
     int listings = 0;
@@ -105,7 +104,7 @@ TEST_F(Startup, ChoosesComicSansMsOrElseTheSecondFontAndSizeThree)
         start(installed);
         EXPECT_EQ(names().currentIndex(), selected) << qPrintable(installed.join(u','));
     }
-    const QComboBox &sizes = intro().mainWindow().fontSizeList();
+    const QComboBox &sizes = start().mainWindow().fontSizeList();
     EXPECT_EQ(ItemTexts(sizes), u"1 2 3 4 5 6 7"_s.split(u' '));
     EXPECT_EQ(sizes.currentText(), u"3"_s);
 }

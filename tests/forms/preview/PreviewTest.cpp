@@ -121,7 +121,6 @@ protected:
 };
 
 using PreviewFileTest = PreviewWindow;
-using PreviewAccessibility = PreviewWindow;
 using HostileMarkup = PreviewWindow;
 
 TEST_F(PreviewFileTest, NeverWritesNorReadsThroughALinkPlantedUnderItsName)
@@ -290,9 +289,10 @@ TEST_F(PreviewWindow, ClearingKeepsAPageItCannotWriteAndDoesNothingWithoutOne)
     EXPECT_FALSE(QFile::exists(file.path()));
 }
 
-// The preview opens showing the fragment's text, not its markup, over the background
-// chosen. A view while the window is open writes the file without reloading the page and follows
-// the main window's "Form Stay On Top" check mark.
+// The preview opens showing the fragment's text, not its markup, over the background chosen;
+// Tab goes round its three buttons. A view while the window is open writes the file without
+// reloading the page and follows the main window's "Form Stay On Top" check mark. Escape closes
+// the window, also from the page.
 TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
 {
     QPointer<Tinta2> preview =
@@ -308,6 +308,7 @@ TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
     // A key that types several characters at once, as a compose sequence may, leaves the page
     // as it is.
     QApplication::setActiveWindow(preview);
+    ExpectKeyboardTour(*preview, u"Command1 Command2 Command3"_s);
     page.setFocus();
     QTest::sendKeyEvent(QTest::Click, preview->windowHandle(), Qt::Key_unknown,
                         u"ab\U0001F44D\U0001F3FD"_s, Qt::NoModifier);
@@ -330,24 +331,14 @@ TEST_F(PreviewWindow, ShowsTheFragmentAndAViewWhileOpenRewritesWithoutReloading)
     view(u"<I>second</I>"_s, false);
     EXPECT_FALSE(onTop());
 
-    preview->close();
+    page.setFocus();
+    QTest::keyClick(preview->focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(QFile::exists(file.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview.isNull(); }, 2000));
     // A later view opens a new window, on top when the check mark says so.
     Tinta2 *again = view(u"<I>y</I>"_s, true);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-// Tab goes round the three buttons, and Escape closes the window, also from the page.
-TEST_F(PreviewAccessibility, TheButtonsAreNamedInTabOrderAndEscapeCloses)
-{
-    Tinta2 *preview = viewAndLoad(u"<B>H</B>"_s);
-    QApplication::setActiveWindow(preview);
-    ExpectKeyboardTour(*preview, u"Command1 Command2 Command3"_s);
-    preview->browser()->setFocus();
-    QTest::keyClick(preview->focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(QFile::exists(file.path()));
 }
 
 // A listener on the loopback that notes every connection made to it and what it was sent.
