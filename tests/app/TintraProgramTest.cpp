@@ -8,14 +8,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -30,18 +29,12 @@ protected:
 
 TEST_F(TintraProgramTest, StartsWithTheFontListsFilledAndTheWindowInView)
 {
-    const QString cache = FontListFile::defaultPath();
-    EXPECT_TRUE(cache.startsWith(folders.home() + u'/')) << cache.toStdString();
-    EXPECT_FALSE(QFile::exists(cache));
-    TintraProgram program;
-    Tintra3 &window = program.mainWindow();
-    // Plain family names, each once, so the cache gives every one of them back.
-    const QStringList names = ItemTexts(window.fontNameList());
+    EXPECT_TRUE(FontListFile::defaultPath().startsWith(folders.home() + u'/'));
+    const TintraProgram program;
+    const QStringList names = ItemTexts(program.mainWindow().fontNameList());
     EXPECT_FALSE(names.isEmpty());
-    EXPECT_EQ(names.filter(u"["_s).size(), 0) << qPrintable(names.join(u','));
-    EXPECT_EQ(QStringList(names).removeDuplicates(), 0);
     EXPECT_EQ(FontListFile().read(), names);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(program.mainWindow().isVisible());
 }
 
 TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
@@ -52,11 +45,7 @@ TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
     };
     {
         const TintraProgram program;
-        const QStringList made = previewFolders();
-        ASSERT_EQ(made.size(), 1);
-        EXPECT_TRUE(
-            made[0].startsWith(u"Tintra-preview-%1-"_s.arg(QCoreApplication::applicationPid())))
-            << made[0].toStdString();
+        EXPECT_EQ(previewFolders().size(), 1);
     }
     EXPECT_EQ(previewFolders(), QStringList());
 }
@@ -65,29 +54,18 @@ TEST_F(TintraProgramTest, MakesAPreviewFolderOfItsOwnAndTakesItAlongWhenItEnds)
 // main window takes the program along, dialog and all.
 TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
 {
-    // How the user brings up a dialog, if at all, before closing the window.
-    const std::pair<const char *, std::function<void(Tintra3 &)>> closings[] = {
-        {"no dialog open", {}},
-        {"a message box open",
-         [](Tintra3 &window) {
-             FindControl<QAction>(window, u"BBCode"_s)->trigger();
-             QTest::mouseClick(FindControl<QPushButton>(window, u"Command6"_s), Qt::LeftButton);
-         }},
-        {"the colour chooser open",
-         [](Tintra3 &window) {
-             DoubleClick(FindControl(window, u"Text2"_s));
-         }},
-    };
-    for (const auto &[dialog, open] : closings) {
-        SCOPED_TRACE(dialog);
+    for (const bool messageBoxOpen : {false, true}) {
+        SCOPED_TRACE(messageBoxOpen);
         TintraProgram program;
         Tintra3 &window = program.mainWindow();
-        QTimer::singleShot(0, &window, [&window, &open] {
-            if (!open)
+        QTimer::singleShot(0, &window, [&window, messageBoxOpen] {
+            if (!messageBoxOpen)
                 return CloseAsTheWindowSystemDoes(window);
             WhenDialogShows(QDialog::staticMetaObject,
                             [&window](QWidget &) { CloseAsTheWindowSystemDoes(window); });
-            open(window);
+            // A fade of BBCode viewed as a page gets a message box.
+            FindControl<QAction>(window, u"BBCode"_s)->trigger();
+            QTest::mouseClick(FindControl<QPushButton>(window, u"Command6"_s), Qt::LeftButton);
         });
         // A second timer ends a program that failed to quit, so the test cannot hang.
         bool stuck = false;
@@ -99,6 +77,47 @@ TEST_F(TintraProgramTest, ClosingTheMainWindowEndsTheProgram)
         EXPECT_FALSE(stuck);
         for (QWidget *top : QApplication::topLevelWidgets())
             EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
+    }
+}
+
+// Help, version and refusals answer where the windowing system is out of reach: the X11
+// platform with no display aborts any program that gets as far as opening it. Qt's own options,
+// with their values, are no mistake.
+TEST(TintraCommandLine, AnswersOnTheCommandLine)
+{
+    const QByteArray version = "Tintra " TINTRA_VERSION "\n";
+    const QByteArray tryHelp = "\nTry 'tintra --help' for more information.\n";
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QByteArray answer; // on standard output when the exit code is 0, else on standard error
+    } cases[] = {
+        {{u"--help"_s}, 0, "-v, --version"},
+        {{u"--version"_s}, 0, version},
+        {{u"-platform"_s, u"xcb"_s, u"--version"_s}, 0, version},
+        {{u"-style"_s, u"Fusion"_s, u"-reverse"_s, u"--version"_s}, 0, version},
+        {{u"--bogus"_s}, 2, "tintra: Unknown option 'bogus'." + tryHelp},
+        {{u"-platform"_s, u"offscreen"_s, u"notes.txt"_s},
+         2,
+         "tintra: unexpected argument \"notes.txt\"" + tryHelp},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    for (const auto &c : cases) {
+        const QString name = c.arguments.join(u' ');
+        QProcess tintra;
+        tintra.setProcessEnvironment(environment);
+        tintra.start(QStringLiteral(TINTRA_PROGRAM), c.arguments);
+        ASSERT_TRUE(tintra.waitForFinished(30000)) << qPrintable(name);
+        const QByteArray output = tintra.readAllStandardOutput();
+        const QByteArray errors = tintra.readAllStandardError();
+        EXPECT_EQ(tintra.exitStatus(), QProcess::NormalExit) << qPrintable(name);
+        EXPECT_EQ(tintra.exitCode(), c.exitCode) << qPrintable(name) << errors.constData();
+        EXPECT_TRUE((c.exitCode == 0 ? output : errors).contains(c.answer)) << qPrintable(name);
+        EXPECT_TRUE(c.exitCode == 0 || output.isEmpty()) << qPrintable(name);
     }
 }
 

@@ -152,19 +152,6 @@ TEST_F(Panel, StopsKeepTheirFirstThreeOnTheBars)
     EXPECT_EQ(panel->stops(), (QList<Rgb> {white, black}));
 }
 
-TEST_F(Panel, AFadeRunAsksAndRefusesThroughTheDialogsAndKeepsItsLastColour)
-{
-    QSignalSpy fading(panel, &FaderPanel::fading);
-    EXPECT_EQ(panel->fade({}), std::nullopt);
-    EXPECT_EQ(dialogs.notices().size(), 1U);
-
-    dialogs.answerInput(u"3"_s);
-    EXPECT_NE(panel->fade({u"Hi"_s, {}, FadeMode::Repeater}), std::nullopt);
-    EXPECT_EQ(dialogs.questions().size(), 1U);
-    EXPECT_EQ(fading.size(), 1);
-    EXPECT_EQ(lastColor.palette().color(QPalette::Base), QColor(128, 0, 128));
-}
-
 // A thumb dragged either way steps the value by one per pixel the pointer travels, through every
 // value in order, and stops at the ends, also with the pointer far off the bar.
 TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
@@ -180,20 +167,6 @@ TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
             ASSERT_EQ(red->value(), from + direction * std::min(travel, 255)) << travel;
         }
         QTest::mouseRelease(red, Qt::LeftButton, {}, thumb + QPoint(direction * 300, 75));
-    }
-}
-
-// Right and PageUp raise the value, as on a slider, by one and ten.
-TEST_F(Panel, TheKeysStepTheBar)
-{
-    QScrollBar *green = bar(2);
-    green->setValue(100);
-    green->setFocus();
-    const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_Right, 101}, {Qt::Key_PageUp, 111}, {Qt::Key_End, 255}, {Qt::Key_Home, 0}};
-    for (const auto &[key, value] : keys) {
-        QTest::keyClick(green, key);
-        EXPECT_EQ(green->value(), value) << key;
     }
 }
 

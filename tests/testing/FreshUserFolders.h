@@ -17,9 +17,6 @@ public:
     FreshUserFolders();
     ~FreshUserFolders();
 
-    FreshUserFolders(const FreshUserFolders &) = delete;
-    FreshUserFolders &operator=(const FreshUserFolders &) = delete;
-
     QString home() const { return m_home.path(); }
 
     // Sets or unsets another variable until the folders go.

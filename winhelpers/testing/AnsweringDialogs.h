@@ -11,15 +11,6 @@
 class AnsweringDialogs : public Dialogs
 {
 public:
-    struct Question
-    {
-        QString prompt;
-        QString title;
-        QString defaultText;
-
-        friend bool operator==(const Question &, const Question &) = default;
-    };
-
     void answerInput(QString text) { m_inputAnswers.push_back(std::move(text)); }
     void answerColor(std::optional<ColorValue> color) { m_colorAnswers.push_back(color); }
     void answerOpenFile(QString fileName) { m_fileAnswers.push_back(std::move(fileName)); }
@@ -30,15 +21,19 @@ public:
     }
 
     const std::vector<Notice> &notices() const { return m_notices; }
-    const std::vector<Question> &questions() const { return m_questions; }
+    // The prompts of the input boxes shown.
+    const std::vector<QString> &questions() const { return m_questions; }
     // The colours the colour chooser opened at.
     const std::vector<ColorValue> &colorsOffered() const { return m_colorsOffered; }
     // The folder and the filter of each file chooser opened.
     const std::vector<std::pair<QString, QString>> &filesAsked() const { return m_filesAsked; }
 
-    void messageBox(QWidget *parent, const Notice &notice) override;
-    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
-                     const QString &defaultText) override;
+    void messageBox(QWidget *, const Notice &notice) override { m_notices.push_back(notice); }
+    QString inputBox(QWidget *, const QString &prompt, const QString &, const QString &) override
+    {
+        m_questions.push_back(prompt);
+        return takeFront(m_inputAnswers);
+    }
     // Asked as an input box with no default text, and answered from the same queue.
     QString passwordBox(QWidget *parent, const QString &prompt, const QString &title) override
     {
@@ -46,9 +41,17 @@ public:
     }
     // An unanswered form is cancelled.
     bool form(QDialog &dialog) override;
-    std::optional<ColorValue> chooseColor(QWidget *parent, ColorValue initial) override;
-    QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
-                           const QString &filter) override;
+    std::optional<ColorValue> chooseColor(QWidget *, ColorValue initial) override
+    {
+        m_colorsOffered.push_back(initial);
+        return takeFront(m_colorAnswers);
+    }
+    QString chooseOpenFile(QWidget *, const QString &, const QString &folder,
+                           const QString &filter) override
+    {
+        m_filesAsked.push_back({folder, filter});
+        return takeFront(m_fileAnswers);
+    }
     // Answered from the same queue as the open-file chooser.
     QString chooseSaveFile(QWidget *parent, const QString &title, const QString &folder,
                            const QString &filter) override
@@ -57,12 +60,22 @@ public:
     }
 
 private:
+    // The first answer of the queue; an empty one is a cancel.
+    template<typename T> static T takeFront(std::deque<T> &answers)
+    {
+        if (answers.empty())
+            return T();
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+
     std::deque<QString> m_inputAnswers;
     std::deque<std::optional<ColorValue>> m_colorAnswers;
     std::deque<QString> m_fileAnswers;
     std::deque<std::function<bool(QDialog &)>> m_formAnswers;
     std::vector<Notice> m_notices;
-    std::vector<Question> m_questions;
+    std::vector<QString> m_questions;
     std::vector<ColorValue> m_colorsOffered;
     std::vector<std::pair<QString, QString>> m_filesAsked;
 };

@@ -219,21 +219,19 @@ void Monkey::changeWindow()
 // moment: a window can close under a key, as a menu does under Alt.
 void Monkey::strike(QKeyCombination key, const QString &text)
 {
-    const std::pair<Qt::KeyboardModifier, Qt::Key> modifiers[] {
-        {Qt::ShiftModifier, Qt::Key_Shift},
-        {Qt::ControlModifier, Qt::Key_Control},
-        {Qt::AltModifier, Qt::Key_Alt}};
     const Qt::KeyboardModifiers held = key.keyboardModifiers();
-    for (const auto &[modifier, code] : modifiers) {
-        if (held & modifier)
-            QTest::simulateEvent(keyWindow(), true, code, held, {}, false);
-    }
+    const auto modifiers = [this, held](bool down) {
+        for (const auto &[modifier, code] : {std::pair {Qt::ShiftModifier, Qt::Key_Shift},
+                                             std::pair {Qt::ControlModifier, Qt::Key_Control},
+                                             std::pair {Qt::AltModifier, Qt::Key_Alt}}) {
+            if (held & modifier)
+                QTest::simulateEvent(keyWindow(), down, code, held, {}, false);
+        }
+    };
+    modifiers(true);
     QTest::simulateEvent(keyWindow(), true, key.key(), held, text, false);
     QTest::simulateEvent(keyWindow(), false, key.key(), held, text, false);
-    for (const auto &[modifier, code] : modifiers) {
-        if (held & modifier)
-            QTest::simulateEvent(keyWindow(), false, code, held, {}, false);
-    }
+    modifiers(false);
 }
 
 // Offscreen, no window has the focus once a list or menu has closed; a desktop gives it back to

@@ -9,25 +9,20 @@ RandomDialogs::RandomDialogs(QRandomGenerator &random, QStringList files)
     , m_files(std::move(files))
 { }
 
-QString RandomDialogs::inputBox(QWidget *parent, const QString &prompt, const QString &title,
-                                const QString &defaultText)
+QString RandomDialogs::inputBox(QWidget *, const QString &, const QString &, const QString &)
 {
     // A draw past the list answers with nothing, as a cancelled input box does.
     const QStringList answers =
         u"1 3 80 0 -3 2.5 abc ٣ 99999999999999 %1"_s.arg(m_random.bounded(2000)).split(u' ');
-    answerInput(answers.value(m_random.bounded(int(answers.size()) + 1)));
-    return AnsweringDialogs::inputBox(parent, prompt, title, defaultText);
+    return answers.value(m_random.bounded(int(answers.size()) + 1));
 }
 
-std::optional<ColorValue> RandomDialogs::chooseColor(QWidget *parent, ColorValue initial)
+std::optional<ColorValue> RandomDialogs::chooseColor(QWidget *, ColorValue)
 {
-    answerColor(m_random.bounded(3) ? std::optional(m_random.bounded(0x1000000)) : std::nullopt);
-    return AnsweringDialogs::chooseColor(parent, initial);
+    return m_random.bounded(3) ? std::optional(m_random.bounded(0x1000000)) : std::nullopt;
 }
 
-QString RandomDialogs::chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
-                                      const QString &filter)
+QString RandomDialogs::chooseOpenFile(QWidget *, const QString &, const QString &, const QString &)
 {
-    answerOpenFile(m_files.value(m_random.bounded(int(m_files.size()) + 1)));
-    return AnsweringDialogs::chooseOpenFile(parent, title, folder, filter);
+    return m_files.value(m_random.bounded(int(m_files.size()) + 1));
 }

@@ -7,8 +7,8 @@
 class QRandomGenerator;
 
 // Dialogs answered at random, as a hurried user answers them: an input box with a count or
-// something that is none, a chooser with a colour or one of the given files, or a cancel. What
-// was shown and asked is recorded as AnsweringDialogs records it.
+// something that is none, a chooser with a colour or one of the given files, or a cancel. The
+// rest is answered as AnsweringDialogs answers it.
 class RandomDialogs : public AnsweringDialogs
 {
 public:
