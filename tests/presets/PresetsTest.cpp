@@ -1,6 +1,6 @@
 #include "presets/PresetStore.h"
+#include "tests/testing/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,22 +9,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Preset dusk()
+Preset dusk(const QString &name = u"Dusk"_s)
 {
-    return {u"Dusk"_s,
+    return {name,
             FadeMode::Stops,
             {{46, 23, 96}, {255, 0, 128}, {255, 255, 255}, {0, 0, 0}},
             12,
             {u"Arial"_s, u"+2"_s, true, false, true, true},
             OutputFormat::IrcHex,
             ColorSpace::OkLab};
-}
-
-Preset named(const QString &name)
-{
-    Preset preset = dusk();
-    preset.name = name;
-    return preset;
 }
 
 } // namespace
@@ -82,21 +75,18 @@ TEST(PresetStore, ChangesSurviveARestartAndKeepWhatTheyDoNotTouch)
     const QString path = folder.filePath(u"config/presets.jsonl"_s);
     PresetStore store(path);
     EXPECT_TRUE(store.load().presets.isEmpty());
-    EXPECT_EQ(store.save(named(u"One"_s)), std::nullopt);
-    EXPECT_EQ(store.save(named(u"Two"_s)), std::nullopt);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("{\"name\":\"hand-broken\n");
-    file.close();
+    EXPECT_EQ(store.save(dusk(u"One"_s)), std::nullopt);
+    EXPECT_EQ(store.save(dusk(u"Two"_s)), std::nullopt);
+    WriteBytes(path, ReadBytes(path) + "{\"name\":\"hand-broken\n");
 
-    Preset changed = named(u"One"_s);
+    Preset changed = dusk(u"One"_s);
     changed.count = 3;
     EXPECT_EQ(PresetStore(path).save(changed), std::nullopt);
     EXPECT_EQ(PresetStore(path).rename(u"Two"_s, u"Deux"_s), std::nullopt);
-    EXPECT_EQ(store.save(named(u"Three"_s)), std::nullopt);
+    EXPECT_EQ(store.save(dusk(u"Three"_s)), std::nullopt);
     EXPECT_EQ(store.remove(u"Three"_s), std::nullopt);
     const PresetLines lines = PresetStore(path).load();
-    EXPECT_EQ(lines.presets, (QList<Preset> {changed, named(u"Deux"_s)}));
+    EXPECT_EQ(lines.presets, (QList<Preset> {changed, dusk(u"Deux"_s)}));
     EXPECT_EQ(lines.unreadable, QList<QByteArray> {"{\"name\":\"hand-broken"});
 }
 
@@ -105,10 +95,10 @@ TEST(PresetStore, ExportAndImportShareThePresets)
     QTemporaryDir folder;
     PresetStore mine(folder.filePath(u"mine.jsonl"_s));
     PresetStore theirs(folder.filePath(u"theirs.jsonl"_s));
-    mine.save(named(u"Shared"_s));
-    mine.save(named(u"Also"_s));
-    theirs.save(named(u"Theirs"_s));
-    Preset older = named(u"Shared"_s);
+    mine.save(dusk(u"Shared"_s));
+    mine.save(dusk(u"Also"_s));
+    theirs.save(dusk(u"Theirs"_s));
+    Preset older = dusk(u"Shared"_s);
     older.count = 2;
     theirs.save(older);
 
@@ -118,13 +108,11 @@ TEST(PresetStore, ExportAndImportShareThePresets)
     EXPECT_EQ(theirs.importFrom(shared, imported), std::nullopt);
     EXPECT_EQ(imported, 2);
     EXPECT_EQ(theirs.load().presets,
-              (QList<Preset> {named(u"Theirs"_s), named(u"Shared"_s), named(u"Also"_s)}));
+              (QList<Preset> {dusk(u"Theirs"_s), dusk(u"Shared"_s), dusk(u"Also"_s)}));
 
     EXPECT_NE(theirs.importFrom(folder.filePath(u"missing.jsonl"_s), imported), std::nullopt);
-    QFile broken(folder.filePath(u"broken.jsonl"_s));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a preset\n");
-    broken.close();
-    EXPECT_NE(theirs.importFrom(broken.fileName(), imported), std::nullopt);
+    const QString broken = folder.filePath(u"broken.jsonl"_s);
+    WriteBytes(broken, "not a preset\n");
+    EXPECT_NE(theirs.importFrom(broken, imported), std::nullopt);
     EXPECT_EQ(theirs.load().presets.size(), 3);
 }

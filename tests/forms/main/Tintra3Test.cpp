@@ -8,6 +8,7 @@
 #include "presets/PresetStore.h"
 #include "tests/testing/GuiTests.h"
 #include "tests/testing/KeyboardTour.h"
+#include "tests/testing/TestFiles.h"
 #include "winhelpers/GradientBackground.h"
 #include "winhelpers/PictureBox.h"
 #include "winhelpers/Services.h"
@@ -17,7 +18,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -482,10 +482,8 @@ TEST_F(MainWindow, ChooseSaveRenameDeleteExportAndImport)
     EXPECT_TRUE(listsPreset(u"Ours"_s));
     EXPECT_TRUE(dialogs.notices().empty());
 
-    QFile presets(PresetStore().path());
-    ASSERT_TRUE(presets.open(QIODevice::Append));
-    presets.write("{\"name\":\"cut off\n");
-    presets.close();
+    const QString presets = PresetStore().path();
+    WriteBytes(presets, ReadBytes(presets) + "{\"name\":\"cut off\n");
     choose({u"Presets"_s, u"Ours"_s});
     choose({u"Presets"_s, u"Ours"_s});
     EXPECT_EQ(dialogs.notices().size(), 1U);
