@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,14 +23,7 @@ QString chatLine(FadeRun &run, OutputFormat format = OutputFormat::ChatLine)
 
 TEST(ChatLine, ShortMarkupWithoutClosingTags)
 {
-    const struct
-    {
-        const char *name;
-        QString message;
-        int mode;
-        bool bold, waving;
-        QString line;
-    } cases[] = {
+    const std::tuple<const char *, QString, int, bool, bool, QString> cases[] = {
         {"normal", u"Hi"_s, FadeMode::Normal, false, false,
          u"<FONT COLOR=#FF0000>H<FONT COLOR=#800080>i"_s},
         {"normal, bold", u"Hi"_s, FadeMode::Normal, true, false,
@@ -46,13 +41,13 @@ TEST(ChatLine, ShortMarkupWithoutClosingTags)
         {"ttintra, one letter is sent in colour 1", u"x"_s, FadeMode::TTintra, false, false,
          u"<FONT COLOR=#FF0000>x"_s},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, c.mode);
+    for (const auto &[name, message, mode, bold, waving, line] : cases) {
+        FadeRun run(message, mode);
         run.request.options.italic = true;
         run.request.options.underline = true;
-        run.request.options.bold = c.bold;
-        run.request.options.waving = c.waving;
-        EXPECT_EQ(chatLine(run), c.line) << c.name;
+        run.request.options.bold = bold;
+        run.request.options.waving = waving;
+        EXPECT_EQ(chatLine(run), line) << name;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const PlainFadeHost RedBlueGreen({255, 0, 0}, {0, 0, 255}, {0, 255, 0});
@@ -13,13 +15,8 @@ const PlainFadeHost RedBlueGreen({255, 0, 0}, {0, 0, 255}, {0, 255, 0});
 
 TEST(FadeChartColors, GradientBandsOfBothPrecisions)
 {
-    const struct
-    {
-        ChartPattern pattern;
-        ChartPrecision precision;
-        int band; // counted from 1
-        Rgb color;
-    } cases[] = {
+    // Each row: pattern, precision, band counted from 1, its colour.
+    const std::tuple<ChartPattern, ChartPrecision, int, Rgb> cases[] = {
         {ChartPattern::TwoColors, ChartPrecision::Single, 1, {255, 0, 0}},
         {ChartPattern::TwoColors, ChartPrecision::Single, 2, {252, 0, 3}},
         {ChartPattern::TwoColors, ChartPrecision::Single, 80, {3, 0, 252}},
@@ -29,36 +26,29 @@ TEST(FadeChartColors, GradientBandsOfBothPrecisions)
         {ChartPattern::ThreeColors, ChartPrecision::Double, 41, {0, 0, 255}},
         {ChartPattern::ThreeColors, ChartPrecision::Double, 80, {0, 249, 6}},
     };
-    for (const auto &c : cases) {
+    for (const auto &[pattern, precision, band, color] : cases) {
         SegmentState segments;
-        const auto bands = FadeChartColors(c.pattern, c.precision, RedBlueGreen, segments);
-        EXPECT_EQ(SplitColor(bands[c.band - 1]), c.color) << "band " << c.band;
+        const auto bands = FadeChartColors(pattern, precision, RedBlueGreen, segments);
+        EXPECT_EQ(SplitColor(bands[band - 1]), color) << "band " << band;
     }
 }
 
 TEST(FadeChartColors, RepeatingChartsLeaveTheCycleWhereTheyFoundIt)
 {
-    const struct
-    {
-        ChartPattern pattern;
-        Rgb band22; // the second segment's start
-        Rgb band42;
-        Rgb band62;
-    } cases[] = {
+    // Each row: pattern, the colours of bands 22 (the second segment's start), 42 and 62.
+    const std::tuple<ChartPattern, Rgb, Rgb, Rgb> cases[] = {
         {ChartPattern::Repeater, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}},
         {ChartPattern::TCRepeater, {0, 0, 255}, {0, 255, 0}, {0, 0, 255}},
     };
-    for (const auto &c : cases) {
+    for (const auto &[pattern, band22, band42, band62] : cases) {
         SegmentState segments;
-        const auto first =
-            FadeChartColors(c.pattern, ChartPrecision::Single, RedBlueGreen, segments);
+        const auto first = FadeChartColors(pattern, ChartPrecision::Single, RedBlueGreen, segments);
         EXPECT_EQ(segments.StageIndex, 0);
-        EXPECT_EQ(FadeChartColors(c.pattern, ChartPrecision::Double, RedBlueGreen, segments),
-                  first);
+        EXPECT_EQ(FadeChartColors(pattern, ChartPrecision::Double, RedBlueGreen, segments), first);
         EXPECT_EQ(SplitColor(first[0]), (Rgb {255, 0, 0}));
         EXPECT_EQ(SplitColor(first[20]), (Rgb {0, 0, 255})); // only the first segment arrives
-        EXPECT_EQ(SplitColor(first[21]), c.band22);
-        EXPECT_EQ(SplitColor(first[41]), c.band42);
-        EXPECT_EQ(SplitColor(first[61]), c.band62);
+        EXPECT_EQ(SplitColor(first[21]), band22);
+        EXPECT_EQ(SplitColor(first[41]), band42);
+        EXPECT_EQ(SplitColor(first[61]), band62);
     }
 }

@@ -61,13 +61,7 @@ private:
 // TTintra fades the first half to colour 2 and the second on to colour 3.
 TEST(GenerateFade, LetterColoursOfEachMode)
 {
-    const struct
-    {
-        int mode;
-        QString message;
-        QString count;
-        QString colors;
-    } cases[] = {
+    const std::tuple<int, QString, QString, QString> cases[] = {
         {FadeMode::Repeater, u"abcdefghi"_s, u"5"_s,
          u"FF0000 BF0040 800080 4000BF 0000FF 4000BF 800080 BF0040 FF0000"_s},
         {FadeMode::TTintra, u"abcde"_s, {}, u"FF0000 800080 0000FF 008080 00FF00"_s},
@@ -76,10 +70,10 @@ TEST(GenerateFade, LetterColoursOfEachMode)
         {FadeMode::TTintra, u"a\r\nbc"_s, {}, u"FF0000 0000FF 008080"_s},
         {FadeMode::TCRepeater, u"abcde"_s, u"2"_s, u"FF0000 0000FF 00FF00 0000FF FF0000"_s},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, c.mode);
-        run.host = RecordingHost(c.count.isNull() ? u"5"_s : c.count);
-        EXPECT_EQ(letterColors(run.markup()).join(u' '), c.colors) << qPrintable(c.message);
+    for (const auto &[mode, message, count, colors] : cases) {
+        FadeRun run(message, mode);
+        run.host = RecordingHost(count.isNull() ? u"5"_s : count);
+        EXPECT_EQ(letterColors(run.markup()).join(u' '), colors) << qPrintable(message);
     }
 }
 
@@ -89,31 +83,24 @@ TEST(GenerateFade, RefusesAndCancelsWithoutTouchingTheCycle)
     const Notice notANumber {u"Not a valid number"_s, NoticeIcon::Question, u"DUV or QY"_s};
     const Notice notFading {u"Not a valid fading number"_s, NoticeIcon::Question, u"DUV or QY"_s};
     using Status = FadeResult::Status;
-    const struct
-    {
-        QString message;
-        int mode;
-        QString count;
-        Status status;
-        std::optional<QString> output;
-        std::optional<Notice> notice;
-        int progressShown;
-    } cases[] = {
-        {{}, FadeMode::Normal, u"5"_s, Status::Refused, {}, empty, 0},
-        {u"abc"_s, FadeMode::Repeater, {}, Status::Cancelled, QString(), {}, 1},
-        {u"abc"_s, FadeMode::Repeater, u"five"_s, Status::Refused, QString(), notANumber, 1},
-        {u"abc"_s, FadeMode::Rainbow, u"501"_s, Status::Refused, QString(), notFading, 1},
-        {u"abc"_s, FadeMode::TCRepeater, u"5.5"_s, Status::Refused, QString(), notFading, 1},
-    };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, c.mode);
-        run.host = RecordingHost(c.count);
+    const std::tuple<QString, int, QString, Status, std::optional<QString>, std::optional<Notice>,
+                     int>
+        cases[] = {
+            {{}, FadeMode::Normal, u"5"_s, Status::Refused, {}, empty, 0},
+            {u"abc"_s, FadeMode::Repeater, {}, Status::Cancelled, QString(), {}, 1},
+            {u"abc"_s, FadeMode::Repeater, u"five"_s, Status::Refused, QString(), notANumber, 1},
+            {u"abc"_s, FadeMode::Rainbow, u"501"_s, Status::Refused, QString(), notFading, 1},
+            {u"abc"_s, FadeMode::TCRepeater, u"5.5"_s, Status::Refused, QString(), notFading, 1},
+        };
+    for (const auto &[message, mode, count, status, output, notice, progressShown] : cases) {
+        FadeRun run(message, mode);
+        run.host = RecordingHost(count);
         run.segments.StageIndex = 1;
         const FadeResult result = run.generate();
-        EXPECT_EQ(result.status, c.status) << qPrintable(c.message.left(9) + c.count);
-        EXPECT_EQ(result.output, c.output);
-        EXPECT_EQ(result.notice, c.notice);
-        EXPECT_EQ(run.host.progressShown, c.progressShown);
+        EXPECT_EQ(result.status, status) << qPrintable(message.left(9) + count);
+        EXPECT_EQ(result.output, output);
+        EXPECT_EQ(result.notice, notice);
+        EXPECT_EQ(run.host.progressShown, progressShown);
         EXPECT_EQ(run.segments.StageIndex, 1);
     }
 }
@@ -145,14 +132,8 @@ TEST(CheckCount, AcceptsWholeNumbersFromTwoToFiveHundred)
 
 TEST(GenerateFade, PageMarkupFraming)
 {
-    const struct
-    {
-        const char *name;
-        QString message;
-        int mode;
-        const char *styles; // b, i, u and w for waving
-        QString markup;
-    } cases[] = {
+    // Each row: name, message, mode, styles (b, i, u and w for waving), markup.
+    const std::tuple<const char *, QString, int, QByteArray, QString> cases[] = {
         {"Hi in bold", u"Hi"_s, FadeMode::Normal, "b",
          uR"(<FONT FACE="Arial" SIZE=2><B>)"_s + letter(u"FF0000"_s, u"H"_s) +
              letter(u"800080"_s, u"i"_s) + u"</B></FONT>"_s},
@@ -181,14 +162,13 @@ TEST(GenerateFade, PageMarkupFraming)
         {"combining accents stay in their letter", u"e\u0301"_s, FadeMode::Normal, "",
          page(letter(u"FF0000"_s, u"e\u0301"_s))},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, c.mode);
-        const QByteArray styles(c.styles);
+    for (const auto &[name, message, mode, styles, markup] : cases) {
+        FadeRun run(message, mode);
         run.request.options = {u"Arial"_s,           u"2"_s,
                                styles.contains('b'), styles.contains('i'),
                                styles.contains('u'), styles.contains('w')};
-        EXPECT_EQ(run.markup(), c.markup) << c.name;
-        EXPECT_EQ(run.host.progressShown, 1) << c.name;
+        EXPECT_EQ(run.markup(), markup) << name;
+        EXPECT_EQ(run.host.progressShown, 1) << name;
     }
 }
 
@@ -200,13 +180,7 @@ TEST(GenerateFade, APageHoldsAtMost1400LettersAndItsUnits)
     const QString longest = marked.repeated(MaximumLetters);
     const QString emoji = u"👍🏽"_s.repeated(MaximumLetters);
     using Status = FadeResult::Status;
-    const struct
-    {
-        QString message;
-        int mode;
-        OutputFormat format;
-        Status status;
-    } cases[] = {
+    const std::tuple<QString, int, OutputFormat, Status> cases[] = {
         {QString(1400, u'x'), FadeMode::Normal, OutputFormat::Page, Status::Done},
         {QString(1401, u'x'), FadeMode::Normal, OutputFormat::Page, Status::Refused},
         {QString(1401, u'x'), FadeMode::NoFade, OutputFormat::Page, Status::Refused},
@@ -219,11 +193,10 @@ TEST(GenerateFade, APageHoldsAtMost1400LettersAndItsUnits)
         {longest + QChar(0x301), FadeMode::Normal, OutputFormat::ChatLine, Status::Done},
         {QString(1401, u'x'), FadeMode::Normal, OutputFormat::Html, Status::Done},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, c.mode, c.format);
-        const FadeResult result = run.generate();
-        EXPECT_EQ(result.status, c.status) << c.message.size() << ' ' << int(c.format);
-        if (c.status == Status::Refused) {
+    for (const auto &[message, mode, format, status] : cases) {
+        const FadeResult result = FadeRun(message, mode, format).generate();
+        EXPECT_EQ(result.status, status) << message.size() << ' ' << int(format);
+        if (status == Status::Refused) {
             EXPECT_EQ(result.output, u"Error: The message is too big for the textbox 2 hold."_s);
         }
     }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -103,14 +104,7 @@ TEST(Formats, ShowThePagesLettersInThePagesColours)
 TEST(Formats, FrameTheLettersInTheirOwnTags)
 {
     const QString hi = u"H\r\n[b]"_s;
-    const struct
-    {
-        OutputFormat format;
-        int mode;
-        QString face;
-        QString size;
-        QString markup;
-    } cases[] = {
+    const std::tuple<OutputFormat, int, QString, QString, QString> cases[] = {
         {OutputFormat::Html, FadeMode::Normal, u"Comic 'Sans'"_s, u"-1"_s,
          uR"(<span style="font-family:'Comic \'Sans\'';font-size:small"><b><u><sup><span style="color:#ff0000">H</span></sup><br><sub><span style="color:#aa0055">[</span></sub><span style="color:#800080">b</span><sup><span style="color:#5500aa">]</span></sup></u></b></span>)"_s},
         {OutputFormat::Html, FadeMode::NoFade, u""_s, u"x"_s,
@@ -128,10 +122,10 @@ TEST(Formats, FrameTheLettersInTheirOwnTags)
         {OutputFormat::MiniMessage, FadeMode::Normal, u"Arial"_s, u"3"_s,
          u"<b><u><#ff0000>H<newline><#aa0055>[<#800080>b<#5500aa>]"_s},
     };
-    for (const auto &c : cases) {
-        FadeRun run(hi, c.mode, c.format);
-        run.request.options = {c.face, c.size, true, false, true, true};
-        EXPECT_EQ(run.markup(), c.markup) << int(c.format);
+    for (const auto &[format, mode, face, size, markup] : cases) {
+        FadeRun run(hi, mode, format);
+        run.request.options = {face, size, true, false, true, true};
+        EXPECT_EQ(run.markup(), markup) << int(format);
     }
     FadeRun escaped(u"<\\"_s, FadeMode::Normal, OutputFormat::MiniMessage);
     EXPECT_EQ(escaped.markup(), u"<#ff0000>\\<<#800080>\\\\"_s);
@@ -152,15 +146,8 @@ QString controls(QString text)
 // resets them.
 TEST(Formats, KeepTheMessageOutOfTheCodes)
 {
-    const struct
-    {
-        OutputFormat format;
-        int mode;
-        bool oneColour; // red to red, so the letters make one run
-        bool bold;
-        QString message;
-        QString markup;
-    } cases[] = {
+    // Each row: format, mode, red to red (so the letters make one run), bold, message, markup.
+    const std::tuple<OutputFormat, int, bool, bool, QString, QString> cases[] = {
         {OutputFormat::AmpHex, FadeMode::Normal, false, false, u"R&B"_s,
          u"&#ff0000R&#aa0055&&#5500aaB"_s},
         {OutputFormat::AmpHex, FadeMode::Normal, true, true, u"&&#1\r\nx&"_s,
@@ -201,12 +188,11 @@ TEST(Formats, KeepTheMessageOutOfTheCodes)
         {OutputFormat::Discord, FadeMode::NoFade, false, true, u"a``\r\nb"_s,
          controls(u"```ansi\n^[[1ma`^[[1m`\n^[[1mb^[[0m\n```"_s)},
     };
-    for (const auto &c : cases) {
-        FadeRun run(c.message, c.mode, c.format);
-        run.host = RecordingHost(u"5"_s, Red, c.oneColour ? Red : Blue);
-        run.request.options = {u"Arial"_s, u"3"_s, c.bold,
-                               false,      false,  c.mode != FadeMode::NoFade};
-        EXPECT_EQ(run.markup(), c.markup) << c.message.toStdString();
+    for (const auto &[format, mode, oneColour, bold, message, markup] : cases) {
+        FadeRun run(message, mode, format);
+        run.host = RecordingHost(u"5"_s, Red, oneColour ? Red : Blue);
+        run.request.options = {u"Arial"_s, u"3"_s, bold, false, false, mode != FadeMode::NoFade};
+        EXPECT_EQ(run.markup(), markup) << message.toStdString();
     }
     // Black is a colour of its own, not the text's, also when a line break comes first.
     FadeRun black(u"\r\na"_s, FadeMode::Normal, OutputFormat::Rtf);
@@ -345,13 +331,7 @@ TEST(Formats, KeepEveryCharacterOfTheFaceInsideItsPlace)
 // Sizes 1 to 7 at both ends and just outside, and steps from 3 kept within them.
 TEST(Formats, WriteFontSizesOneToSevenAndNoneOutsideThem)
 {
-    const struct
-    {
-        QString size;
-        QString html;
-        QString bbcode;
-        int halfPoints;
-    } cases[] = {
+    const std::tuple<QString, QString, QString, int> cases[] = {
         {u"1"_s, u"<span style=\"font-size:x-small\">"_s, u"[size=1]"_s, 16},
         {u"7"_s, u"<span style=\"font-size:xxx-large\">"_s, u"[size=7]"_s, 72},
         {u"-1"_s, u"<span style=\"font-size:small\">"_s, u"[size=2]"_s, 20},
@@ -361,16 +341,16 @@ TEST(Formats, WriteFontSizesOneToSevenAndNoneOutsideThem)
         {u"0"_s, u"<span>"_s, u"x"_s, 24},
         {u"8"_s, u"<span>"_s, u"x"_s, 24},
     };
-    for (const auto &c : cases) {
+    for (const auto &[size, html, bbcode, halfPoints] : cases) {
         const auto opening = [&](OutputFormat format) {
             FadeRun run(u"x"_s, FadeMode::NoFade, format);
             run.request.options.fontFace.clear();
-            run.request.options.fontSize = c.size;
+            run.request.options.fontSize = size;
             return run.markup();
         };
-        EXPECT_TRUE(opening(OutputFormat::Html).startsWith(c.html)) << qPrintable(c.size);
-        EXPECT_TRUE(opening(OutputFormat::BBCode).startsWith(c.bbcode)) << qPrintable(c.size);
-        EXPECT_TRUE(opening(OutputFormat::Rtf).contains(u"\\fs%1 "_s.arg(c.halfPoints)))
-            << qPrintable(c.size);
+        EXPECT_TRUE(opening(OutputFormat::Html).startsWith(html)) << qPrintable(size);
+        EXPECT_TRUE(opening(OutputFormat::BBCode).startsWith(bbcode)) << qPrintable(size);
+        EXPECT_TRUE(opening(OutputFormat::Rtf).contains(u"\\fs%1 "_s.arg(halfPoints)))
+            << qPrintable(size);
     }
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -68,13 +70,7 @@ TEST(MarkupColors, FittedStopsFadeTheReadMarkupAgain)
 
 TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
 {
-    const struct
-    {
-        const char *name;
-        QString markup;
-        QString message;
-        QList<std::optional<Rgb>> colors;
-    } cases[] = {
+    const std::tuple<const char *, QString, QString, QList<std::optional<Rgb>>> cases[] = {
         {"plugin codes", u"&#FF0000a&#0000ffb"_s, u"ab"_s, colors({0x0000FF, 0xFF0000})},
         {"MiniMessage", u"<#ff0000>a<b><#0000FF>b"_s, u"ab"_s, colors({0x0000FF, 0xFF0000})},
         {"BBCode", u"[color=#FF0000]a[/color][b][color=0000ff]b[/color][/b]"_s, u"ab"_s,
@@ -98,11 +94,11 @@ TEST(MarkupColors, ReadTheCommonFormsOfOtherTools)
         {"legacy hex", u"&x&f&f&0&0&0&0&la§x§0§0§0§0§f§fb"_s, u"ab"_s,
          colors({0x0000FF, 0xFF0000})},
     };
-    for (const auto &c : cases) {
-        const std::optional<ColoredMessage> read = ReadColoredMessage(c.markup, std::nullopt);
-        ASSERT_TRUE(read) << c.name;
-        EXPECT_EQ(read->message, c.message) << c.name;
-        EXPECT_EQ(read->turnColors, c.colors) << c.name;
+    for (const auto &[name, markup, message, turnColors] : cases) {
+        const std::optional<ColoredMessage> read = ReadColoredMessage(markup, std::nullopt);
+        ASSERT_TRUE(read) << name;
+        EXPECT_EQ(read->message, message) << name;
+        EXPECT_EQ(read->turnColors, turnColors) << name;
     }
     EXPECT_FALSE(ReadColoredMessage(u"no colour at all"_s, std::nullopt));
     EXPECT_FALSE(ReadColoredMessage(u"<b>bold</b>"_s, OutputFormat::Html));
