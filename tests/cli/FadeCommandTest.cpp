@@ -214,14 +214,7 @@ TEST(FadeCommand, ReadAndWriteFailuresAreNamed)
     ASSERT_TRUE(big.open());
     big.write(QByteArray("Hello, world\n").repeated(10000));
     big.close();
-    const struct
-    {
-        QString arguments;
-        QString from;
-        QString to;
-        int exitCode;
-        QByteArray errors;
-    } cases[] = {
+    const std::tuple<QString, QString, QString, int, QByteArray> cases[] = {
         {u"Hi"_s, u"/dev/null"_s, u"/dev/full"_s, 1, "tintra-fade: write error: "},
         {u"-f bbcode Hi"_s, u"/dev/null"_s, u"/dev/full"_s, 1, "tintra-fade: write error: "},
         {u"--help"_s, u"/dev/null"_s, u"/dev/full"_s, 1, "tintra-fade: write error: "},
@@ -232,10 +225,10 @@ TEST(FadeCommand, ReadAndWriteFailuresAreNamed)
         // Endless input: a page stops reading once the message is certainly too big.
         {{}, u"/dev/zero"_s, u"/dev/null"_s, 1, TooBig},
     };
-    for (const auto &c : cases) {
-        const Outcome outcome = fade(args(c.arguments), {}, {}, c.from, c.to);
-        EXPECT_EQ(outcome.exitCode, c.exitCode) << qPrintable(c.arguments);
-        EXPECT_TRUE(outcome.errors.startsWith(c.errors)) << outcome.errors.constData();
+    for (const auto &[arguments, from, to, exitCode, errors] : cases) {
+        const Outcome outcome = fade(args(arguments), {}, {}, from, to);
+        EXPECT_EQ(outcome.exitCode, exitCode) << qPrintable(arguments);
+        EXPECT_TRUE(outcome.errors.startsWith(errors)) << outcome.errors.constData();
     }
 }
 

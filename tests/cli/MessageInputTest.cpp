@@ -30,13 +30,7 @@ TEST(ReadMessage, DropsTheLastBreakAndStopsPastTheLimit)
     using Status = MessageInput::Status;
     const QByteArray firstPiece(65536, 'a');
     const QString firstPieceText(65536, u'a');
-    const struct
-    {
-        QByteArray bytes;
-        qsizetype limit;
-        Status status;
-        QString text;
-    } cases[] = {
+    const std::tuple<QByteArray, qsizetype, Status, QString> cases[] = {
         {"Hi\r\n", -1, Status::Read, u"Hi"_s},
         {"Hi\n\n", -1, Status::Read, u"Hi\r\n"_s},
         {"a\rb\r", -1, Status::Read, u"a\r\nb\r\n"_s},
@@ -51,13 +45,12 @@ TEST(ReadMessage, DropsTheLastBreakAndStopsPastTheLimit)
         {firstPiece.chopped(1) + "\r\nb", -1, Status::Read, firstPieceText.chopped(1) + u"\r\nb"_s},
         {firstPiece + "\xF0\x9F\x98", -1, Status::NotUtf8, {}},
     };
-    for (const auto &c : cases) {
-        QByteArray bytes = c.bytes;
+    for (auto [bytes, limit, status, text] : cases) {
         FILE *stream = fmemopen(bytes.data(), size_t(bytes.size()), "r");
         ASSERT_NE(stream, nullptr);
-        const MessageInput input = ReadMessage(stream, c.limit);
+        const MessageInput input = ReadMessage(stream, limit);
         std::fclose(stream);
-        EXPECT_EQ(input.status, c.status) << c.bytes.left(8).constData();
-        EXPECT_EQ(input.text, c.text);
+        EXPECT_EQ(input.status, status) << bytes.left(8).constData();
+        EXPECT_EQ(input.text, text);
     }
 }
