@@ -58,15 +58,6 @@ void expectAnswering(const Tintra3 &mainWindow)
     EXPECT_TRUE(mainWindow.isVisible() || (chat && chat->isVisible())) << "no window is left";
 }
 
-// Pictures for the file chooser's answers: one there, one gone.
-QStringList pictures(const QTemporaryDir &folder)
-{
-    QImage picture(8, 8, QImage::Format_RGB32);
-    picture.fill(Qt::darkMagenta);
-    picture.save(folder.filePath(u"sunset.jpg"_s));
-    return {folder.filePath(u"sunset.jpg"_s), folder.filePath(u"gone ä.gif"_s)};
-}
-
 // A run lasts TINTRA_MONKEY_SECONDS, else TINTRA_MONKEY_EVENTS moves, else the suite's moves, from
 // the seed TINTRA_MONKEY_SEED, else a new one. TINTRA_MONKEY_VERBOSE lists the moves.
 TEST(TintraMonkey, RandomInputNeitherStopsTheProgramNorChangesTextOnAPasteOfNothing)
@@ -82,9 +73,14 @@ TEST(TintraMonkey, RandomInputNeitherStopsTheProgramNorChangesTextOnAPasteOfNoth
     for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP})
         std::signal(signal, reportCrash);
 
+    // Pictures for the file chooser's answers: one there, one gone.
     const QTemporaryDir folder;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::darkMagenta);
+    picture.save(folder.filePath(u"sunset.jpg"_s));
     QRandomGenerator random(seed);
-    RandomDialogs dialogs(random, pictures(folder));
+    RandomDialogs dialogs(random,
+                          {folder.filePath(u"sunset.jpg"_s), folder.filePath(u"gone ä.gif"_s)});
     TintraProgram program(
         dialogs, {FontListFile(), [] {
                       return u"Arial,Comic Sans MS,DejaVu Sans,Noto Sans CJK JP"_s.split(u',');

@@ -59,17 +59,6 @@ protected:
     {
         return window.findChild<QScrollBar *>(u"HScroll%1"_s.arg(number));
     }
-    QRect part(QScrollBar *scrollBar, QStyle::SubControl control) const
-    {
-        QStyleOptionSlider option;
-        option.initFrom(scrollBar);
-        option.orientation = Qt::Horizontal;
-        option.maximum = 255;
-        option.sliderPosition = scrollBar->sliderPosition();
-        option.pageStep = scrollBar->pageStep();
-        return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control,
-                                                  scrollBar);
-    }
     AnsweringDialogs dialogs;
     RandomSource random {7};
     Services services {dialogs, random};
@@ -157,10 +146,19 @@ TEST_F(Panel, StopsKeepTheirFirstThreeOnTheBars)
 TEST_F(Panel, ADraggedThumbStepsThroughEveryValueInOrder)
 {
     QScrollBar *red = bar(1);
+    QStyleOptionSlider option;
+    option.initFrom(red);
+    option.orientation = Qt::Horizontal;
+    option.maximum = 255;
+    option.pageStep = red->pageStep();
     for (const int direction : {1, -1}) {
         const int from = direction > 0 ? 0 : 255;
         red->setValue(from);
-        const QPoint thumb = part(red, QStyle::SC_ScrollBarSlider).center();
+        option.sliderPosition = from;
+        const QPoint thumb =
+            red->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, red)
+                .center();
         QTest::mousePress(red, Qt::LeftButton, {}, thumb);
         for (int travel = 1; travel <= 300; ++travel) {
             QTest::mouseMove(red, thumb + QPoint(direction * travel, travel / 4));

@@ -11,28 +11,6 @@ QString AccessibleText(QObject *object, QAccessible::Text text)
     return QAccessible::queryAccessibleInterface(object)->text(text);
 }
 
-namespace {
-
-// A screen reader finds a list box's entry as the selected item of its drop-down, and can put
-// the focus on the box from elsewhere.
-void expectListReadable(QWidget &window, QComboBox &list, QWidget &elsewhere)
-{
-    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(&list);
-    QAccessibleTableInterface *dropDown = box->child(0)->tableInterface();
-    const QList<QAccessibleInterface *> selected = dropDown->selectedCells();
-    EXPECT_EQ(selected.size(), list.currentIndex() < 0 ? 0 : 1) << list.objectName().toStdString();
-    if (!selected.isEmpty()) {
-        EXPECT_EQ(selected.front()->text(QAccessible::Name), list.currentText());
-    }
-    const QString setFocus = QAccessibleActionInterface::setFocusAction();
-    EXPECT_TRUE(box->actionInterface()->actionNames().contains(setFocus));
-    elsewhere.setFocus(Qt::OtherFocusReason);
-    box->actionInterface()->doAction(setFocus);
-    EXPECT_EQ(window.focusWidget(), &list) << list.objectName().toStdString();
-}
-
-} // namespace
-
 void ExpectKeyboardTour(QWidget &window, const QString &controls)
 {
     const QStringList tour = controls.split(u' ');
@@ -49,8 +27,23 @@ void ExpectKeyboardTour(QWidget &window, const QString &controls)
                     described)
             << control->objectName().toStdString();
         QWidget *next = FindControl(window, tour[stop % tour.size()]);
-        if (auto *list = qobject_cast<QComboBox *>(control))
-            expectListReadable(window, *list, *next);
+        // A screen reader finds a list box's entry as the selected item of its drop-down, and can
+        // put the focus on the box from elsewhere.
+        if (auto *list = qobject_cast<QComboBox *>(control)) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(list);
+            const QList<QAccessibleInterface *> selected =
+                box->child(0)->tableInterface()->selectedCells();
+            EXPECT_EQ(selected.size(), list->currentIndex() < 0 ? 0 : 1)
+                << list->objectName().toStdString();
+            if (!selected.isEmpty()) {
+                EXPECT_EQ(selected.front()->text(QAccessible::Name), list->currentText());
+            }
+            const QString setFocus = QAccessibleActionInterface::setFocusAction();
+            EXPECT_TRUE(box->actionInterface()->actionNames().contains(setFocus));
+            next->setFocus(Qt::OtherFocusReason);
+            box->actionInterface()->doAction(setFocus);
+            EXPECT_EQ(window.focusWidget(), list) << list->objectName().toStdString();
+        }
         const QImage unfocused = next->grab().toImage();
         QTest::keyClick(control, Qt::Key_Tab);
         ASSERT_EQ(window.focusWidget(), next) << next->objectName().toStdString();

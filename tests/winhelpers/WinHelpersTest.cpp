@@ -33,7 +33,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -51,12 +50,8 @@ TEST(FontListFile, EveryLineEndsInCrCrLf)
 
 TEST(FontListFile, ReadsNamesByTheItemRule)
 {
-    const struct
-    {
-        const char *name;
-        QString text;
-        QStringList names;
-    } cases[] = {
+    // What the case shows, the file's text and the names read from it.
+    const std::tuple<const char *, QString, QStringList> cases[] = {
         {"as written",
          u"[The Font Names]\r\r\nArial\r\r\nSymbol\r\r\n"_s,
          {u"Arial"_s, u"Symbol"_s}},
@@ -69,8 +64,8 @@ TEST(FontListFile, ReadsNamesByTheItemRule)
         {"blanks are kept", u" Arial \n"_s, {u" Arial "_s}},
         {"nothing", QString(), {}},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(FontListFile::namesFromText(c.text), c.names) << c.name;
+    for (const auto &[name, text, names] : cases)
+        EXPECT_EQ(FontListFile::namesFromText(text), names) << name;
 }
 
 // No names from what is no file or from a file that holds only its header: the fonts must be
@@ -134,21 +129,16 @@ TEST(GradientRows, BandsOverlapAndTheLastReachesTheBottom)
     }
 }
 
-QRgb pixel(QWidget &window, int x, int y)
-{
-    return window.grab().toImage().pixel(x, y);
-}
-
 TEST(PaintGradient, PaintsTheLastPreparedBandsIntoTheRetainedBackground)
 {
     QWidget window;
     window.resize(200, 360);
     PaintGradient(window, prepared(RGB(0, 190, 180), 0));
-    EXPECT_EQ(pixel(window, 100, 0), qRgb(0, 190, 180));
-    EXPECT_EQ(pixel(window, 199, 359), qRgb(0, 43, 82));
+    EXPECT_EQ(window.grab().toImage().pixel(100, 0), qRgb(0, 190, 180));
+    EXPECT_EQ(window.grab().toImage().pixel(199, 359), qRgb(0, 43, 82));
     // A later repaint shows the same picture without painting the gradient again.
     window.repaint();
-    EXPECT_EQ(pixel(window, 0, 0), qRgb(0, 190, 180));
+    EXPECT_EQ(window.grab().toImage().pixel(0, 0), qRgb(0, 190, 180));
 
     // Without settings of its own a window paints the shared ones, as last prepared.
     GradientSettings &shared = SharedGradientSettings();
@@ -159,7 +149,7 @@ TEST(PaintGradient, PaintsTheLastPreparedBandsIntoTheRetainedBackground)
     shared.GradientStart = RGB(10, 20, 30);
     PrepareGradient();
     PaintGradient(window);
-    EXPECT_EQ(pixel(window, 50, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(window.grab().toImage().pixel(50, 0), qRgb(10, 20, 30));
     shared = saved;
 }
 
@@ -417,29 +407,6 @@ TEST_F(OwnerWindow, DialogsGiveTheAnswer)
               QString());
 }
 
-// What the desktop's clipboard may hold, as the program receives it.
-std::unique_ptr<QMimeData> clipboardData(const char *kind)
-{
-    auto data = std::make_unique<QMimeData>();
-    if (qstrcmp(kind, "text") == 0)
-        data->setText(u"pasted"_s);
-    else if (qstrcmp(kind, "empty text") == 0)
-        data->setText(QString());
-    else if (qstrcmp(kind, "picture") == 0)
-        data->setImageData(QImage(1, 1, QImage::Format_RGB32));
-    return data; // "no formats": the desktop's empty clipboard
-}
-
-// Drags the data in from elsewhere and drops it at the end of the text.
-void dropOnto(TextBox &box, const QMimeData &data)
-{
-    const QPoint end(box.viewport()->width() - 2, box.fontMetrics().height() / 2);
-    QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(box.viewport(), &enter);
-    QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(box.viewport(), &drop);
-}
-
 // Every way data comes into a box: the paste keys over the selected "message", a drop after it.
 // Data without text changes neither the text nor the selection.
 TEST(TextBox, TakesInOnlyDataThatHoldsText)
@@ -455,13 +422,26 @@ TEST(TextBox, TakesInOnlyDataThatHoldsText)
             cursor.setPosition(3);
             cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
             box.setTextCursor(cursor);
-            std::unique_ptr<QMimeData> data = clipboardData(kind);
-            const QMimeData &brought = *data;
-            QGuiApplication::clipboard()->setMimeData(data.release());
-            if (qstrcmp(way, "drop") == 0)
-                dropOnto(box, brought);
-            else
+            // What the desktop's clipboard may hold, as the program receives it; "no formats"
+            // is the desktop's empty clipboard.
+            auto *data = new QMimeData;
+            if (qstrcmp(kind, "text") == 0)
+                data->setText(u"pasted"_s);
+            else if (qstrcmp(kind, "empty text") == 0)
+                data->setText(QString());
+            else if (qstrcmp(kind, "picture") == 0)
+                data->setImageData(QImage(1, 1, QImage::Format_RGB32));
+            QGuiApplication::clipboard()->setMimeData(data);
+            if (qstrcmp(way, "drop") == 0) {
+                // Dragged in from elsewhere and dropped at the end of the text.
+                const QPoint end(box.viewport()->width() - 2, box.fontMetrics().height() / 2);
+                QDragEnterEvent enter(end, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(box.viewport(), &enter);
+                QDropEvent drop(end, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(box.viewport(), &drop);
+            } else {
                 QTest::keySequence(&box, QKeySequence(QString::fromLatin1(way)));
+            }
             const bool hasText = qstrcmp(kind, "text") == 0;
             EXPECT_EQ(box.toPlainText(), hasText ? withText : u"Hi message"_s) << way << kind;
             EXPECT_TRUE(hasText || box.textCursor().selectedText() == u"message"_s) << way << kind;
